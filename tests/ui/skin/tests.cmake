@@ -1,0 +1,16 @@
+# Skin image tests: the committed images in assets/ against the program's
+# geometry tables. Native only: they decode with libpng, which the Windows
+# cross build does not have (the program itself decodes with GDI+).
+target_sources(corvane_core_tests PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/layout_tables_test.cpp
+)
+
+if(NOT WIN32)
+    find_package(PNG REQUIRED)
+    target_sources(corvane_core_tests PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/skin_images_test.cpp
+    )
+    target_link_libraries(corvane_core_tests PRIVATE PNG::PNG)
+    target_compile_definitions(corvane_core_tests PRIVATE
+        CORVANE_ASSETS_DIR="${PROJECT_SOURCE_DIR}/assets")
+endif()
