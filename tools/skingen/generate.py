@@ -296,10 +296,10 @@ def frame(lang, current_tab):
         if name == current_tab:
             svg.add(box(x0, y0, x1, y1, gradient(svg, "tab", "#1d5a50", "#123a34"), TEXT, rx=4))
             svg.add(box(x0 + 1, y1 - 4, x1 - 1, y1 - 1, TEXT))
-            svg.add(text(t[key], (x0, y0, x1, y1 - 2), lang, 14, "#e8fff9", bold=True))
+            svg.add(text(t[key], (x0, y0, x1, y1 - 2), lang, 13, "#e8fff9", bold=True))
         else:
             svg.add(box(x0, y0, x1, y1, "#0e211e", RULE, rx=4))
-            svg.add(text(t[key], (x0, y0, x1, y1 - 2), lang, 14, MUTED))
+            svg.add(text(t[key], (x0, y0, x1, y1 - 2), lang, 13, MUTED))
     return svg
 
 
