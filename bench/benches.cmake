@@ -1,0 +1,1 @@
+# Benchmarks of each area are listed here.

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the builds, the tests and the demo need, when
+# any of them is missing (apt-get as root, after apt-get update).
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ clang python3
+    googletest libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
+    g++-mingw-w64-x86-64-posix
+    wine wine64 xvfb fonts-wine fonts-wqy-microhei
+    xdotool x11-apps zip
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "install-deps: installing ${missing[*]}" >&2
+sudo=""
+[ "$(id -u)" = 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,21 @@
+// The handles and report lengths of the mouse's two channels, found by
+// discovery and used by the feature-report exchange.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "device/hid_port.h"
+
+namespace corvane {
+
+struct DeviceLink {
+    HidHandle commandHandle = kInvalidHidHandle;  // usage page 1, usage 6, 8-byte reports
+    HidHandle dataHandle = kInvalidHidHandle;     // usage page 1, usage 2, 65-byte reports
+    HidHandle queryHandle = kInvalidHidHandle;    // the interface being examined
+    std::uint16_t commandReportLength = 0;
+    std::uint16_t dataReportLength = 0;
+    std::wstring devicePath;
+};
+
+}  // namespace corvane

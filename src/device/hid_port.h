@@ -1,0 +1,79 @@
+// The HID calls that discovery and the feature-report protocol make, one by
+// one, so that every failure step of discovery can happen. Implemented by the
+// real SetupAPI/HID port (hid_port_win32.cpp) and by the simulated mouse.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace corvane {
+
+// An open HID interface; kInvalidHidHandle (all bits set) when none.
+using HidHandle = std::intptr_t;
+inline constexpr HidHandle kInvalidHidHandle = -1;
+
+// Parsed report descriptor of an open interface; released with
+// FreePreparsedData.
+using HidPreparsedData = std::intptr_t;
+
+struct HidAttributes {
+    std::uint16_t vendorId;
+    std::uint16_t productId;
+    std::uint16_t versionNumber;
+};
+
+struct HidCaps {
+    std::uint16_t usage;
+    std::uint16_t usagePage;
+    std::uint16_t inputReportByteLength;
+    std::uint16_t outputReportByteLength;
+    std::uint16_t featureReportByteLength;
+};
+
+// System error numbers and statuses the callers tell apart.
+inline constexpr std::uint32_t kErrorNoMoreItems = 259;
+inline constexpr std::uint32_t kHidpStatusSuccess = 0x00110000;
+inline constexpr std::uint32_t kHidpStatusInvalidPreparsedData = 0xC0110001;
+
+// Flags-and-attributes word of an open: none for queries and the command
+// channel, "normal" for the data channel.
+inline constexpr std::uint32_t kOpenNoFlags = 0;
+inline constexpr std::uint32_t kOpenAttributeNormal = 0x80;
+
+class HidPort {
+  public:
+    virtual ~HidPort() = default;
+
+    // Takes a snapshot of the present HID device interfaces. False when no
+    // list can be obtained.
+    virtual bool OpenInterfaceList() = 0;
+    // Asks for the interface at `index` of the list. False when there is
+    // none; `lastError` then holds the system error (kErrorNoMoreItems at
+    // the end of the list).
+    virtual bool EnumInterface(std::uint32_t index, std::uint32_t& lastError) = 0;
+    // Fetches the detail record of the interface at `index`: its device
+    // path. False when the record cannot be read.
+    virtual bool GetInterfacePath(std::uint32_t index, std::wstring& path) = 0;
+    // Releases the snapshot.
+    virtual void CloseInterfaceList() = 0;
+
+    // Opens `path` without access rights, sharing read and write, existing
+    // device only. Returns kInvalidHidHandle and the system error on failure.
+    virtual HidHandle Open(const std::wstring& path, std::uint32_t flagsAndAttributes,
+                           std::uint32_t& lastError) = 0;
+    virtual void Close(HidHandle handle) = 0;
+
+    virtual bool GetAttributes(HidHandle handle, HidAttributes& attributes) = 0;
+    virtual bool GetPreparsedData(HidHandle handle, HidPreparsedData& data) = 0;
+    virtual void FreePreparsedData(HidPreparsedData data) = 0;
+    // Returns the HIDP status (kHidpStatusSuccess when `caps` was filled).
+    virtual std::uint32_t GetCaps(HidPreparsedData data, HidCaps& caps) = 0;
+
+    // Feature report exchange; `report` byte 0 is the report id. A failed get
+    // leaves the buffer as it was.
+    virtual bool SetFeature(HidHandle handle, std::span<const std::uint8_t> report) = 0;
+    virtual bool GetFeature(HidHandle handle, std::span<std::uint8_t> report) = 0;
+};
+
+}  // namespace corvane

@@ -1,0 +1,9 @@
+# Win32 tests of the harness and the adapters (Windows build only).
+if(WIN32)
+    add_executable(find_window_probe ${CMAKE_CURRENT_LIST_DIR}/find_window_probe.cpp)
+    if(MINGW)
+        target_link_options(find_window_probe PRIVATE -municode)
+    endif()
+    target_sources(corvane_win32_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/harness_test.cpp)
+    add_dependencies(corvane_win32_tests find_window_probe)
+endif()
