@@ -1,1 +1,0 @@
-# Benchmarks of each area are listed here.
