@@ -1,1 +1,3 @@
-# Sources of this area: portable ones into corvane_core, *_win32.cpp into corvane_win32.
+# The main window: its texts and key names, and its window logic and host.
+include(${CMAKE_CURRENT_LIST_DIR}/texts.cmake OPTIONAL)
+include(${CMAKE_CURRENT_LIST_DIR}/window.cmake OPTIONAL)

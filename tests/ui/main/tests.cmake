@@ -1,1 +1,2 @@
-# Tests of this area: core ones into corvane_core_tests, Win32 ones into corvane_win32_tests.
+include(${CMAKE_CURRENT_LIST_DIR}/texts_tests.cmake OPTIONAL)
+include(${CMAKE_CURRENT_LIST_DIR}/window_tests.cmake OPTIONAL)
