@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 
@@ -75,5 +76,8 @@ class HidPort {
     virtual bool SetFeature(HidHandle handle, std::span<const std::uint8_t> report) = 0;
     virtual bool GetFeature(HidHandle handle, std::span<std::uint8_t> report) = 0;
 };
+
+// The SetupAPI and HID library port of the Windows build.
+std::unique_ptr<HidPort> MakeRealHidPort();
 
 }  // namespace corvane
