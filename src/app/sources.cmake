@@ -1,5 +1,9 @@
 target_sources(corvane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/system_facts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/notice_table.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/device_change.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/shell.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/factory_config.cpp
 )
 if(WIN32)
     target_sources(corvane_win32 PRIVATE
@@ -9,4 +13,12 @@ else()
     target_sources(corvane_core PRIVATE
         ${CMAKE_CURRENT_LIST_DIR}/system_facts_posix.cpp
     )
+endif()
+
+# The factory config.bin of the distribution, committed beside this list.
+set(CORVANE_FACTORY_CONFIG ${CMAKE_CURRENT_LIST_DIR}/factory/config.bin
+    CACHE INTERNAL "The factory config.bin the distribution ships")
+if(NOT CMAKE_CROSSCOMPILING)
+    add_executable(corvane_factory_config ${CMAKE_CURRENT_LIST_DIR}/factory_config_main.cpp)
+    target_link_libraries(corvane_factory_config PRIVATE corvane_core)
 endif()

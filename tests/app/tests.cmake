@@ -1,1 +1,15 @@
 # Tests of this area: core ones into corvane_core_tests, Win32 ones into corvane_win32_tests.
+target_sources(corvane_core_tests PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/shell_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/notice_table_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/device_change_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/factory_config_test.cpp
+)
+if(CMAKE_CROSSCOMPILING AND WIN32)
+    # Wine reaches the build machine's files through drive Z:.
+    set(_factory_config "Z:${CORVANE_FACTORY_CONFIG}")
+else()
+    set(_factory_config "${CORVANE_FACTORY_CONFIG}")
+endif()
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/factory_config_test.cpp PROPERTIES
+    COMPILE_DEFINITIONS "CORVANE_FACTORY_CONFIG_FILE=\"${_factory_config}\"")

@@ -1,0 +1,196 @@
+#include "app/shell.h"
+
+#include "app/fonts.h"
+#include "app/notice_table.h"
+
+namespace corvane {
+namespace {
+
+constexpr std::wstring_view kSkinFolderChs = L"/Skins/CHS";
+constexpr std::wstring_view kSkinFolderEn = L"/Skins/EN";
+
+std::uint8_t UiLanguageOf(std::uint16_t languageId) {
+    return languageId == kLangSimplifiedChinese ? kUiLanguageSimplifiedChinese : kUiLanguageOther;
+}
+
+std::wstring SkinFolderOf(const std::wstring& modulePath, std::uint8_t uiLanguage) {
+    return ReplaceAll(modulePath, kExecutableName,
+                      uiLanguage == kUiLanguageSimplifiedChinese ? kSkinFolderChs : kSkinFolderEn);
+}
+
+}  // namespace
+
+Shell::Shell(const ShellParts& parts)
+    : state_(parts.state),
+      host_(parts.host),
+      window_(parts.window),
+      link_(parts.link),
+      files_(parts.files),
+      facts_(parts.facts),
+      messages_(parts.messages),
+      texts_(parts.texts) {}
+
+Initialisation Shell::Initialise() {
+    if (host_.SingleInstanceMutexExisted()) {
+        return Initialisation::SecondInstance;
+    }
+    host_.SetWindowIcons();
+    host_.UseToolWindowStyle();
+    const std::uint32_t versionWord = facts_.VersionWord();
+    const std::uint16_t languageId = facts_.DefaultLanguageId();
+    state_.uiLanguage = UiLanguageOf(languageId);
+    host_.CreateFonts(FontsFor(languageId, versionWord));
+    // The text table of the language was chosen with the window.
+    host_.AddTrayIcon(kTrayTip);
+    FindAndReadMouse();
+    if (!host_.RegisterDeviceNotification()) {
+        messages_.Show(MessageKind::RegisterNotificationFailed, Caption::AppTitle);
+        return Initialisation::NotificationFailed;
+    }
+    files_.LoadConfig();
+    state_.records.TakeBackup();
+    files_.LoadLabels(window_.Labels());
+    skinDir_ = SkinFolderOf(files_.paths().modulePath, state_.uiLanguage);
+    host_.LoadBackground(skinDir_ + std::wstring(kBackgroundImage));
+    window_.ShowKeyPage();
+    return Initialisation::Ready;
+}
+
+void Shell::FindAndReadMouse() {
+    if (link_.FindMouse()) {
+        state_.devicePresent = 1;
+        ReadMouse();
+        return;
+    }
+    messages_.Show(MessageKind::NotDetected, Caption::Warning);
+    state_.devicePresent = 0;
+}
+
+void Shell::ReadMouse() {
+    state_.scrambleEnabled = 1;
+    state_.image = DeviceImage{};
+    link_.ReadDevice();
+    state_.sensorType = state_.image.page4.sensorType;
+}
+
+void Shell::OnTrayCallback(std::uint64_t mouseMessage) {
+    if (mouseMessage == kTrayLeftButtonUp || mouseMessage == kTrayLeftDoubleClick) {
+        ShowFromTray();
+    } else if (mouseMessage == kTrayRightButtonUp) {
+        host_.ShowTrayMenu(texts_.textExit);
+    }
+}
+
+void Shell::ShowFromTray() {
+    if (state_.devicePresent == 0) {
+        OnNotice(kNoticeNotDetected, 0);
+        return;
+    }
+    if (window_.RefreshOnShow()) {
+        window_.SetRefreshOnShow(false);
+        RedrawCurrentPage();
+    }
+    // Once the user has asked for the window no late frame paint hides it.
+    startHideCount_ = 0;
+    host_.ShowInFront();
+}
+
+// Each page show returns at once when its page is current, so the current
+// page is first set to another one and then to none to force the redraw
+// from the restored settings.
+void Shell::RedrawCurrentPage() {
+    switch (window_.CurrentPage()) {
+        case kPageKeys:
+            window_.SetCurrentPage(kPageDpi);
+            window_.PageLeave();
+            files_.LoadLabels(window_.Labels());
+            window_.SetCurrentPage(kPageNone);
+            window_.ShowKeyPage();
+            break;
+        case kPageDpi:
+            window_.SetCurrentPage(kPageKeys);
+            window_.PageLeave();
+            window_.SetCurrentPage(kPageNone);
+            window_.ShowDpiPage();
+            break;
+        case kPageLed:
+            window_.SetCurrentPage(kPageNone);
+            window_.ShowLedPage();
+            break;
+        default:
+            break;
+    }
+}
+
+void Shell::OnNotice(std::uint64_t kind, std::int64_t value) {
+    const std::optional<Notice> notice =
+        NoticeFor(kind, value, texts_, state_.records.working, state_.sensorType);
+    if (notice) {
+        host_.ShowBalloon(notice->text, notice->title, notice->timeoutMs);
+    }
+}
+
+void Shell::OnClose() {
+    host_.Hide();
+}
+
+void Shell::OnDestroy() {
+    link_.CloseHandles();
+    host_.RemoveTrayIcon();
+}
+
+void Shell::EndProgram() {
+    OnDestroy();
+    host_.EndProcess(0);
+}
+
+void Shell::OnTaskbarCreated() {
+    host_.AddTrayIcon(kTrayTip);
+}
+
+bool Shell::OnDeviceChange(std::uint32_t event, const std::optional<DeviceBroadcast>& record) {
+    const std::optional<DeviceEventKind> kind = MouseInterfaceEvent(event, record);
+    if (!kind || !counter_.Count()) {
+        return true;
+    }
+    if (!link_.FindMouse()) {
+        OnNotice(kNoticeNotDetected, 0);
+        host_.Hide();
+        state_.devicePresent = 0;
+        return true;
+    }
+    if (*kind == DeviceEventKind::Arrival) {
+        ReadMouse();
+    }
+    state_.devicePresent = 1;
+    return true;
+}
+
+bool Shell::OnNonClientPaint() {
+    if (startHideCount_ <= 0) {
+        return false;
+    }
+    --startHideCount_;
+    host_.Hide();
+    return true;
+}
+
+void Shell::OnStartSettled() {
+    if (startHideCount_ > 0) {
+        host_.Hide();
+    }
+    startHideCount_ = 0;
+}
+
+std::wstring AppTitleOf(const std::wstring& executablePath) {
+    const std::size_t slash = executablePath.find_last_of(L"\\/");
+    std::wstring name =
+        slash == std::wstring::npos ? executablePath : executablePath.substr(slash + 1);
+    const std::size_t dot = name.rfind(L'.');
+    if (dot != std::wstring::npos && dot > 0) {
+        name.resize(dot);
+    }
+    return name;
+}
+
+}  // namespace corvane

@@ -1,0 +1,55 @@
+// What the application shell asks of the platform: the single-instance
+// mutex, the window's icons, style and fonts, the tray icon with its menu
+// and balloons, device notifications, showing and hiding the window, its
+// background image and the end of the process. The Win32 host does it with
+// the real window; tests use a recording fake.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/fonts.h"
+
+namespace corvane {
+
+class ShellHost {
+  public:
+    virtual ~ShellHost() = default;
+
+    // Creates or opens the named mutex "APPKelVer2Mutex", not owned. True
+    // when it existed already (another instance runs).
+    virtual bool SingleInstanceMutexExisted() = 0;
+    // Big and small window icon from the application icon resource.
+    virtual void SetWindowIcons() = 0;
+    // No taskbar button: the tool-window style instead of the application one.
+    virtual void UseToolWindowStyle() = 0;
+    virtual void CreateFonts(const WindowFonts& fonts) = 0;
+
+    // Adds the tray icon (callback message, application icon, `tip`). Also
+    // used again when the notification area has been recreated.
+    virtual void AddTrayIcon(std::wstring_view tip) = 0;
+    // Shows a balloon on the tray icon (information icon).
+    virtual void ShowBalloon(std::wstring_view text, std::wstring_view title,
+                             unsigned timeoutMs) = 0;
+    // Removes the tray icon; nothing happens when it is not there.
+    virtual void RemoveTrayIcon() = 0;
+    // Pops up the tray menu at the pointer: one item, `exitText`, whose
+    // command comes back as the tray exit command. Returns when it closes.
+    virtual void ShowTrayMenu(std::wstring_view exitText) = 0;
+
+    // Registers the window for arrivals and removals of HID interfaces.
+    virtual bool RegisterDeviceNotification() = 0;
+
+    // Loads the decoded image at `path` as the window's back buffer; a
+    // missing image leaves the window without one.
+    virtual void LoadBackground(const std::wstring& path) = 0;
+
+    virtual void ShowInFront() = 0;
+    virtual void Hide() = 0;
+
+    // Tears the window down and ends the process with `exitCode`. Does not
+    // return in the real host.
+    virtual void EndProcess(int exitCode) = 0;
+};
+
+}  // namespace corvane

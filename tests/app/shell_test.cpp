@@ -1,0 +1,483 @@
+// The application shell over its fakes: the start-up order and its failure
+// paths, the tray callback, notices, close and destroy, device changes and
+// the hidden start.
+#include "app/shell.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "app/notice_table.h"
+#include "app/shell_fakes.h"
+#include "device/simulated_mouse.h"
+#include "settings/stored_files.h"
+#include "support/fake_system_facts.h"
+#include "ui/main/text_table.h"
+
+namespace corvane {
+namespace {
+
+using testing::FakeShellHost;
+using testing::FakeShellWindow;
+using testing::FakeSystemFacts;
+using testing::MemoryFileStore;
+using testing::MemoryIniStore;
+
+const std::wstring kExe = L"C:\\Tools\\Corvane1.0.exe";
+const std::wstring kConfig = L"C:\\Tools\\config.bin";
+const std::wstring kStrIni = L"C:\\Tools\\str.ini";
+
+// Messages recorded into the host's call list, so their order against the
+// host's calls shows.
+class RecordingMessages final : public UserMessages {
+  public:
+    explicit RecordingMessages(FakeShellHost& host) : host_(host) {}
+    void Show(MessageKind kind, Caption caption, std::int64_t) override {
+        shown.push_back({kind, caption});
+        host_.calls.push_back(L"Message");
+    }
+    std::vector<std::pair<MessageKind, Caption>> shown;
+
+  private:
+    FakeShellHost& host_;
+};
+
+// A port whose mouse can be plugged in and pulled out between discoveries.
+class PluggablePort final : public HidPort {
+  public:
+    explicit PluggablePort(bool present) { Plug(present); }
+    void Plug(bool present, std::uint8_t sensorType = 0) {
+        SimulatedMouseOptions options;
+        options.interfaces = StandardInterfaces(1, false, present);
+        options.sensorType = sensorType;
+        options.sleep = [](unsigned) {};
+        mouse = std::make_unique<SimulatedMouse>(options);
+    }
+    std::unique_ptr<SimulatedMouse> mouse;
+
+    bool OpenInterfaceList() override { return mouse->OpenInterfaceList(); }
+    bool EnumInterface(std::uint32_t i, std::uint32_t& e) override {
+        return mouse->EnumInterface(i, e);
+    }
+    bool GetInterfacePath(std::uint32_t i, std::wstring& p) override {
+        return mouse->GetInterfacePath(i, p);
+    }
+    void CloseInterfaceList() override { mouse->CloseInterfaceList(); }
+    HidHandle Open(const std::wstring& p, std::uint32_t f, std::uint32_t& e) override {
+        return mouse->Open(p, f, e);
+    }
+    void Close(HidHandle h) override { mouse->Close(h); }
+    bool GetAttributes(HidHandle h, HidAttributes& a) override {
+        return mouse->GetAttributes(h, a);
+    }
+    bool GetPreparsedData(HidHandle h, HidPreparsedData& d) override {
+        return mouse->GetPreparsedData(h, d);
+    }
+    void FreePreparsedData(HidPreparsedData d) override { mouse->FreePreparsedData(d); }
+    std::uint32_t GetCaps(HidPreparsedData d, HidCaps& c) override { return mouse->GetCaps(d, c); }
+    bool SetFeature(HidHandle h, std::span<const std::uint8_t> r) override {
+        return mouse->SetFeature(h, r);
+    }
+    bool GetFeature(HidHandle h, std::span<std::uint8_t> r) override {
+        return mouse->GetFeature(h, r);
+    }
+};
+
+class ShellTest : public ::testing::Test {
+  protected:
+    explicit ShellTest(bool mousePresent = true, std::uint16_t languageId = kLangEnglishUs)
+        : port(mousePresent) {
+        facts.languageId = languageId;
+        facts.executablePath = kExe;
+    }
+
+    // Built on first use so that a test can choose the language first.
+    Shell& shell() {
+        if (!shell_) {
+            texts = &TextTableFor(facts.languageId);
+            files = std::make_unique<StoredFiles>(state, fileStore, ini, facts, messages,
+                                                  std::wstring(texts->settingsSection));
+            shell_ = std::make_unique<Shell>(
+                ShellParts{state, host, window, link, *files, facts, messages, *texts});
+        }
+        return *shell_;
+    }
+
+    void StoreConfig(std::uint8_t firstByte, std::uint8_t reportRate) {
+        SettingsRecord record{};
+        record.reportRate = reportRate;
+        auto bytes = ConfigFileBytes(record);
+        bytes[0] = firstByte;
+        fileStore.files[kConfig].assign(bytes.begin(), bytes.end());
+    }
+
+    static std::optional<DeviceBroadcast> Interface(std::wstring path) {
+        return DeviceBroadcast{kDeviceTypeInterface, std::move(path)};
+    }
+
+    AppState state;
+    PluggablePort port;
+    FakeSystemFacts facts;
+    FakeShellHost host;
+    RecordingMessages messages{host};
+    MouseLink link{port, state, facts, messages};
+    MemoryFileStore fileStore;
+    MemoryIniStore ini;
+    FakeShellWindow window;
+    const TextTable* texts = nullptr;
+    std::unique_ptr<StoredFiles> files;
+    std::unique_ptr<Shell> shell_;
+};
+
+TEST_F(ShellTest, StartUpRunsItsStepsInOrderAndEndsOnTheKeyPage) {
+    StoreConfig(1, 4);
+    ini.values[{kStrIni, L"Setting-EN", L"Item2"}] = L"Right Click";
+    port.Plug(true, 2);
+
+    EXPECT_EQ(shell().Initialise(), Initialisation::Ready);
+
+    const std::vector<std::wstring> expected = {
+        L"Mutex",
+        L"SetWindowIcons",
+        L"UseToolWindowStyle",
+        L"CreateFonts",
+        L"AddTrayIcon Gaming Mouse Setting",
+        L"RegisterDeviceNotification",
+        L"LoadBackground C:\\Tools\\/Skins/EN/main.png",
+    };
+    EXPECT_EQ(host.calls, expected);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(state.devicePresent, 1u);
+    EXPECT_EQ(state.scrambleEnabled, 1u);
+    EXPECT_EQ(state.sensorType, 2);
+    EXPECT_EQ(state.image.page4.sensorType, 2);
+    EXPECT_EQ(state.records.working.reportRate, 4);
+    EXPECT_EQ(state.records.backup.reportRate, 4) << "backup taken after loading";
+    EXPECT_EQ(window.labels[0][1], L"Right Click");
+    EXPECT_EQ(window.page, kPageKeys);
+    EXPECT_EQ(window.calls, std::vector<std::wstring>{L"ShowKeyPage"});
+    EXPECT_EQ(host.fonts, (WindowFonts{{16, 400, L"Tahoma"}, {18, 400, L"Tahoma"}}));
+    EXPECT_EQ(state.uiLanguage, kUiLanguageOther);
+}
+
+TEST_F(ShellTest, SecondInstanceStopsBeforeAnythingIsSetUp) {
+    host.mutexExisted = true;
+    EXPECT_EQ(shell().Initialise(), Initialisation::SecondInstance);
+    EXPECT_EQ(host.calls, std::vector<std::wstring>{L"Mutex"});
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(port.mouse->transferCount(), 0u);
+    EXPECT_TRUE(window.calls.empty());
+}
+
+class ShellWithoutMouseTest : public ShellTest {
+  protected:
+    ShellWithoutMouseTest() : ShellTest(false) {}
+};
+
+TEST_F(ShellWithoutMouseTest, StartShowsOneWarningAfterTheTrayIconAndGoesOn) {
+    StoreConfig(1, 2);
+    EXPECT_EQ(shell().Initialise(), Initialisation::Ready);
+
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], std::make_pair(MessageKind::NotDetected, Caption::Warning));
+    const auto tray =
+        std::find(host.calls.begin(), host.calls.end(), L"AddTrayIcon Gaming Mouse Setting");
+    const auto box = std::find(host.calls.begin(), host.calls.end(), L"Message");
+    EXPECT_LT(tray, box);
+    EXPECT_EQ(state.devicePresent, 0u);
+    EXPECT_EQ(state.scrambleEnabled, 0u);
+    EXPECT_EQ(state.records.working.reportRate, 2) << "stored settings still load";
+    EXPECT_EQ(window.page, kPageKeys);
+}
+
+TEST_F(ShellWithoutMouseTest, TrayClickShowsTheWarningBalloonAndNoWindow) {
+    shell().Initialise();
+    host.calls.clear();
+    shell().OnTrayCallback(kTrayLeftButtonUp);
+    shell().OnTrayCallback(kTrayLeftDoubleClick);
+    ASSERT_EQ(host.balloons.size(), 2u);
+    EXPECT_EQ(
+        host.balloons[0],
+        (FakeShellHost::Balloon{L"The system did not detect the gaming mouse!", L"Warning", 100}));
+    EXPECT_EQ(host.Count(L"ShowInFront"), 0u);
+}
+
+TEST_F(ShellTest, FailedNotificationRegistrationStopsBeforeTheStoredSettings) {
+    StoreConfig(1, 4);
+    host.registrationSucceeds = false;
+    EXPECT_EQ(shell().Initialise(), Initialisation::NotificationFailed);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0],
+              std::make_pair(MessageKind::RegisterNotificationFailed, Caption::AppTitle));
+    EXPECT_EQ(state.records.working.reportRate, 0) << "config.bin not loaded";
+    EXPECT_EQ(host.Count(L"LoadBackground C:\\Tools\\/Skins/EN/main.png"), 0u);
+    EXPECT_TRUE(window.calls.empty());
+}
+
+TEST_F(ShellTest, MissingConfigIsReportedAndStartUpContinues) {
+    EXPECT_EQ(shell().Initialise(), Initialisation::Ready);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].first, MessageKind::ConfigMissing);
+    EXPECT_EQ(window.page, kPageKeys);
+}
+
+struct LanguageCase {
+    std::uint16_t languageId;
+    std::uint32_t versionWord;
+    WindowFonts fonts;
+    std::uint8_t uiLanguage;
+    std::wstring background;
+    std::wstring_view exitText;
+};
+
+class ShellLanguageTest : public ShellTest, public ::testing::WithParamInterface<LanguageCase> {};
+
+TEST_P(ShellLanguageTest, LanguageChoosesFontsSkinAndTexts) {
+    const LanguageCase& c = GetParam();
+    facts.languageId = c.languageId;
+    facts.versionWord = c.versionWord;
+    StoreConfig(1, 8);
+    shell().Initialise();
+    EXPECT_EQ(host.fonts, c.fonts);
+    EXPECT_EQ(state.uiLanguage, c.uiLanguage);
+    EXPECT_EQ(host.Count(L"LoadBackground " + c.background), 1u);
+    shell().OnTrayCallback(kTrayRightButtonUp);
+    EXPECT_EQ(host.calls.back(), L"ShowTrayMenu " + std::wstring(c.exitText));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, ShellLanguageTest,
+    ::testing::Values(LanguageCase{2052,
+                                   0x0206,
+                                   {{13, 400, L"黑体"}, {15, 700, L"黑体"}},
+                                   1,
+                                   L"C:\\Tools\\/Skins/CHS/main.png",
+                                   L"退出"},
+                      LanguageCase{2052,
+                                   0x0106,
+                                   {{13, 400, L"宋体"}, {15, 400, L"宋体"}},
+                                   1,
+                                   L"C:\\Tools\\/Skins/CHS/main.png",
+                                   L"退出"},
+                      LanguageCase{2052,
+                                   0x0A06,
+                                   {{13, 400, L"宋体"}, {15, 400, L"宋体"}},
+                                   1,
+                                   L"C:\\Tools\\/Skins/CHS/main.png",
+                                   L"退出"},
+                      LanguageCase{1028,
+                                   0x0206,
+                                   {{16, 400, L"Tahoma"}, {18, 400, L"Tahoma"}},
+                                   2,
+                                   L"C:\\Tools\\/Skins/EN/main.png",
+                                   L"退出"},
+                      LanguageCase{1033,
+                                   0x0206,
+                                   {{16, 400, L"Tahoma"}, {18, 400, L"Tahoma"}},
+                                   2,
+                                   L"C:\\Tools\\/Skins/EN/main.png",
+                                   L"Exit"}),
+    [](const auto& info) {
+        return "Language" + std::to_string(info.param.languageId) + "Version" +
+               std::to_string(info.param.versionWord);
+    });
+
+TEST_F(ShellTest, ExecutableOfAnotherNameFindsNoSkin) {
+    facts.executablePath = L"C:\\Tools\\Other.exe";
+    shell().Initialise();
+    EXPECT_EQ(host.Count(L"LoadBackground C:\\Tools\\Other.exe/main.png"), 1u);
+}
+
+TEST_F(ShellTest, TrayLeftClickShowsTheWindowAndOtherMessagesAreIgnored) {
+    StoreConfig(1, 8);
+    shell().Initialise();
+    host.calls.clear();
+    shell().OnTrayCallback(0x200);                     // pointer move over the icon
+    shell().OnTrayCallback(0x201);                     // left button down
+    shell().OnTrayCallback(0x0000'0001'0000'0202ull);  // compared whole
+    EXPECT_TRUE(host.calls.empty());
+    shell().OnTrayCallback(kTrayLeftButtonUp);
+    EXPECT_EQ(host.calls, std::vector<std::wstring>{L"ShowInFront"});
+    EXPECT_TRUE(host.balloons.empty());
+}
+
+struct RefreshCase {
+    int page;
+    std::vector<std::wstring> calls;
+    bool labelsReloaded;
+};
+
+class ShellRefreshTest : public ShellTest, public ::testing::WithParamInterface<RefreshCase> {};
+
+TEST_P(ShellRefreshTest, ShowAfterExitRedrawsTheCurrentPageFirst) {
+    StoreConfig(1, 8);
+    shell().Initialise();
+    window.calls.clear();
+    window.page = GetParam().page;
+    window.refresh = true;
+    window.labels[0][0] = L"edited";
+    ini.values[{kStrIni, L"Setting-EN", L"Item1"}] = L"Left Click";
+    host.calls.clear();
+
+    shell().OnTrayCallback(kTrayLeftButtonUp);
+
+    EXPECT_EQ(window.calls, GetParam().calls);
+    EXPECT_EQ(window.page, GetParam().page);
+    EXPECT_FALSE(window.refresh);
+    EXPECT_EQ(window.labels[0][0], GetParam().labelsReloaded ? L"Left Click" : L"edited");
+    EXPECT_EQ(host.calls, std::vector<std::wstring>{L"ShowInFront"});
+
+    window.calls.clear();
+    shell().OnTrayCallback(kTrayLeftButtonUp);
+    EXPECT_TRUE(window.calls.empty()) << "refreshOnShow is consumed";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, ShellRefreshTest,
+    ::testing::Values(RefreshCase{kPageKeys, {L"PageLeave 2", L"ShowKeyPage"}, true},
+                      RefreshCase{kPageDpi, {L"PageLeave 1", L"ShowDpiPage"}, false},
+                      RefreshCase{kPageLed, {L"ShowLedPage"}, false}),
+    [](const auto& info) { return "Page" + std::to_string(info.param.page); });
+
+TEST_F(ShellTest, NoticesShowTheirBalloonOrNothing) {
+    StoreConfig(1, 8);
+    shell().Initialise();
+    shell().OnNotice(5, 1);
+    shell().OnNotice(5, 3);
+    shell().OnNotice(15, 77);
+    ASSERT_EQ(host.balloons.size(), 2u);
+    EXPECT_EQ(host.balloons[0],
+              (FakeShellHost::Balloon{L"Switch report rate into 1000HZ", L"Info", 5000}));
+    EXPECT_EQ(host.balloons[1].title, L"Warning");
+}
+
+TEST_F(ShellTest, CloseHidesAndEndingClosesHandlesAndRemovesTheIcon) {
+    StoreConfig(1, 8);
+    shell().Initialise();
+    ASSERT_NE(state.link.commandHandle, kInvalidHidHandle);
+    host.calls.clear();
+
+    shell().OnClose();
+    EXPECT_EQ(host.calls, std::vector<std::wstring>{L"Hide"});
+    EXPECT_NE(state.link.commandHandle, kInvalidHidHandle);
+
+    host.calls.clear();
+    shell().EndProgram();
+    EXPECT_EQ(host.calls, (std::vector<std::wstring>{L"RemoveTrayIcon", L"EndProcess"}));
+    EXPECT_EQ(host.exitCodes, std::vector<int>{0});
+    EXPECT_EQ(state.link.commandHandle, kInvalidHidHandle);
+    EXPECT_EQ(state.link.dataHandle, kInvalidHidHandle);
+    EXPECT_EQ(port.mouse->openHandleCount(), 0u);
+    EXPECT_EQ(fileStore.files[kConfig][0], 1) << "nothing saved";
+}
+
+TEST_F(ShellTest, TaskbarRecreatedAddsTheTrayIconAgain) {
+    shell().Initialise();
+    shell().OnTaskbarCreated();
+    EXPECT_EQ(host.Count(L"AddTrayIcon Gaming Mouse Setting"), 2u);
+}
+
+const std::wstring kUpperPath =
+    L"\\\\?\\HID#VID_04D9&PID_A09E&MI_01&Col02#8&1c2a3b4d&0&0001#{4d1e55b2-f16f-11cf-88cb-"
+    L"001111000030}";
+const std::wstring kMixedPath = L"\\\\?\\hid#Vid_04d9&Pid_a09e&mi_01#8&1c2a3b4d&0&0000#{x}";
+const std::wstring kLowerPath = L"\\\\?\\hid#vid_04d9&pid_a09e&mi_01#8&1c2a3b4d&0&0000#{x}";
+
+TEST_F(ShellTest, ThreeArrivalsAndOneRemovalRediscoverAsARemoval) {
+    StoreConfig(1, 8);
+    shell().Initialise();
+    const std::uint32_t transfersAfterStart = port.mouse->transferCount();
+    state.image.page4.sensorType = 0x55;
+
+    EXPECT_TRUE(shell().OnDeviceChange(kDeviceArrival, Interface(kUpperPath)));
+    EXPECT_TRUE(shell().OnDeviceChange(kDeviceArrival, Interface(kMixedPath)));
+    EXPECT_TRUE(shell().OnDeviceChange(kDeviceArrival, Interface(kUpperPath)));
+    EXPECT_EQ(shell().interfaceEventCount(), 3);
+    EXPECT_TRUE(shell().OnDeviceChange(kDeviceRemoveComplete, Interface(kUpperPath)));
+
+    EXPECT_EQ(shell().interfaceEventCount(), 0);
+    EXPECT_EQ(state.devicePresent, 1u);
+    EXPECT_EQ(state.image.page4.sensorType, 0x55) << "a removal reads nothing";
+    EXPECT_EQ(port.mouse->transferCount(), transfersAfterStart);
+    EXPECT_TRUE(host.balloons.empty());
+}
+
+TEST_F(ShellTest, OnlyTheTwoExactPathFormsOfInterfaceEventsAreCounted) {
+    shell().Initialise();
+    shell().OnDeviceChange(kDeviceArrival, Interface(kLowerPath));
+    shell().OnDeviceChange(kDeviceArrival, Interface(L"\\\\?\\HID#VID_04D9&Pid_a09e#{x}"));
+    shell().OnDeviceChange(kDeviceArrival, DeviceBroadcast{2, L""});  // a volume
+    shell().OnDeviceChange(kDeviceArrival, std::nullopt);
+    shell().OnDeviceChange(0x8001, Interface(kUpperPath));  // removal query
+    shell().OnDeviceChange(0x0007, Interface(kUpperPath));  // devnodes changed
+    EXPECT_EQ(shell().interfaceEventCount(), 0);
+}
+
+TEST_F(ShellTest, FourthArrivalReadsTheMouseAgain) {
+    StoreConfig(1, 8);
+    shell().Initialise();
+    port.Plug(true, 3);
+    state.image.page1[0] = 0xEE;
+    for (int i = 0; i < 4; ++i) {
+        shell().OnDeviceChange(kDeviceArrival, Interface(kUpperPath));
+    }
+    EXPECT_EQ(state.sensorType, 3);
+    EXPECT_EQ(state.image.page1[0], port.mouse->memory()[DeviceImage::PageOffset(1)]);
+    EXPECT_EQ(state.devicePresent, 1u);
+    EXPECT_EQ(state.scrambleEnabled, 1u);
+}
+
+TEST_F(ShellTest, FailedRediscoveryWarnsHidesAndMarksTheMouseAbsent) {
+    StoreConfig(1, 8);
+    shell().Initialise();
+    shell().OnTrayCallback(kTrayLeftButtonUp);
+    port.Plug(false);
+    const SettingsRecord before = state.records.working;
+    host.calls.clear();
+    for (int i = 0; i < 4; ++i) {
+        shell().OnDeviceChange(kDeviceRemoveComplete, Interface(kUpperPath));
+    }
+    EXPECT_EQ(host.calls, (std::vector<std::wstring>{L"ShowBalloon", L"Hide"}));
+    EXPECT_EQ(host.balloons.back().text, L"The system did not detect the gaming mouse!");
+    EXPECT_EQ(state.devicePresent, 0u);
+    EXPECT_EQ(0, std::memcmp(&before, &state.records.working, sizeof before));
+    shell().OnTrayCallback(kTrayLeftButtonUp);
+    EXPECT_FALSE(host.visible) << "the tray warns instead of showing";
+}
+
+TEST_F(ShellTest, FirstTwoFramePaintsHideTheWindow) {
+    shell().Initialise();
+    EXPECT_TRUE(shell().OnNonClientPaint());
+    EXPECT_TRUE(shell().OnNonClientPaint());
+    EXPECT_FALSE(shell().OnNonClientPaint());
+    EXPECT_EQ(host.Count(L"Hide"), 2u);
+    shell().OnStartSettled();
+    EXPECT_EQ(host.Count(L"Hide"), 2u);
+}
+
+TEST_F(ShellTest, StartStaysHiddenWhenFewerFramePaintsCome) {
+    shell().Initialise();
+    EXPECT_TRUE(shell().OnNonClientPaint());
+    shell().OnStartSettled();
+    EXPECT_EQ(host.Count(L"Hide"), 2u);
+    EXPECT_FALSE(shell().OnNonClientPaint()) << "a later paint must not hide the shown window";
+}
+
+TEST_F(ShellTest, ShowingFromTheTrayEndsTheStartHiding) {
+    StoreConfig(1, 8);
+    shell().Initialise();
+    shell().OnTrayCallback(kTrayLeftButtonUp);
+    EXPECT_FALSE(shell().OnNonClientPaint());
+    EXPECT_TRUE(host.visible);
+}
+
+TEST(AppTitle, IsTheExecutableFileNameWithoutExtension) {
+    EXPECT_EQ(AppTitleOf(L"C:\\Tools\\Corvane1.0.exe"), L"Corvane1.0");
+    EXPECT_EQ(AppTitleOf(L"/opt/x/Corvane1.0.exe"), L"Corvane1.0");
+    EXPECT_EQ(AppTitleOf(L"Tool"), L"Tool");
+}
+
+}  // namespace
+}  // namespace corvane
