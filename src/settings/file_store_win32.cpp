@@ -99,6 +99,16 @@ class Win32FileStore final : public FileStore {
             error = ERROR_ACCESS_DENIED;
             return false;
         }
+        // A file another program holds open cannot be replaced. Asking first
+        // leaves nothing behind: a failing ReplaceFileW can leave a temporary
+        // file of its own.
+        Handle probe(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!probe.valid()) {
+            error = GetLastError();
+            return false;
+        }
+        probe.Close();
         wchar_t temporary[MAX_PATH] = {};
         if (GetTempFileNameW(FolderOf(path).c_str(), L"cfg", 0, temporary) == 0) {
             // A folder that takes no new file while the file itself is writable.

@@ -57,7 +57,7 @@ TEST_F(Win32FileStoreTest, ALockedFileIsReportedAndKept) {
     const bool replaced = store->Replace(config, fresh, error);
     CloseHandle(lock);
     EXPECT_FALSE(replaced);
-    EXPECT_NE(error, 0u);
+    EXPECT_EQ(error, static_cast<std::uint32_t>(ERROR_SHARING_VIOLATION));
     EXPECT_EQ(TempFolder::ReadFile(folder / "config.bin"), old);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"config.bin"});
 }

@@ -76,7 +76,8 @@ TYPED_TEST_P(IniStoreContract, OverwritingAKeyKeepsEverythingElse) {
 }
 
 TYPED_TEST_P(IniStoreContract, NamesIgnoreCaseAndBlanksAroundThem) {
-    this->Given(Utf16File(L"  [setting-en]  \r\n  item1 =  Left Click  \r\n\r\nITEM2\t=\tx = y\r\n"));
+    this->Given(
+        Utf16File(L"  [setting-en]  \r\n  item1 =  Left Click  \r\n\r\nITEM2\t=\tx = y\r\n"));
     EXPECT_EQ(this->Read(L"Setting-EN", L"Item1"), L"Left Click");
     EXPECT_EQ(this->Read(L"SETTING-EN", L"item2"), L"x = y");
     EXPECT_EQ(this->Read(L"Setting-EN", L"Item3"), L"");
@@ -123,8 +124,8 @@ TYPED_TEST_P(IniStoreContract, ValuesAreCutToTheCapacity) {
 }
 
 TYPED_TEST_P(IniStoreContract, AMissingFolderFailsTheWriteAndCreatesNothing) {
-    const std::wstring path = this->folder.Wide("absent") +
-                              (sizeof(wchar_t) == 2 ? L"\\str.ini" : L"/str.ini");
+    const std::wstring path =
+        this->folder.Wide("absent") + (sizeof(wchar_t) == 2 ? L"\\str.ini" : L"/str.ini");
     EXPECT_FALSE(this->store->Write(path, L"S", L"k", L"v"));
     EXPECT_EQ(this->store->Read(path, L"S", L"k", L"", 1024), L"");
     EXPECT_TRUE(this->folder.Names().empty());

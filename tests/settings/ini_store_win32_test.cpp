@@ -32,8 +32,8 @@ TEST(IniStoresTogetherTest, EachReadsWhatTheOtherWrote) {
         IniStore& writer = portableWrites ? *portable : *win32;
         IniStore& reader = portableWrites ? *win32 : *portable;
         for (std::size_t i = 0; i < std::size(kMixed); ++i) {
-            ASSERT_TRUE(writer.Write(ini, L"Setting-CHS", L"Item" + std::to_wstring(i + 1),
-                                     kMixed[i]));
+            ASSERT_TRUE(
+                writer.Write(ini, L"Setting-CHS", L"Item" + std::to_wstring(i + 1), kMixed[i]));
         }
         for (std::size_t i = 0; i < std::size(kMixed); ++i) {
             EXPECT_EQ(reader.Read(ini, L"Setting-CHS", L"Item" + std::to_wstring(i + 1), L"", 1024),

@@ -42,7 +42,8 @@ class TempFolder {
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
     std::wstring Wide(const std::string& name) const { return WidePath(path_ / name); }
 
-    static void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    static void WriteFile(const std::filesystem::path& path,
+                          const std::vector<std::uint8_t>& bytes) {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes.data()),
                   static_cast<std::streamsize>(bytes.size()));
