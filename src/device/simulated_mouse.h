@@ -102,6 +102,8 @@ class SimulatedMouse final : public HidPort {
     std::size_t openPreparsedCount() const { return preparsed_.size(); }
     std::size_t openListCount() const { return listOpen_ ? 1 : 0; }
     const SimulatedMouseOptions& options() const { return options_; }
+    // Changes how later header replies go wrong.
+    void SetReplyFault(SimulatedReplyFault fault) { options_.replyFault = fault; }
 
     static SimulatedMemory FactoryMemory(std::uint8_t sensorType);
 

@@ -1,20 +1,135 @@
+// The file store on POSIX: a temporary file in the same folder, renamed over
+// the old file in one step.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include "settings/file_store.h"
+#include "settings/text_encoding.h"
 
 namespace corvane {
 namespace {
 
+std::uint32_t LastError() {
+    return static_cast<std::uint32_t>(errno);
+}
+
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            if (n == 0) {
+                errno = EIO;
+            }
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Writable as Windows sees it: the permission allows it and the file is not
+// marked read-only (no write bit at all), which even root respects here.
+bool IsWritableFile(const std::string& path, const struct stat& info) {
+    if (S_ISDIR(info.st_mode)) {
+        errno = EISDIR;
+        return false;
+    }
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0) {
+        errno = EACCES;
+        return false;
+    }
+    return true;
+}
+
+bool WriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes,
+                  std::uint32_t& error) {
+    // No O_CREAT: the file is never created here.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) {
+        error = LastError();
+        return false;
+    }
+    const bool written = WriteAll(fd, bytes);
+    error = LastError();
+    const bool closed = ::close(fd) == 0;
+    if (written && !closed) {
+        error = LastError();
+    }
+    return written && closed;
+}
+
 class PosixFileStore final : public FileStore {
   public:
-    bool Exists(const std::wstring&) override { return false; }
-    std::optional<std::vector<std::uint8_t>> Read(const std::wstring&, std::uint32_t& error,
-                                                  std::size_t) override {
-        error = 2;
-        return std::nullopt;
+    bool Exists(const std::wstring& path) override {
+        struct stat info {};
+        return ::stat(ToUtf8(path).c_str(), &info) == 0;
     }
-    bool Replace(const std::wstring&, std::span<const std::uint8_t>,
+
+    std::optional<std::vector<std::uint8_t>> Read(const std::wstring& path, std::uint32_t& error,
+                                                  std::size_t maxBytes) override {
+        const int fd = ::open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            error = LastError();
+            return std::nullopt;
+        }
+        std::vector<std::uint8_t> bytes;
+        std::uint8_t chunk[4096];
+        while (bytes.size() < maxBytes) {
+            const std::size_t want = std::min(sizeof(chunk), maxBytes - bytes.size());
+            const ssize_t n = ::read(fd, chunk, want);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n < 0) {
+                error = LastError();
+                ::close(fd);
+                return std::nullopt;
+            }
+            if (n == 0) {
+                break;
+            }
+            bytes.insert(bytes.end(), chunk, chunk + n);
+        }
+        ::close(fd);
+        return bytes;
+    }
+
+    bool Replace(const std::wstring& widePath, std::span<const std::uint8_t> bytes,
                  std::uint32_t& error) override {
-        error = 2;
-        return false;
+        const std::string path = ToUtf8(widePath);
+        struct stat info {};
+        if (::stat(path.c_str(), &info) != 0 || !IsWritableFile(path, info)) {
+            error = LastError();
+            return false;
+        }
+        std::string temporary = path + ".XXXXXX";
+        const int fd = ::mkstemp(temporary.data());
+        if (fd < 0) {
+            // A folder that takes no new file while the file itself is writable.
+            return WriteInPlace(path, bytes, error);
+        }
+        bool ok =
+            ::fchmod(fd, info.st_mode & 07777) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+        error = LastError();
+        if (::close(fd) != 0 && ok) {
+            ok = false;
+            error = LastError();
+        }
+        if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) {
+            ok = false;
+            error = LastError();
+        }
+        if (!ok) {
+            ::unlink(temporary.c_str());
+        }
+        return ok;
     }
 };
 

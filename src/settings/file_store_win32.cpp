@@ -1,20 +1,136 @@
+// The file store on Win32: a temporary file in the same folder put in place
+// by ReplaceFileW, which keeps the old file's attributes and security and
+// fails when the old file is absent.
+#include <shlwapi.h>
+#include <windows.h>
+
+#include <algorithm>
+
 #include "settings/file_store.h"
 
 namespace corvane {
 namespace {
 
+class Handle {
+  public:
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    ~Handle() { Close(); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+    bool Close() {
+        const bool ok = !valid() || CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+  private:
+    HANDLE handle_;
+};
+
+bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD written = 0;
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+        if (!WriteFile(file, bytes.data() + done, want, &written, nullptr) || written == 0) {
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash + 1);
+}
+
+bool WriteInPlace(const std::wstring& path, std::span<const std::uint8_t> bytes,
+                  std::uint32_t& error) {
+    // TRUNCATE_EXISTING: the file is never created here.
+    Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid() || !WriteAll(file.get(), bytes) || !file.Close()) {
+        error = GetLastError();
+        return false;
+    }
+    return true;
+}
+
 class Win32FileStore final : public FileStore {
   public:
-    bool Exists(const std::wstring&) override { return false; }
-    std::optional<std::vector<std::uint8_t>> Read(const std::wstring&, std::uint32_t& error,
-                                                  std::size_t) override {
-        error = 2;
-        return std::nullopt;
+    bool Exists(const std::wstring& path) override { return PathFileExistsW(path.c_str()) != 0; }
+
+    std::optional<std::vector<std::uint8_t>> Read(const std::wstring& path, std::uint32_t& error,
+                                                  std::size_t maxBytes) override {
+        Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid()) {
+            error = GetLastError();
+            return std::nullopt;
+        }
+        std::vector<std::uint8_t> bytes;
+        std::uint8_t chunk[4096];
+        while (bytes.size() < maxBytes) {
+            const DWORD want = static_cast<DWORD>(std::min(sizeof(chunk), maxBytes - bytes.size()));
+            DWORD got = 0;
+            if (!ReadFile(file.get(), chunk, want, &got, nullptr)) {
+                error = GetLastError();
+                return std::nullopt;
+            }
+            if (got == 0) {
+                break;
+            }
+            bytes.insert(bytes.end(), chunk, chunk + got);
+        }
+        return bytes;
     }
-    bool Replace(const std::wstring&, std::span<const std::uint8_t>,
+
+    bool Replace(const std::wstring& path, std::span<const std::uint8_t> bytes,
                  std::uint32_t& error) override {
-        error = 2;
-        return false;
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            error = GetLastError();
+            return false;
+        }
+        if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) {
+            error = ERROR_ACCESS_DENIED;
+            return false;
+        }
+        // A file another program holds open cannot be replaced. Asking first
+        // leaves nothing behind: a failing ReplaceFileW can leave a temporary
+        // file of its own.
+        Handle probe(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!probe.valid()) {
+            error = GetLastError();
+            return false;
+        }
+        probe.Close();
+        wchar_t temporary[MAX_PATH] = {};
+        if (GetTempFileNameW(FolderOf(path).c_str(), L"cfg", 0, temporary) == 0) {
+            // A folder that takes no new file while the file itself is writable.
+            return WriteInPlace(path, bytes, error);
+        }
+        bool ok = false;
+        {
+            Handle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+            ok = file.valid() && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get()) &&
+                 file.Close();
+            error = GetLastError();
+        }
+        if (ok && !ReplaceFileW(path.c_str(), temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                                nullptr, nullptr)) {
+            ok = false;
+            error = GetLastError();
+        }
+        if (!ok) {
+            DeleteFileW(temporary);
+        }
+        return ok;
     }
 };
 

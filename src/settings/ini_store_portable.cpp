@@ -1,17 +1,95 @@
+// The INI store without the profile API: the whole file is decoded, looked
+// up or changed, and written back as UTF-16LE with a byte-order mark.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "settings/ini_document.h"
 #include "settings/ini_store.h"
+#include "settings/text_encoding.h"
 
 namespace corvane {
 namespace {
 
+std::filesystem::path PathOf(const std::wstring& path) {
+    if constexpr (sizeof(wchar_t) == 2) {
+        return std::filesystem::path(path);
+    } else {
+        return std::filesystem::path(ToUtf8(path));
+    }
+}
+
+std::optional<std::vector<std::uint8_t>> ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return false;
+    }
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return static_cast<bool>(out);
+}
+
+// A temporary file beside the target, then renamed over it, so that an
+// interrupted write leaves the old file; in place when that is not possible.
+bool ReplaceBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::filesystem::path temporary = path;
+    temporary += ".new";
+    std::error_code error;
+    if (WriteBytes(temporary, bytes)) {
+        std::filesystem::rename(temporary, path, error);
+        if (!error) {
+            return true;
+        }
+    }
+    std::filesystem::remove(temporary, error);
+    return WriteBytes(path, bytes);
+}
+
 class PortableIniStore final : public IniStore {
   public:
-    std::wstring Read(const std::wstring&, const std::wstring&, const std::wstring&,
-                      const std::wstring& fallback, std::size_t) override {
-        return fallback;
+    std::wstring Read(const std::wstring& path, const std::wstring& section,
+                      const std::wstring& key, const std::wstring& fallback,
+                      std::size_t capacity) override {
+        const auto bytes = ReadBytes(PathOf(path));
+        if (!bytes) {
+            return std::wstring(TrimFallback(fallback).substr(0, capacity == 0 ? 0 : capacity - 1));
+        }
+        const IniDocument document = IniDocument::Parse(DecodeIniBytes(*bytes));
+        const std::wstring* value = document.Find(section, key);
+        return ProfileResult(value != nullptr ? std::wstring_view(*value) : TrimFallback(fallback),
+                             capacity);
     }
-    bool Write(const std::wstring&, const std::wstring&, const std::wstring&,
-               const std::wstring&) override {
-        return false;
+
+    bool Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
+               const std::wstring& value) override {
+        const std::filesystem::path file = PathOf(path);
+        auto bytes = ReadBytes(file);
+        if (!bytes) {
+            // A new file starts as an empty Unicode one, as the Win32 store makes it.
+            const std::vector<std::uint8_t> empty(std::begin(kUtf16LeBom), std::end(kUtf16LeBom));
+            if (!WriteBytes(file, empty)) {
+                return false;
+            }
+            bytes = empty;
+        }
+        IniDocument document = IniDocument::Parse(DecodeIniBytes(*bytes));
+        document.Set(section, key, value);
+        return ReplaceBytes(file, EncodeUtf16LeWithBom(document.Serialize()));
     }
 };
 

@@ -5,6 +5,7 @@ target_sources(corvane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/stored_files.cpp
     ${CMAKE_CURRENT_LIST_DIR}/apply.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ini_store_portable.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ini_document.cpp
 )
 if(WIN32)
     target_sources(corvane_win32 PRIVATE

@@ -6,11 +6,6 @@
 namespace corvane {
 namespace {
 
-struct KeyName {
-    std::wstring_view name;
-    std::uint8_t code;
-};
-
 // HID keyboard usages (page 0x07), then the mouse's own three buttons. Usage
 // 0x31 (backslash) has no name.
 constexpr std::array<KeyName, kKeyNameCount> kKeyNames = {{
@@ -123,6 +118,10 @@ constexpr std::array<KeyName, kKeyNameCount> kKeyNames = {{
 }};
 
 }  // namespace
+
+std::span<const KeyName, kKeyNameCount> KeyNames() {
+    return kKeyNames;
+}
 
 std::uint8_t KeyCodeOfName(std::wstring_view name) {
     const auto row = std::find_if(kKeyNames.begin(), kKeyNames.end(),

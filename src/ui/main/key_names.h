@@ -2,12 +2,22 @@
 // the mouse stores (HID keyboard usage, or a mouse button code).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace corvane {
 
 inline constexpr std::size_t kKeyNameCount = 106;
+
+struct KeyName {
+    std::wstring_view name;
+    std::uint8_t code;
+};
+
+// The whole table, in its order.
+std::span<const KeyName, kKeyNameCount> KeyNames();
 
 // The code of the key named exactly `name` (case-sensitive), 0 for any
 // other name, the empty one included.

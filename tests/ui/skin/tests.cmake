@@ -3,6 +3,7 @@
 # cross build does not have (the program itself decodes with GDI+).
 target_sources(corvane_core_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/layout_tables_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/skin_core_test.cpp
 )
 
 if(NOT WIN32)

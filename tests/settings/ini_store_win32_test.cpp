@@ -1,0 +1,80 @@
+// Under Wine: the contract for the profile API store and again for the
+// portable one, files written by one read by the other, and Chinese labels
+// through the stored files on an English code page.
+#include <windows.h>
+
+#include "app/app_state.h"
+#include "settings/file_store.h"
+#include "settings/ini_store_contract.h"
+#include "settings/stored_files.h"
+#include "support/fake_system_facts.h"
+#include "support/fake_user_messages.h"
+
+namespace corvane::testing {
+
+struct Win32IniStoreFactory {
+    static std::unique_ptr<IniStore> Make() { return MakePlatformIniStore(); }
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, IniStoreContract, Win32IniStoreFactory);
+INSTANTIATE_TYPED_TEST_SUITE_P(PortableUnderWine, IniStoreContract, PortableIniStoreFactory);
+
+namespace {
+
+const std::wstring kMixed[] = {L"多媒体-播放", L"Fire Key-A", L"快速鍵", L"Single Key-Num 5"};
+
+TEST(IniStoresTogetherTest, EachReadsWhatTheOtherWrote) {
+    const auto win32 = MakePlatformIniStore();
+    const auto portable = MakePortableIniStore();
+    for (const bool portableWrites : {true, false}) {
+        TempFolder folder;
+        const std::wstring ini = folder.Wide("str.ini");
+        IniStore& writer = portableWrites ? *portable : *win32;
+        IniStore& reader = portableWrites ? *win32 : *portable;
+        for (std::size_t i = 0; i < std::size(kMixed); ++i) {
+            ASSERT_TRUE(
+                writer.Write(ini, L"Setting-CHS", L"Item" + std::to_wstring(i + 1), kMixed[i]));
+        }
+        for (std::size_t i = 0; i < std::size(kMixed); ++i) {
+            EXPECT_EQ(reader.Read(ini, L"Setting-CHS", L"Item" + std::to_wstring(i + 1), L"", 1024),
+                      kMixed[i])
+                << (portableWrites ? "portable wrote" : "profile API wrote");
+        }
+        // And the other way round on the same file.
+        ASSERT_TRUE(reader.Write(ini, L"Setting-CHS", L"Item2", L"狙击-800"));
+        EXPECT_EQ(writer.Read(ini, L"Setting-CHS", L"Item2", L"", 1024), L"狙击-800");
+        EXPECT_EQ(writer.Read(ini, L"Setting-CHS", L"Item1", L"", 1024), kMixed[0]);
+    }
+}
+
+TEST(StoredLabelsUnderWineTest, ChineseLabelsSurviveSaveAndLoadOnAnEnglishCodePage) {
+    ASSERT_EQ(GetACP(), 1252u) << "the test needs the prefix's English code page";
+    TempFolder folder;
+    FakeSystemFacts facts;
+    facts.executablePath = folder.Wide("Corvane1.0.exe");
+    FakeUserMessages messages;
+    const auto files = MakePlatformFileStore();
+    const auto ini = MakePlatformIniStore();
+    AppState state;
+    StoredFiles stored(state, *files, *ini, facts, messages, L"Setting-CHS");
+    stored.LoadConfig();
+    KeyLabels labels;
+    for (int layer = 0; layer < kLayerCount; ++layer) {
+        for (int button = 0; button < kButtonSlots; ++button) {
+            labels[layer][button] = L"火力键-" + std::to_wstring(layer * 8 + button) + L"键";
+        }
+    }
+    stored.SaveLabels(labels);
+    KeyLabels loaded;
+    StoredFiles again(state, *files, *ini, facts, messages, L"Setting-CHS");
+    again.LoadConfig();
+    again.LoadLabels(loaded);
+    EXPECT_EQ(loaded, labels);
+    const auto bytes = TempFolder::ReadFile(folder / "str.ini");
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes[0], 0xFF);
+    EXPECT_EQ(bytes[1], 0xFE);
+}
+
+}  // namespace
+}  // namespace corvane::testing
