@@ -2,20 +2,13 @@
 
 #include "app/fonts.h"
 #include "app/notice_table.h"
+#include "ui/skin/skin_dir.h"
 
 namespace corvane {
 namespace {
 
-constexpr std::wstring_view kSkinFolderChs = L"/Skins/CHS";
-constexpr std::wstring_view kSkinFolderEn = L"/Skins/EN";
-
 std::uint8_t UiLanguageOf(std::uint16_t languageId) {
     return languageId == kLangSimplifiedChinese ? kUiLanguageSimplifiedChinese : kUiLanguageOther;
-}
-
-std::wstring SkinFolderOf(const std::wstring& modulePath, std::uint8_t uiLanguage) {
-    return ReplaceAll(modulePath, kExecutableName,
-                      uiLanguage == kUiLanguageSimplifiedChinese ? kSkinFolderChs : kSkinFolderEn);
 }
 
 }  // namespace
@@ -43,14 +36,14 @@ Initialisation Shell::Initialise() {
     // The text table of the language was chosen with the window.
     host_.AddTrayIcon(kTrayTip);
     FindAndReadMouse();
-    if (!host_.RegisterDeviceNotification()) {
+    if (!host_.RegisterForDeviceChanges()) {
         messages_.Show(MessageKind::RegisterNotificationFailed, Caption::AppTitle);
         return Initialisation::NotificationFailed;
     }
     files_.LoadConfig();
     state_.records.TakeBackup();
     files_.LoadLabels(window_.Labels());
-    skinDir_ = SkinFolderOf(files_.paths().modulePath, state_.uiLanguage);
+    skinDir_ = SkinDir(files_.paths().modulePath, state_.uiLanguage);
     host_.LoadBackground(skinDir_ + std::wstring(kBackgroundImage));
     window_.ShowKeyPage();
     return Initialisation::Ready;

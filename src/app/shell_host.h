@@ -38,7 +38,7 @@ class ShellHost {
     virtual void ShowTrayMenu(std::wstring_view exitText) = 0;
 
     // Registers the window for arrivals and removals of HID interfaces.
-    virtual bool RegisterDeviceNotification() = 0;
+    virtual bool RegisterForDeviceChanges() = 0;
 
     // Loads the decoded image at `path` as the window's back buffer; a
     // missing image leaves the window without one.

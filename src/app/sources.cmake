@@ -8,6 +8,9 @@ target_sources(corvane_core PRIVATE
 if(WIN32)
     target_sources(corvane_win32 PRIVATE
         ${CMAKE_CURRENT_LIST_DIR}/system_facts_win32.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/shell_host_win32.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/modal_loop_win32.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/main_window_win32.cpp
     )
 else()
     target_sources(corvane_core PRIVATE
@@ -21,4 +24,8 @@ set(CORVANE_FACTORY_CONFIG ${CMAKE_CURRENT_LIST_DIR}/factory/config.bin
 if(NOT CMAKE_CROSSCOMPILING)
     add_executable(corvane_factory_config ${CMAKE_CURRENT_LIST_DIR}/factory_config_main.cpp)
     target_link_libraries(corvane_factory_config PRIVATE corvane_core)
+endif()
+
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/distribution.cmake)
 endif()

@@ -52,7 +52,7 @@ class FakeShellHost final : public ShellHost {
     void ShowTrayMenu(std::wstring_view exitText) override {
         calls.push_back(L"ShowTrayMenu " + std::wstring(exitText));
     }
-    bool RegisterDeviceNotification() override {
+    bool RegisterForDeviceChanges() override {
         calls.push_back(L"RegisterDeviceNotification");
         return registrationSucceeds;
     }

@@ -13,3 +13,8 @@ else()
 endif()
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/factory_config_test.cpp PROPERTIES
     COMPILE_DEFINITIONS "CORVANE_FACTORY_CONFIG_FILE=\"${_factory_config}\"")
+if(WIN32)
+    target_sources(corvane_win32_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/main_window_win32_test.cpp)
+    set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/main_window_win32_test.cpp PROPERTIES
+        COMPILE_DEFINITIONS "CORVANE_APP_TEST_ASSETS_DIR=\"Z:${PROJECT_SOURCE_DIR}/assets\"")
+endif()

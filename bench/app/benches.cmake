@@ -1,0 +1,14 @@
+# The program's start-up and show timings beside a bare Win32 window (Windows
+# build, run under Wine): build/windows/bench/corvane_app_bench.exe [RUNS].
+if(WIN32)
+    add_executable(corvane_app_bench ${CMAKE_CURRENT_LIST_DIR}/app_bench_win32.cpp)
+    target_link_libraries(corvane_app_bench PRIVATE corvane_e2e_driver)
+    if(MINGW)
+        target_link_options(corvane_app_bench PRIVATE -municode)
+    endif()
+    target_compile_definitions(corvane_app_bench PRIVATE
+        CORVANE_BENCH_DIST_DIR="Z:${CORVANE_DIST_DIR}"
+        CORVANE_BENCH_ASSETS_DIR="Z:${CMAKE_SOURCE_DIR}/assets"
+        CORVANE_BENCH_WORK_DIR="Z:${CMAKE_BINARY_DIR}/bench-work")
+    add_dependencies(corvane_app_bench corvane_demo)
+endif()

@@ -1,0 +1,9 @@
+#include "app/program_port.h"
+
+namespace corvane {
+
+std::unique_ptr<HidPort> MakeProgramHidPort() {
+    return MakeRealHidPort();
+}
+
+}  // namespace corvane

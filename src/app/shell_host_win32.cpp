@@ -1,0 +1,167 @@
+#include "app/shell_host_win32.h"
+
+#include <dbt.h>
+
+#include <algorithm>
+
+#include "app/shell.h"
+
+namespace corvane {
+namespace {
+
+// The HID device interface class.
+constexpr GUID kHidInterfaceClass = {
+    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
+
+constexpr DWORD kAppWindowStyle = 0x40000;  // WS_EX_APPWINDOW
+constexpr DWORD kToolWindowStyle = 0x80;    // WS_EX_TOOLWINDOW
+constexpr UINT kTrayFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+constexpr UINT kBalloonFlags = kTrayFlags | NIF_INFO;  // 0x17
+
+template <std::size_t N>
+void CopyText(wchar_t (&field)[N], std::wstring_view text) {
+    const std::size_t n = std::min(text.size(), N - 1);
+    std::copy_n(text.data(), n, field);
+    field[n] = L'\0';
+}
+
+HFONT MakeFont(const FontSpec& spec) {
+    const std::wstring face(spec.face);
+    return CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, 0,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       kFontPitchAndFamily, face.c_str());
+}
+
+HICON LoadAppIcon(int size) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                         MAKEINTRESOURCEW(kAppIconResource), IMAGE_ICON, size, size,
+                                         LR_DEFAULTCOLOR));
+}
+
+}  // namespace
+
+ShellHostWin32::ShellHostWin32(Hooks hooks) : hooks_(std::move(hooks)) {}
+
+ShellHostWin32::~ShellHostWin32() {
+    RemoveTrayIcon();
+    if (notification_ != nullptr) {
+        UnregisterDeviceNotification(notification_);
+    }
+    if (mutex_ != nullptr) {
+        CloseHandle(mutex_);
+    }
+    for (HGDIOBJ font : {listFont_, pageFont_}) {
+        if (font != nullptr) {
+            DeleteObject(font);
+        }
+    }
+    for (HICON icon : {bigIcon_, smallIcon_}) {
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+        }
+    }
+}
+
+bool ShellHostWin32::SingleInstanceMutexExisted() {
+    const std::wstring name(kSingleInstanceMutex);
+    mutex_ = CreateMutexW(nullptr, FALSE, name.c_str());
+    return GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+void ShellHostWin32::SetWindowIcons() {
+    bigIcon_ = LoadAppIcon(GetSystemMetrics(SM_CXICON));
+    smallIcon_ = LoadAppIcon(GetSystemMetrics(SM_CXSMICON));
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+}
+
+void ShellHostWin32::UseToolWindowStyle() {
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE));
+    SetWindowLongPtrW(window_, GWL_EXSTYLE, (exStyle & ~kAppWindowStyle) | kToolWindowStyle);
+}
+
+void ShellHostWin32::CreateFonts(const WindowFonts& fonts) {
+    listFont_ = MakeFont(fonts.list);
+    pageFont_ = MakeFont(fonts.page);
+    if (hooks_.fontsCreated) {
+        hooks_.fontsCreated(listFont_, pageFont_);
+    }
+}
+
+void ShellHostWin32::AddTrayIcon(std::wstring_view tip) {
+    tray_ = NOTIFYICONDATAW{};
+    tray_.cbSize = sizeof(NOTIFYICONDATAW);
+    tray_.hWnd = window_;
+    tray_.uID = 0;
+    tray_.uFlags = kTrayFlags;
+    tray_.uCallbackMessage = kTrayCallbackMessage;
+    tray_.hIcon = smallIcon_ != nullptr ? smallIcon_ : LoadAppIcon(0);
+    CopyText(tray_.szTip, tip);
+    trayAdded_ = Shell_NotifyIconW(NIM_ADD, &tray_) != FALSE;
+}
+
+void ShellHostWin32::ShowBalloon(std::wstring_view text, std::wstring_view title,
+                                 unsigned timeoutMs) {
+    CopyText(tray_.szInfo, text);
+    tray_.uFlags = kBalloonFlags;
+    CopyText(tray_.szInfoTitle, title);
+    tray_.dwInfoFlags = NIIF_INFO;
+    tray_.uTimeout = timeoutMs;
+    Shell_NotifyIconW(NIM_MODIFY, &tray_);
+}
+
+void ShellHostWin32::RemoveTrayIcon() {
+    if (!trayAdded_) {
+        return;
+    }
+    Shell_NotifyIconW(NIM_DELETE, &tray_);
+    trayAdded_ = false;
+}
+
+void ShellHostWin32::ShowTrayMenu(std::wstring_view exitText) {
+    POINT at{};
+    GetCursorPos(&at);
+    HMENU menu = CreatePopupMenu();
+    if (menu == nullptr) {
+        return;
+    }
+    const std::wstring text(exitText);
+    AppendMenuW(menu, MF_STRING, kTrayExitCommand, text.c_str());
+    SetForegroundWindow(window_);
+    TrackPopupMenu(menu, TPM_BOTTOMALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+    DestroyMenu(menu);
+}
+
+bool ShellHostWin32::RegisterForDeviceChanges() {
+    DEV_BROADCAST_DEVICEINTERFACE_W filter{};
+    filter.dbcc_size = sizeof(filter);
+    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    filter.dbcc_classguid = kHidInterfaceClass;
+    notification_ = RegisterDeviceNotificationW(window_, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+    return notification_ != nullptr;
+}
+
+void ShellHostWin32::LoadBackground(const std::wstring& path) {
+    if (hooks_.loadBackground) {
+        hooks_.loadBackground(path);
+    }
+}
+
+void ShellHostWin32::ShowInFront() {
+    SetForegroundWindow(window_);
+    ShowWindow(window_, SW_SHOW);
+}
+
+void ShellHostWin32::Hide() {
+    ShowWindow(window_, SW_HIDE);
+}
+
+void ShellHostWin32::EndProcess(int exitCode) {
+    if (hooks_.endProcess) {
+        hooks_.endProcess(exitCode);
+        return;
+    }
+    ExitProcess(static_cast<UINT>(exitCode));
+}
+
+}  // namespace corvane

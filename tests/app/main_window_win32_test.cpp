@@ -1,0 +1,266 @@
+// The real main window in this process: created from its template by the
+// program's own code, sent real messages (tray callback, notices, device
+// changes with device-interface records, the tray menu command) and checked
+// by its state, its tray record, its pixels and the control colours of a
+// real list box.
+#include "app/main_window_win32.h"
+
+#include <dbt.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/factory_config.h"
+#include "app/modal_loop_win32.h"
+#include "device/simulated_mouse.h"
+#include "support/fake_system_facts.h"
+#include "support/temp_folder.h"
+
+#ifndef CORVANE_APP_TEST_ASSETS_DIR
+#error "CORVANE_APP_TEST_ASSETS_DIR names the skin assets"
+#endif
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordingBoxes final : public MessageBoxSink {
+  public:
+    std::vector<std::pair<std::wstring, std::wstring>> shown;
+    void ShowMessageBox(const std::wstring& text, const std::wstring& caption) override {
+        shown.emplace_back(text, caption);
+    }
+};
+
+// A device-interface broadcast record with `path`, sized as the system does.
+std::vector<std::uint8_t> InterfaceRecord(const std::wstring& path) {
+    std::vector<std::uint8_t> bytes(sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) +
+                                    path.size() * sizeof(wchar_t));
+    auto* record = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(bytes.data());
+    record->dbcc_size = static_cast<DWORD>(bytes.size());
+    record->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    std::copy(path.begin(), path.end(), record->dbcc_name);
+    return bytes;
+}
+
+const std::wstring kMousePath =
+    L"\\\\?\\HID#VID_04D9&PID_A09E&MI_01&Col02#8&1c2a3b4d&0&0001#"
+    L"{4d1e55b2-f16f-11cf-88cb-001111000030}";
+
+class MainWindowWin32Test : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(RegisterMainWindowClass());
+        fs::copy(fs::path(CORVANE_APP_TEST_ASSETS_DIR) / "Skins", folder.path() / "Skins",
+                 fs::copy_options::recursive);
+        const auto config = FactoryConfigFile();
+        std::ofstream(folder.path() / "config.bin", std::ios::binary)
+            .write(reinterpret_cast<const char*>(config.data()), config.size());
+
+        auto facts = std::make_unique<testing::FakeSystemFacts>();
+        facts->executablePath = testing::WidePath(folder.path() / "Corvane1.0.exe");
+        SimulatedMouseOptions mouseOptions;
+        mouseOptions.sleep = [](unsigned) {};
+        auto port = std::make_unique<SimulatedMouse>(mouseOptions);
+        mouse = port.get();
+
+        MainWindowWin32::Options options;
+        options.port = std::move(port);
+        options.facts = std::move(facts);
+        options.messageBoxes = &boxes;
+        options.endProcess = [this](int code) { exitCodes.push_back(code); };
+        window = std::make_unique<MainWindowWin32>(std::move(options));
+        hwnd = window->Create();
+        ASSERT_NE(hwnd, nullptr);
+    }
+
+    void Pump() {
+        DrainMessages(hwnd, [this](const MSG& m) { return window->PreFilter(m); });
+    }
+
+    void SendDeviceChange(WPARAM event, const std::wstring& path) {
+        std::vector<std::uint8_t> record = InterfaceRecord(path);
+        EXPECT_EQ(
+            SendMessageW(hwnd, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(record.data())),
+            TRUE);
+    }
+
+    testing::TempFolder folder;
+    RecordingBoxes boxes;
+    std::vector<int> exitCodes;
+    SimulatedMouse* mouse = nullptr;
+    std::unique_ptr<MainWindowWin32> window;
+    HWND hwnd = nullptr;
+};
+
+TEST_F(MainWindowWin32Test, StartsHiddenWithTrayIconToolStyleAndExactClientArea) {
+    Pump();
+    EXPECT_EQ(window->initialisation(), Initialisation::Ready);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+    EXPECT_EQ(window->shell().startHideCount(), 0);
+    EXPECT_TRUE(window->shellHost().trayIconPresent());
+    const NOTIFYICONDATAW& tray = window->shellHost().trayRecord();
+    EXPECT_EQ(tray.cbSize, sizeof(NOTIFYICONDATAW));
+    EXPECT_EQ(tray.uCallbackMessage, 1025u);
+    EXPECT_STREQ(tray.szTip, L"Gaming Mouse Setting");
+    wchar_t className[64] = {};
+    GetClassNameW(hwnd, className, 64);
+    EXPECT_STREQ(className, L"KelAPClass-Ver2");
+    EXPECT_EQ(FindWindowW(L"KelAPClass-Ver2", nullptr), hwnd);
+    const auto exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+    EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(client.right, 760);
+    EXPECT_EQ(client.bottom, 630);
+    EXPECT_EQ(window->state().devicePresent, 1u);
+    EXPECT_EQ(window->dialog()->currentPage(), 1);
+}
+
+TEST_F(MainWindowWin32Test, TrayCallbackShowsAndTheCloseRequestHides) {
+    Pump();
+    SendMessageW(hwnd, 1025, 0, WM_MOUSEMOVE);
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+    SendMessageW(hwnd, 1025, 0, WM_LBUTTONUP);
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    Pump();
+    SendMessageW(hwnd, WM_NCPAINT, 1, 0);
+    EXPECT_TRUE(IsWindowVisible(hwnd)) << "no late start hiding";
+    SendMessageW(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+    EXPECT_TRUE(IsWindow(hwnd));
+    EXPECT_TRUE(exitCodes.empty());
+}
+
+TEST_F(MainWindowWin32Test, NoticesSetTheBalloonOfTheTrayRecord) {
+    EXPECT_EQ(SendMessageW(hwnd, 1026, 5, 1), 0);
+    const NOTIFYICONDATAW& tray = window->shellHost().trayRecord();
+    EXPECT_STREQ(tray.szInfo, L"Switch report rate into 1000HZ");
+    EXPECT_STREQ(tray.szInfoTitle, L"Info");
+    EXPECT_EQ(tray.uFlags, 0x17u);
+    EXPECT_EQ(tray.dwInfoFlags, 1u);
+    EXPECT_EQ(tray.uTimeout, 5000u);
+
+    EXPECT_EQ(SendMessageW(hwnd, 1026, 5, 3), 0);
+    EXPECT_STREQ(tray.szInfo, L"Switch report rate into 1000HZ") << "value 3 shows nothing";
+    EXPECT_EQ(SendMessageW(hwnd, 1026, 15, 0), 0);
+    EXPECT_STREQ(tray.szInfoTitle, L"Warning");
+    EXPECT_EQ(tray.uTimeout, 100u);
+}
+
+TEST_F(MainWindowWin32Test, DeviceInterfaceRecordsAreCountedToFour) {
+    const std::uint32_t transfers = mouse->transferCount();
+    SendDeviceChange(DBT_DEVICEARRIVAL, kMousePath);
+    SendDeviceChange(DBT_DEVICEARRIVAL, L"\\\\?\\hid#vid_04d9&pid_a09e&mi_01#lower");
+    SendDeviceChange(DBT_DEVICEARRIVAL, kMousePath);
+    SendDeviceChange(DBT_DEVICEARRIVAL, kMousePath);
+    EXPECT_EQ(window->shell().interfaceEventCount(), 3) << "lower case is not counted";
+    SendDeviceChange(DBT_DEVICEREMOVECOMPLETE, kMousePath);
+    EXPECT_EQ(window->shell().interfaceEventCount(), 0);
+    EXPECT_EQ(window->state().devicePresent, 1u);
+    EXPECT_EQ(mouse->transferCount(), transfers) << "discovery as a removal reads nothing";
+
+    for (int i = 0; i < 4; ++i) {
+        SendDeviceChange(DBT_DEVICEARRIVAL, kMousePath);
+    }
+    EXPECT_GT(mouse->transferCount(), transfers) << "the fourth arrival reads the mouse";
+    EXPECT_EQ(window->state().sensorType, mouse->memory()[195]);
+    EXPECT_EQ(SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0), TRUE);
+}
+
+TEST_F(MainWindowWin32Test, TrayExitEndsWithZeroClosesHandlesAndRemovesTheIcon) {
+    SendMessageW(hwnd, WM_COMMAND, 1028, 0);
+    EXPECT_EQ(exitCodes, std::vector<int>{0});
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_FALSE(window->shellHost().trayIconPresent());
+    EXPECT_EQ(window->state().link.commandHandle, kInvalidHidHandle);
+    EXPECT_EQ(mouse->openHandleCount(), 0u);
+}
+
+TEST_F(MainWindowWin32Test, ListBoxGetsTheListColoursAndFont) {
+    SendMessageW(hwnd, 1025, 0, WM_LBUTTONUP);
+    HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, 78, 225,
+                                128, 100, hwnd, reinterpret_cast<HMENU>(300), nullptr, nullptr);
+    ASSERT_NE(list, nullptr);
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Left Click"));
+    HDC dc = GetDC(list);
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        hwnd, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(list)));
+    LOGBRUSH logBrush{};
+    ASSERT_EQ(GetObjectW(brush, sizeof logBrush, &logBrush), static_cast<int>(sizeof logBrush));
+    EXPECT_EQ(logBrush.lbColor, RGB(26, 54, 51));
+    EXPECT_EQ(GetTextColor(dc), RGB(0, 255, 198));
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+    LOGFONTW font{};
+    GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, 16);
+    EXPECT_STREQ(font.lfFaceName, L"Tahoma");
+    ReleaseDC(list, dc);
+
+    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Pump();
+    HDC listDc = GetDC(list);
+    EXPECT_EQ(GetPixel(listDc, 100, 80), RGB(26, 54, 51)) << "painted with the list brush";
+    ReleaseDC(list, listDc);
+    DestroyWindow(list);
+}
+
+TEST_F(MainWindowWin32Test, SecondWindowInTheSameSessionEndsAsASecondInstance) {
+    auto facts = std::make_unique<testing::FakeSystemFacts>();
+    facts->executablePath = testing::WidePath(folder.path() / "Corvane1.0.exe");
+    std::vector<int> secondCodes;
+    RecordingBoxes secondBoxes;
+    MainWindowWin32::Options options;
+    options.port = std::make_unique<SimulatedMouse>();
+    options.facts = std::move(facts);
+    options.messageBoxes = &secondBoxes;
+    options.endProcess = [&](int code) { secondCodes.push_back(code); };
+    MainWindowWin32 second(std::move(options));
+    second.Create();
+    EXPECT_EQ(second.initialisation(), Initialisation::SecondInstance);
+    EXPECT_EQ(secondCodes, std::vector<int>{0});
+    EXPECT_TRUE(secondBoxes.shown.empty());
+    EXPECT_FALSE(second.shellHost().trayIconPresent());
+    EXPECT_EQ(FindWindowW(L"KelAPClass-Ver2", nullptr), hwnd);
+}
+
+TEST(ModalLoop, DisablesTheOwnerWhileADialogRunsAndPassesThePreFilterFirst) {
+    ASSERT_TRUE(RegisterMainWindowClass());
+    const auto words =
+        BuildDialogTemplate({WS_POPUP, 0, L"KelAPClass-Ver2", 100, 50, 12, L"Tahoma"});
+    auto proc = [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; };
+    HWND owner = CreateDialogIndirectParamW(
+        nullptr, reinterpret_cast<LPCDLGTEMPLATEW>(words.data()), nullptr, proc, 0);
+    HWND dialog = CreateDialogIndirectParamW(
+        nullptr, reinterpret_cast<LPCDLGTEMPLATEW>(words.data()), owner, proc, 0);
+    ASSERT_NE(owner, nullptr);
+    ASSERT_NE(dialog, nullptr);
+    bool ended = false;
+    bool ownerDisabledDuringRun = false;
+    std::vector<UINT> filtered;
+    PostMessageW(dialog, WM_USER + 7, 0, 0);
+    RunModalLoop(
+        dialog, owner,
+        [&](const MSG& m) {
+            if (m.message == WM_USER + 7) {
+                filtered.push_back(m.message);
+                ownerDisabledDuringRun = !IsWindowEnabled(owner);
+                ended = true;
+                return true;
+            }
+            return false;
+        },
+        [&] { return ended; });
+    EXPECT_EQ(filtered, std::vector<UINT>{WM_USER + 7});
+    EXPECT_TRUE(ownerDisabledDuringRun);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    DestroyWindow(dialog);
+    DestroyWindow(owner);
+}
+
+}  // namespace
+}  // namespace corvane

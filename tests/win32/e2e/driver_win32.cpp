@@ -1,0 +1,385 @@
+#include "driver_win32.h"
+
+// clang-format off
+#include <objidl.h>
+#include <gdiplus.h>
+// clang-format on
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cwctype>
+#include <fstream>
+#include <iterator>
+
+namespace corvane::e2e {
+namespace {
+
+std::wstring Upper(std::wstring text) {
+    for (wchar_t& c : text) {
+        c = static_cast<wchar_t>(std::towupper(c));
+    }
+    return text;
+}
+
+// The current environment with `overrides` applied, as a sorted block.
+std::vector<wchar_t> EnvironmentBlock(const std::map<std::wstring, std::wstring>& overrides) {
+    std::map<std::wstring, std::wstring> names;  // upper-cased name -> "Name=value"
+    if (wchar_t* block = GetEnvironmentStringsW()) {
+        for (const wchar_t* entry = block; *entry != L'\0'; entry += wcslen(entry) + 1) {
+            const std::wstring text(entry);
+            const std::size_t eq = text.find(L'=', 1);
+            if (eq != std::wstring::npos) {
+                names[Upper(text.substr(0, eq))] = text;
+            }
+        }
+        FreeEnvironmentStringsW(block);
+    }
+    for (const auto& [name, value] : overrides) {
+        if (value.empty()) {
+            names.erase(Upper(name));
+        } else {
+            names[Upper(name)] = name + L"=" + value;
+        }
+    }
+    std::vector<wchar_t> result;
+    for (const auto& [key, entry] : names) {
+        result.insert(result.end(), entry.begin(), entry.end());
+        result.push_back(L'\0');
+    }
+    result.push_back(L'\0');
+    return result;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+bool EncoderClsid(const wchar_t* mime, CLSID& clsid) {
+    UINT count = 0;
+    UINT size = 0;
+    Gdiplus::GetImageEncodersSize(&count, &size);
+    if (size == 0) {
+        return false;
+    }
+    std::vector<std::uint8_t> buffer(size);
+    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+    Gdiplus::GetImageEncoders(count, size, codecs);
+    for (UINT i = 0; i < count; ++i) {
+        if (wcscmp(codecs[i].MimeType, mime) == 0) {
+            clsid = codecs[i].Clsid;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+Program::Program(const std::filesystem::path& exe, const std::map<std::wstring, std::wstring>& env,
+                 const std::wstring& arguments) {
+    std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
+    if (!arguments.empty()) {
+        commandLine += L" " + arguments;
+    }
+    std::vector<wchar_t> environment = EnvironmentBlock(env);
+    const std::wstring folder = exe.parent_path().wstring();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (CreateProcessW(exe.wstring().c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                       CREATE_UNICODE_ENVIRONMENT, environment.data(), folder.c_str(), &startup,
+                       &info)) {
+        CloseHandle(info.hThread);
+        process_ = info.hProcess;
+        pid_ = info.dwProcessId;
+    }
+}
+
+Program::~Program() {
+    if (process_ != nullptr) {
+        if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process_, 99);
+            WaitForSingleObject(process_, 5000);
+        }
+        CloseHandle(process_);
+    }
+}
+
+Program::Program(Program&& other) noexcept : process_(other.process_), pid_(other.pid_) {
+    other.process_ = nullptr;
+}
+
+Program& Program::operator=(Program&& other) noexcept {
+    std::swap(process_, other.process_);
+    std::swap(pid_, other.pid_);
+    return *this;
+}
+
+std::optional<DWORD> Program::WaitForExit(DWORD timeoutMs) {
+    if (process_ == nullptr || WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) {
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+std::vector<HWND> Program::WindowsOf(const wchar_t* className, const wchar_t* caption) const {
+    struct Search {
+        DWORD pid;
+        const wchar_t* className;
+        const wchar_t* caption;
+        std::vector<HWND> found;
+    } search{pid_, className, caption, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s.pid && ClassOf(window) == s.className &&
+                (s.caption == nullptr || WindowText(window) == s.caption)) {
+                s.found.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND Program::FindWindowOf(const wchar_t* className, const wchar_t* caption) const {
+    const std::vector<HWND> windows = WindowsOf(className, caption);
+    return windows.empty() ? nullptr : windows.front();
+}
+
+HWND Program::WaitForWindow(const wchar_t* className, const wchar_t* caption,
+                            DWORD timeoutMs) const {
+    HWND found = nullptr;
+    WaitFor([&] { return (found = FindWindowOf(className, caption)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+void WaitUntilIdle(HWND window) {
+    for (int i = 0; i < 3; ++i) {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+        Sleep(30);
+    }
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[1024] = {};
+    GetWindowTextW(window, text, 1024);
+    return text;
+}
+
+std::wstring MessageBoxText(HWND box) {
+    std::wstring text;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (Upper(ClassOf(child)) == L"STATIC") {
+            text += WindowText(child);
+        }
+    }
+    return text;
+}
+
+void CloseMessageBox(HWND box) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+void ClickTray(HWND window) {
+    SendMessageW(window, WM_USER + 1, 0, WM_LBUTTONUP);
+}
+
+bool TrayIconExists(HWND window) {
+    NOTIFYICONDATAW probe{};
+    probe.cbSize = sizeof probe;
+    probe.hWnd = window;
+    probe.uID = 0;
+    probe.uFlags = 0;
+    return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
+}
+
+void ClickAt(HWND window, POINT client, bool release) {
+    const LPARAM at = MAKELPARAM(client.x, client.y);
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    if (release) {
+        PostMessageW(window, WM_LBUTTONUP, 0, at);
+    }
+    WaitUntilIdle(window);
+}
+
+void PointerTo(HWND window, POINT client) {
+    POINT screen = client;
+    ClientToScreen(window, &screen);
+    SetCursorPos(screen.x - 1, screen.y);
+    Sleep(30);
+    SetCursorPos(screen.x, screen.y);
+}
+
+void PointerAway() {
+    SetCursorPos(1, 1);
+    Sleep(30);
+    SetCursorPos(0, 0);
+}
+
+Pixels CaptureClient(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    Pixels pixels;
+    pixels.width = client.right;
+    pixels.height = client.bottom;
+    pixels.bgrx.assign(static_cast<std::size_t>(pixels.width) * pixels.height, 0);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = pixels.width;
+    info.bmiHeader.biHeight = -pixels.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap != nullptr) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, pixels.width, pixels.height, screen, 0, 0, SRCCOPY);
+        GdiFlush();
+        const auto* source = static_cast<const std::uint32_t*>(bits);
+        std::transform(source, source + pixels.bgrx.size(), pixels.bgrx.begin(),
+                       [](std::uint32_t p) { return p & 0x00FFFFFFu; });
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    return pixels;
+}
+
+std::optional<Pixels> LoadPngPixels(const std::filesystem::path& file,
+                                    std::vector<std::uint8_t>* alpha) {
+    Gdiplus::Bitmap bitmap(file.wstring().c_str());
+    if (bitmap.GetLastStatus() != Gdiplus::Ok) {
+        return std::nullopt;
+    }
+    Pixels pixels;
+    pixels.width = static_cast<int>(bitmap.GetWidth());
+    pixels.height = static_cast<int>(bitmap.GetHeight());
+    pixels.bgrx.resize(static_cast<std::size_t>(pixels.width) * pixels.height);
+    Gdiplus::Rect all(0, 0, pixels.width, pixels.height);
+    Gdiplus::BitmapData data{};
+    if (bitmap.LockBits(&all, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &data) !=
+        Gdiplus::Ok) {
+        return std::nullopt;
+    }
+    if (alpha != nullptr) {
+        alpha->resize(pixels.bgrx.size());
+    }
+    for (int y = 0; y < pixels.height; ++y) {
+        const auto* row =
+            reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(data.Scan0) +
+                                                   static_cast<std::ptrdiff_t>(y) * data.Stride);
+        for (int x = 0; x < pixels.width; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * pixels.width + x;
+            pixels.bgrx[i] = row[x] & 0x00FFFFFFu;
+            if (alpha != nullptr) {
+                (*alpha)[i] = static_cast<std::uint8_t>(row[x] >> 24);
+            }
+        }
+    }
+    bitmap.UnlockBits(&data);
+    return pixels;
+}
+
+Pixels Compose(const Pixels& bottom, const std::filesystem::path& top, int x0, int y0) {
+    Pixels result = bottom;
+    std::vector<std::uint8_t> alpha;
+    const std::optional<Pixels> image = LoadPngPixels(top, &alpha);
+    if (!image) {
+        return result;
+    }
+    for (int y = 0; y < image->height; ++y) {
+        for (int x = 0; x < image->width; ++x) {
+            const int tx = x0 + x;
+            const int ty = y0 + y;
+            if (tx < 0 || ty < 0 || tx >= result.width || ty >= result.height) {
+                continue;
+            }
+            const std::size_t si = static_cast<std::size_t>(y) * image->width + x;
+            const unsigned a = alpha[si];
+            const std::uint32_t s = image->bgrx[si];
+            std::uint32_t& d = result.bgrx[static_cast<std::size_t>(ty) * result.width + tx];
+            std::uint32_t out = 0;
+            for (int shift = 0; shift < 24; shift += 8) {
+                const unsigned sc = ((s >> shift) & 0xFF) * a / 255;  // premultiplied
+                const unsigned dc = (d >> shift) & 0xFF;
+                out |= std::min(255u, sc + dc * (255 - a) / 255) << shift;
+            }
+            d = out;
+        }
+    }
+    return result;
+}
+
+bool SavePng(const Pixels& pixels, const std::filesystem::path& file) {
+    CLSID png{};
+    if (!EncoderClsid(L"image/png", png) || pixels.bgrx.empty()) {
+        return false;
+    }
+    std::vector<std::uint32_t> opaque(pixels.bgrx.size());
+    std::transform(pixels.bgrx.begin(), pixels.bgrx.end(), opaque.begin(),
+                   [](std::uint32_t p) { return p | 0xFF000000u; });
+    Gdiplus::Bitmap bitmap(pixels.width, pixels.height, pixels.width * 4, PixelFormat32bppARGB,
+                           reinterpret_cast<BYTE*>(opaque.data()));
+    return bitmap.Save(file.wstring().c_str(), &png, nullptr) == Gdiplus::Ok;
+}
+
+int DifferingPixels(const Pixels& actual, const Pixels& expected, RECT rect,
+                    const std::vector<RECT>& excluded, int tolerance) {
+    int differing = 0;
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) {
+            const POINT p{x, y};
+            if (std::any_of(excluded.begin(), excluded.end(),
+                            [&](const RECT& r) { return PtInRect(&r, p) != FALSE; })) {
+                continue;
+            }
+            const std::uint32_t a = actual.At(x, y);
+            const std::uint32_t e = expected.At(x, y);
+            for (int shift = 0; shift < 24; shift += 8) {
+                const int d =
+                    static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((e >> shift) & 0xFF);
+                if (d > tolerance || d < -tolerance) {
+                    ++differing;
+                    break;
+                }
+            }
+        }
+    }
+    return differing;
+}
+
+std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+std::wstring IniValue(const std::filesystem::path& file, const wchar_t* section,
+                      const wchar_t* key) {
+    wchar_t value[1024] = {};
+    GetPrivateProfileStringW(section, key, L"", value, 1024, file.wstring().c_str());
+    return value;
+}
+
+GdiplusScope::GdiplusScope() {
+    Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&token_, &input, nullptr);
+}
+
+GdiplusScope::~GdiplusScope() {
+    Gdiplus::GdiplusShutdown(token_);
+}
+
+}  // namespace corvane::e2e

@@ -1,0 +1,116 @@
+// The end-to-end test driver: starts the real executables as a user would,
+// finds their window by class from outside, sends it real messages, moves
+// the real pointer, reads the window's pixels and the files beside the
+// program, and reads exit codes.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane::e2e {
+
+inline constexpr wchar_t kMainClass[] = L"KelAPClass-Ver2";
+inline constexpr wchar_t kDialogBoxClass[] = L"#32770";
+
+// 32-bit pixels, rows top-down, blue-green-red-unused.
+struct Pixels {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> bgrx;
+    std::uint32_t At(int x, int y) const { return bgrx[static_cast<std::size_t>(y) * width + x]; }
+};
+
+// A started program; killed (if still running) when destroyed.
+class Program {
+  public:
+    Program() = default;
+    Program(const std::filesystem::path& exe, const std::map<std::wstring, std::wstring>& env,
+            const std::wstring& arguments = L"");
+    ~Program();
+    Program(Program&& other) noexcept;
+    Program& operator=(Program&& other) noexcept;
+
+    bool started() const { return process_ != nullptr; }
+    DWORD pid() const { return pid_; }
+    // The exit code once it ended within `timeoutMs`; none if still running.
+    std::optional<DWORD> WaitForExit(DWORD timeoutMs);
+    // The program's top-level window of `className` (and `caption` if given).
+    HWND FindWindowOf(const wchar_t* className, const wchar_t* caption = nullptr) const;
+    HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, DWORD timeoutMs) const;
+    std::vector<HWND> WindowsOf(const wchar_t* className, const wchar_t* caption = nullptr) const;
+
+  private:
+    HANDLE process_ = nullptr;
+    DWORD pid_ = 0;
+};
+
+// The window's message queue has handled everything sent before.
+void WaitUntilIdle(HWND window);
+// Polls `condition` every 20 ms for at most `timeoutMs`.
+template <class Condition>
+bool WaitFor(Condition condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs) {
+            return false;
+        }
+        Sleep(20);
+    }
+    return true;
+}
+
+// Text of a window (caption of a box, a static's text).
+std::wstring WindowText(HWND window);
+// The texts of a message box's static controls.
+std::wstring MessageBoxText(HWND box);
+// Closes a message box with its OK button.
+void CloseMessageBox(HWND box);
+
+// The tray callback: a left button up on the icon.
+void ClickTray(HWND window);
+// True when the tray holds an icon of `window` (id 0).
+bool TrayIconExists(HWND window);
+
+// A left press at a client point (posted, as a click would arrive). A press
+// that no region consumes starts the system's move loop: `release` lets it
+// end with a button release at the same point.
+void ClickAt(HWND window, POINT client, bool release = true);
+// Moves the real pointer to a client point of `window`.
+void PointerTo(HWND window, POINT client);
+void PointerAway();
+
+// The client area's pixels as the screen shows them.
+Pixels CaptureClient(HWND window);
+// A PNG decoded by GDI+ (straight alpha) as bgra.
+std::optional<Pixels> LoadPngPixels(const std::filesystem::path& file,
+                                    std::vector<std::uint8_t>* alpha = nullptr);
+// `top` (with its alpha) over `bottom` at (x, y), as AlphaBlend composes.
+Pixels Compose(const Pixels& bottom, const std::filesystem::path& top, int x, int y);
+bool SavePng(const Pixels& pixels, const std::filesystem::path& file);
+
+// Pixels of `actual` inside `rect` that differ from `expected` by more than
+// `tolerance` in any channel, skipping `excluded` rectangles.
+int DifferingPixels(const Pixels& actual, const Pixels& expected, RECT rect,
+                    const std::vector<RECT>& excluded, int tolerance = 3);
+
+std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& file);
+std::wstring IniValue(const std::filesystem::path& file, const wchar_t* section,
+                      const wchar_t* key);
+
+// Starts GDI+ for the driver's lifetime.
+class GdiplusScope {
+  public:
+    GdiplusScope();
+    ~GdiplusScope();
+
+  private:
+    ULONG_PTR token_ = 0;
+};
+
+}  // namespace corvane::e2e

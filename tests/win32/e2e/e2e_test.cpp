@@ -1,0 +1,297 @@
+// The real executables started as a user would, driven from this process
+// through the window's class name and real messages, and checked by their
+// files, the simulated mouse's memory, exit codes and the window's pixels.
+// Screenshots are kept under the work folder's "screenshots".
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <map>
+
+#include "app/factory_config.h"
+#include "driver_win32.h"
+#include "settings/apply.h"
+#include "settings/stored_files.h"
+#include "ui/main/main_layout.h"
+
+namespace corvane::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr DWORD kStartTimeoutMs = 20000;
+constexpr wchar_t kWarning[] = L"Warning";
+
+const fs::path kDist = CORVANE_E2E_DIST_DIR;
+const fs::path kAssets = CORVANE_E2E_ASSETS_DIR;
+const fs::path kWork = CORVANE_E2E_WORK_DIR;
+
+RECT RectOf(const Rect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+POINT CentreOf(const Rect& r) {
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+class EndToEnd : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = kWork / info->name();
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+        fs::create_directories(kWork / "screenshots");
+    }
+
+    // A fresh copy of a distribution folder ("Corvane" or "CorvaneDemo").
+    fs::path Install(const char* distribution) {
+        fs::copy(kDist / distribution, folder_, fs::copy_options::recursive);
+        for (const char* runtime : {"simulated-mouse.bin", "simulated-mouse-wire.log", "str.ini"}) {
+            fs::remove(folder_ / runtime);
+        }
+        return folder_ / "Corvane1.0.exe";
+    }
+
+    Program Start(const fs::path& exe, std::map<std::wstring, std::wstring> env = {}) {
+        env.try_emplace(L"LC_ALL", L"en_US.UTF-8");
+        Program program(exe, env);
+        EXPECT_TRUE(program.started()) << exe;
+        return program;
+    }
+
+    // Starts the demo and waits for its window to settle hidden.
+    HWND StartDemo(Program& program, std::map<std::wstring, std::wstring> env = {}) {
+        program = Start(Install("CorvaneDemo"), std::move(env));
+        HWND window = program.WaitForWindow(kMainClass, nullptr, kStartTimeoutMs);
+        if (window != nullptr) {
+            WaitUntilIdle(window);
+        }
+        return window;
+    }
+
+    void ShowFromTray(HWND window) {
+        ClickTray(window);
+        WaitUntilIdle(window);
+        PointerAway();
+        Sleep(300);
+        WaitUntilIdle(window);
+    }
+
+    void EndThroughTrayMenu(Program& program, HWND window) {
+        PostMessageW(window, WM_COMMAND, 1028, 0);
+        EXPECT_EQ(program.WaitForExit(10000), std::optional<DWORD>(0));
+    }
+
+    void Keep(const Pixels& pixels, const char* name) {
+        SavePng(pixels, kWork / "screenshots" / (std::string(name) + ".png"));
+    }
+
+    // The key page as the skin draws it: the page over the background.
+    Pixels ExpectedKeyPage(const char* skin) {
+        const fs::path dir = kAssets / "Skins" / skin;
+        return Compose(*LoadPngPixels(dir / "main.png"), dir / "KeySet.png", 0, 0);
+    }
+
+    static std::vector<RECT> KeyBoxes() {
+        std::vector<RECT> boxes;
+        for (const auto& layer : kKeyBoxes) {
+            for (const Rect& box : layer) {
+                boxes.push_back(RectOf(box));
+            }
+        }
+        return boxes;
+    }
+
+    fs::path folder_;
+    GdiplusScope gdiplus_;
+};
+
+TEST_F(EndToEnd, SecondInstanceExitsWithZeroAndCreatesNoWindow) {
+    Program first;
+    HWND window = StartDemo(first);
+    ASSERT_NE(window, nullptr);
+    Program second = Start(folder_ / "Corvane1.0.exe");
+    EXPECT_EQ(second.WaitForExit(15000), std::optional<DWORD>(0));
+    EXPECT_TRUE(second.WindowsOf(kMainClass).empty());
+    EXPECT_TRUE(second.WindowsOf(kDialogBoxClass).empty()) << "silently";
+    EXPECT_EQ(first.WindowsOf(kMainClass).size(), 1u);
+    EndThroughTrayMenu(first, window);
+}
+
+TEST_F(EndToEnd, WithoutTheMouseOneWarningATrayIconAndAHiddenWindow) {
+    // The real program: no such mouse under Wine.
+    Program program = Start(Install("Corvane"));
+    HWND box = program.WaitForWindow(kDialogBoxClass, kWarning, kStartTimeoutMs);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), L"The system did not detect the gaming mouse!");
+    Sleep(500);
+    EXPECT_EQ(program.WindowsOf(kDialogBoxClass, kWarning).size(), 1u);
+    CloseMessageBox(box);
+
+    HWND window = program.WaitForWindow(kMainClass, nullptr, kStartTimeoutMs);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return program.WindowsOf(kDialogBoxClass).empty(); }, 5000));
+    WaitUntilIdle(window);
+    Sleep(500);
+    EXPECT_TRUE(program.WindowsOf(kDialogBoxClass).empty()) << "exactly one box";
+    EXPECT_TRUE(TrayIconExists(window));
+    EXPECT_FALSE(IsWindowVisible(window));
+
+    ClickTray(window);
+    WaitUntilIdle(window);
+    Sleep(300);
+    EXPECT_FALSE(IsWindowVisible(window)) << "the tray warns instead of showing";
+    EXPECT_TRUE(program.WindowsOf(kDialogBoxClass).empty());
+    EndThroughTrayMenu(program, window);
+    EXPECT_FALSE(TrayIconExists(window));
+}
+
+TEST_F(EndToEnd, DemoStartsHiddenAndTheTrayShowsTheKeyPage) {
+    Program program;
+    HWND window = StartDemo(program);
+    ASSERT_NE(window, nullptr);
+    Sleep(500);
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_TRUE(TrayIconExists(window));
+    EXPECT_TRUE(program.WindowsOf(kDialogBoxClass).empty()) << "no box with the mouse present";
+
+    ShowFromTray(window);
+    ASSERT_TRUE(IsWindowVisible(window));
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 760);
+    EXPECT_EQ(client.bottom, 630);
+
+    const Pixels shown = CaptureClient(window);
+    Keep(shown, "demo-en-key-page");
+    const Pixels expected = ExpectedKeyPage("EN");
+    ASSERT_EQ(shown.width, expected.width);
+    EXPECT_EQ(DifferingPixels(shown, expected, RECT{0, 0, 760, 630}, KeyBoxes()), 0);
+
+    PointerTo(window, CentreOf(kSaveButton));
+    Sleep(400);
+    const Pixels hovered = CaptureClient(window);
+    Keep(hovered, "demo-en-save-hover");
+    const Pixels saveOver =
+        Compose(expected, kAssets / "Skins/EN/Save-over.png", kSaveButton.left, kSaveButton.top);
+    EXPECT_EQ(DifferingPixels(hovered, saveOver, RectOf(kSaveButton), {}), 0);
+
+    PointerTo(window, POINT{100, 140});
+    Sleep(400);
+    const Pixels restored = CaptureClient(window);
+    const Pixels saveNormal =
+        Compose(expected, kAssets / "Skins/EN/Save-normal.png", kSaveButton.left, kSaveButton.top);
+    EXPECT_EQ(DifferingPixels(restored, saveNormal, RectOf(kSaveButton), {}), 0);
+    PointerAway();
+
+    EXPECT_EQ(SendMessageW(window, WM_USER + 2, 5, 1), 0);
+    EXPECT_EQ(SendMessageW(window, WM_USER + 2, 5, 3), 0);
+    EndThroughTrayMenu(program, window);
+}
+
+TEST_F(EndToEnd, SaveWritesTheStoredFilesAndWhatApplyComputesToTheMouse) {
+    Program program;
+    HWND window = StartDemo(program);
+    ASSERT_NE(window, nullptr);
+    ShowFromTray(window);
+    const std::vector<std::uint8_t> memoryBefore = ReadFileBytes(folder_ / "simulated-mouse.bin");
+    ASSERT_EQ(memoryBefore.size(), kDeviceImageSize);
+    EXPECT_EQ(ReadFileBytes(folder_ / "config.bin")[0], 0) << "factory config.bin";
+
+    ClickAt(window, CentreOf(kSaveButton));
+    ASSERT_TRUE(WaitFor([&] { return ReadFileBytes(folder_ / "config.bin")[0] == 1; }, 10000));
+    WaitUntilIdle(window);
+
+    const std::vector<std::uint8_t> config = ReadFileBytes(folder_ / "config.bin");
+    ASSERT_EQ(config.size(), 180u);
+    EXPECT_EQ(config[0], 1);
+    const auto stored = ParseConfigFile(config);
+    ASSERT_TRUE(stored);
+    const SettingsRecord factory = FactorySettingsRecord();
+    EXPECT_EQ(0, std::memcmp(&stored->record, &factory, sizeof factory));
+    EXPECT_EQ(IniValue(folder_ / "str.ini", L"Setting-EN", L"Item1"), L"Left Click");
+    EXPECT_EQ(IniValue(folder_ / "str.ini", L"Setting-EN", L"Item43"), L"Snipe Key");
+
+    // What the program holds: the memory it read, the first-run tables and
+    // the record patched in.
+    DeviceImage expected{};
+    std::memcpy(&expected, memoryBefore.data(), kDeviceImageSize);
+    WriteDefaultDeviceTables(expected);
+    PatchDeviceImage(stored->record, expected.page4.sensorType, expected);
+    const std::vector<std::uint8_t> memoryAfter = ReadFileBytes(folder_ / "simulated-mouse.bin");
+    ASSERT_EQ(memoryAfter.size(), kDeviceImageSize);
+    EXPECT_EQ(memoryAfter,
+              std::vector<std::uint8_t>(expected.bytes().begin(), expected.bytes().end()));
+    EndThroughTrayMenu(program, window);
+}
+
+TEST_F(EndToEnd, ExitRestoresTheSavedSettings) {
+    Program program;
+    HWND window = StartDemo(program);
+    ASSERT_NE(window, nullptr);
+    ShowFromTray(window);
+    ClickAt(window, CentreOf(kLedTab));
+    ClickAt(window, POINT{139, 447});  // report rate 1000 Hz
+    ClickAt(window, CentreOf(kExitButton));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(window); }, 5000)) << "Exit hides";
+    ShowFromTray(window);
+    ClickAt(window, CentreOf(kSaveButton));
+    ASSERT_TRUE(WaitFor([&] { return ReadFileBytes(folder_ / "config.bin")[0] == 1; }, 10000));
+    const auto stored = ParseConfigFile(ReadFileBytes(folder_ / "config.bin"));
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->record.reportRate, FactorySettingsRecord().reportRate);
+    EndThroughTrayMenu(program, window);
+}
+
+TEST_F(EndToEnd, CloseEndsTheProcessWithZeroAndWritesNothing) {
+    Program program;
+    HWND window = StartDemo(program);
+    ASSERT_NE(window, nullptr);
+    ShowFromTray(window);
+    const auto config = ReadFileBytes(folder_ / "config.bin");
+    const auto labels = ReadFileBytes(folder_ / "str.ini");
+    const auto memory = ReadFileBytes(folder_ / "simulated-mouse.bin");
+    ClickAt(window, CentreOf(kCloseButton), false);
+    EXPECT_EQ(program.WaitForExit(10000), std::optional<DWORD>(0));
+    EXPECT_EQ(ReadFileBytes(folder_ / "config.bin"), config);
+    EXPECT_EQ(ReadFileBytes(folder_ / "str.ini"), labels);
+    EXPECT_EQ(ReadFileBytes(folder_ / "simulated-mouse.bin"), memory);
+}
+
+struct LanguageStart {
+    const wchar_t* locale;
+    const char* skin;
+    const wchar_t* section;
+    const wchar_t* firstLabel;
+    const char* screenshot;
+};
+
+class EndToEndLanguage : public EndToEnd, public ::testing::WithParamInterface<LanguageStart> {};
+
+TEST_P(EndToEndLanguage, SkinFontsAndTextsFollowTheSystemLanguage) {
+    const LanguageStart& c = GetParam();
+    Program program;
+    HWND window = StartDemo(program, {{L"LC_ALL", c.locale}});
+    ASSERT_NE(window, nullptr);
+    ShowFromTray(window);
+    const Pixels shown = CaptureClient(window);
+    Keep(shown, c.screenshot);
+    EXPECT_EQ(DifferingPixels(shown, ExpectedKeyPage(c.skin), RECT{0, 0, 760, 630}, KeyBoxes()), 0);
+    EXPECT_EQ(IniValue(folder_ / "str.ini", c.section, L"Item1"), c.firstLabel);
+    EXPECT_EQ(IniValue(folder_ / "str.ini", L"Setting-EN", L"Item1"), L"");
+    EndThroughTrayMenu(program, window);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, EndToEndLanguage,
+                         ::testing::Values(LanguageStart{L"zh_CN.UTF-8", "CHS", L"Setting-CHS",
+                                                         L"左键", "demo-chs-key-page"},
+                                           LanguageStart{L"zh_TW.UTF-8", "EN", L"Setting-CHT",
+                                                         L"左鍵", "demo-cht-key-page"}),
+                         [](const auto& info) {
+                             return std::string(info.param.skin) +
+                                    (info.index == 0 ? "Simplified" : "Traditional");
+                         });
+
+}  // namespace
+}  // namespace corvane::e2e
