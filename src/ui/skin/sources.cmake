@@ -2,3 +2,10 @@
 target_sources(corvane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/skin_dir.cpp
 )
+if(WIN32)
+    target_sources(corvane_win32 PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/gdiplus_session_win32.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/load_png_win32.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/mem_dc_win32.cpp
+    )
+endif()

@@ -15,3 +15,12 @@ if(NOT WIN32)
     target_compile_definitions(corvane_core_tests PRIVATE
         CORVANE_ASSETS_DIR="${PROJECT_SOURCE_DIR}/assets")
 endif()
+
+# LoadPng and CMemDC with real pixels, under Wine.
+if(WIN32)
+    target_sources(corvane_win32_tests PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/load_png_win32_test.cpp
+    )
+    target_compile_definitions(corvane_win32_tests PRIVATE
+        CORVANE_ASSETS_DIR_W=L"${PROJECT_SOURCE_DIR}/assets")
+endif()
