@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ clang python3
+    cmake ninja-build g++ clang libclang-rt-14-dev python3
     googletest libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
     g++-mingw-w64-x86-64-posix
     wine wine64 xvfb fonts-wine fonts-wqy-microhei

@@ -1,11 +1,14 @@
 // The HID port of the Windows build: SetupAPI for the interface list, the
 // HID library for identifiers, capabilities and feature reports.
 #include <windows.h>
-// The SetupAPI and HID headers rely on the types of the two above them.
+// NTSTATUS, which the HID headers use.
 #include <winternl.h>
 
-#include <hidsdi.h>
 #include <setupapi.h>
+// MinGW's HID headers declare C functions without C linkage.
+extern "C" {
+#include <hidsdi.h>
+}
 
 #include <algorithm>
 #include <cstddef>

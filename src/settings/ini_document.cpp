@@ -62,8 +62,13 @@ std::wstring_view Trim(std::wstring_view text) {
 }
 
 // Names and values end at a NUL character, as C strings do.
-std::wstring UpToNul(std::wstring_view text) {
-    return std::wstring(text.substr(0, std::min(text.find(L'\0'), text.size())));
+std::wstring_view UpToNul(std::wstring_view text) {
+    return text.substr(0, std::min(text.find(L'\0'), text.size()));
+}
+
+// Trimmed again after the NUL, so that a rewritten file reads the same.
+std::wstring KeyText(std::wstring_view text) {
+    return std::wstring(Trim(UpToNul(text)));
 }
 
 wchar_t FoldCase(wchar_t c) {
@@ -129,21 +134,23 @@ IniDocument IniDocument::Parse(std::wstring_view text) {
         if (line.front() == L'[') {
             const std::size_t close = line.rfind(L']');
             if (close != std::wstring_view::npos && close > 0) {
-                document.sections_.push_back(IniSection{UpToNul(line.substr(1, close - 1)), {}});
+                document.sections_.push_back(
+                    IniSection{std::wstring(UpToNul(line.substr(1, close - 1))), {}});
                 continue;
             }
         }
         IniKey key;
         const std::size_t equals = line.find(L'=');
-        if (equals == std::wstring_view::npos) {
-            key.name = UpToNul(line);
-        } else {
-            key.name = UpToNul(Trim(line.substr(0, equals)));
-            key.value = UpToNul(Trim(line.substr(equals + 1)));
+        const std::wstring_view name =
+            equals == std::wstring_view::npos ? line : Trim(line.substr(0, equals));
+        key.name = KeyText(name);
+        if (equals != std::wstring_view::npos) {
+            key.value = KeyText(line.substr(equals + 1));
         }
         auto& keys = document.sections_.back().keys;
-        // Like the profile API: no two nameless keys in a row.
-        if (!key.name.empty() || keys.empty() || !keys.back().name.empty()) {
+        // Like the profile API: a line with nothing before its "=" is kept
+        // only when the key before it has a name.
+        if (!name.empty() || keys.empty() || !keys.back().name.empty()) {
             keys.push_back(std::move(key));
         }
     }

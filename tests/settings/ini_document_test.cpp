@@ -69,7 +69,7 @@ TEST(IniDocumentTest, SetAppendsToTheFirstSectionOfTheName) {
     EXPECT_EQ(document.Serialize(), L"top=1\r\n[A]\r\nx=1\r\ny=2\r\n[B]\r\n[a]\r\n[C]\r\nz=3\r\n");
 }
 
-TEST(IniDocumentTest, ParseOfSerializeKeepsEveryLookup) {
+TEST(IniDocumentTest, SerializedTextParsesToItself) {
     std::mt19937 random(7);
     const wchar_t alphabet[] = L"[]=; \t\r\nab\"'左\x1A";
     for (int round = 0; round < 300; ++round) {

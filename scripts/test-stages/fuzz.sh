@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of the config.bin loader and the INI reader
+# with clang and runs each for a bounded number of inputs from small seeds.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/../.."
+
+runs="${CORVANE_FUZZ_RUNS:-20000}"
+build=build/fuzz
+cmake -S fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$build"
+
+seeds="$build/seeds"
+rm -rf "$seeds"
+mkdir -p "$seeds/config" "$seeds/ini"
+python3 - "$seeds" <<'PY'
+import sys
+root = sys.argv[1]
+open(f"{root}/config/full", "wb").write(bytes([1]) + bytes(range(179)))
+open(f"{root}/config/short", "wb").write(bytes(179))
+open(f"{root}/ini/utf16", "wb").write(b"\xff\xfe" + "[Setting-CHS]\r\nItem1=左键\r\nItem13='x'\r\n".encode("utf-16-le"))
+open(f"{root}/ini/ascii", "wb").write(b"[Setting-EN]\nItem1=Fire Key-A\n;c\n[s]]\n=v\n")
+PY
+
+for target in config_loader_fuzz:config ini_reader_fuzz:ini; do
+    name="${target%%:*}"
+    corpus="${target##*:}"
+    echo "fuzz: $name, $runs inputs"
+    "$build/$name" -runs="$runs" -artifact_prefix="$build/" -max_len=4096 -seed=1 "$seeds/$corpus" 2>&1 | tail -n 2
+done
