@@ -164,6 +164,7 @@ bool Shell::OnNonClientPaint() {
         return false;
     }
     --startHideCount_;
+    ++hidingPaints_;
     host_.Hide();
     return true;
 }

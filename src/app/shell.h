@@ -90,6 +90,8 @@ class Shell {
     const std::wstring& skinDir() const { return skinDir_; }
     std::uint8_t interfaceEventCount() const { return counter_.count(); }
     int startHideCount() const { return startHideCount_; }
+    // How many frame paints hid the window at the start.
+    int hidingPaints() const { return hidingPaints_; }
 
   private:
     void FindAndReadMouse();
@@ -109,6 +111,7 @@ class Shell {
     std::wstring skinDir_;
     InterfaceEventCounter counter_;
     int startHideCount_ = kStartHidePaints;
+    int hidingPaints_ = 0;
 };
 
 // The application title: the executable's file name without its folder and

@@ -97,6 +97,35 @@ Program::Program(const std::filesystem::path& exe, const std::map<std::wstring, 
     }
 }
 
+Program Program::WithLocale(const std::filesystem::path& exe, const std::wstring& locale,
+                            const wchar_t* className, DWORD timeoutMs) {
+    std::wstring unixPath = exe.wstring();
+    if (unixPath.size() > 2 && unixPath[1] == L':') {
+        unixPath = unixPath.substr(2);  // drive Z: is the Unix root
+    }
+    std::replace(unixPath.begin(), unixPath.end(), L'\\', L'/');
+    std::wstring commandLine =
+        L"Z:\\usr\\bin\\env LC_ALL=" + locale + L" wine \"" + unixPath + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    Program program;
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info)) {
+        return program;
+    }
+    // A Unix process: its handle cannot be waited for.
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    HWND window = nullptr;
+    if (WaitFor([&] { return (window = FindWindowW(className, nullptr)) != nullptr; }, timeoutMs)) {
+        GetWindowThreadProcessId(window, &program.pid_);
+        program.process_ = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE,
+                                       FALSE, program.pid_);
+    }
+    return program;
+}
+
 Program::~Program() {
     if (process_ != nullptr) {
         if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
@@ -214,8 +243,6 @@ void ClickAt(HWND window, POINT client, bool release) {
 void PointerTo(HWND window, POINT client) {
     POINT screen = client;
     ClientToScreen(window, &screen);
-    SetCursorPos(screen.x - 1, screen.y);
-    Sleep(30);
     SetCursorPos(screen.x, screen.y);
 }
 

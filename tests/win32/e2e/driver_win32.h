@@ -32,6 +32,12 @@ class Program {
     Program() = default;
     Program(const std::filesystem::path& exe, const std::map<std::wstring, std::wstring>& env,
             const std::wstring& arguments = L"");
+    // Starts `exe` from a Unix shell with LC_ALL=`locale`: Wine takes the
+    // system language from the Unix environment a process starts with,
+    // which CreateProcess between Wine processes does not change. The
+    // process is then known by its window of `className`.
+    static Program WithLocale(const std::filesystem::path& exe, const std::wstring& locale,
+                              const wchar_t* className, DWORD timeoutMs);
     ~Program();
     Program(Program&& other) noexcept;
     Program& operator=(Program&& other) noexcept;
@@ -81,7 +87,8 @@ bool TrayIconExists(HWND window);
 // that no region consumes starts the system's move loop: `release` lets it
 // end with a button release at the same point.
 void ClickAt(HWND window, POINT client, bool release = true);
-// Moves the real pointer to a client point of `window`.
+// Moves the real pointer to a client point of `window` in one move (one
+// hover there).
 void PointerTo(HWND window, POINT client);
 void PointerAway();
 

@@ -4,6 +4,7 @@
 // Screenshots are kept under the work folder's "screenshots".
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <map>
@@ -30,6 +31,16 @@ RECT RectOf(const Rect& r) {
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
+// The rounded corners of a button: partly transparent, so their pixels
+// depend on how often the images were blended there.
+std::vector<RECT> Corners(const Rect& r) {
+    constexpr int k = 6;
+    return {RECT{r.left, r.top, r.left + k, r.top + k},
+            RECT{r.right - k, r.top, r.right, r.top + k},
+            RECT{r.left, r.bottom - k, r.left + k, r.bottom},
+            RECT{r.right - k, r.bottom - k, r.right, r.bottom}};
+}
+
 POINT CentreOf(const Rect& r) {
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
@@ -38,7 +49,9 @@ class EndToEnd : public ::testing::Test {
   protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = kWork / info->name();
+        std::string name = info->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        folder_ = kWork / name;
         std::error_code ignored;
         fs::remove_all(folder_, ignored);
         fs::create_directories(kWork / "screenshots");
@@ -53,16 +66,16 @@ class EndToEnd : public ::testing::Test {
         return folder_ / "Corvane1.0.exe";
     }
 
-    Program Start(const fs::path& exe, std::map<std::wstring, std::wstring> env = {}) {
-        env.try_emplace(L"LC_ALL", L"en_US.UTF-8");
-        Program program(exe, env);
+    // Starts a program in the system language of `locale`.
+    Program Start(const fs::path& exe, const std::wstring& locale = L"en_US.UTF-8") {
+        Program program = Program::WithLocale(exe, locale, kMainClass, kStartTimeoutMs);
         EXPECT_TRUE(program.started()) << exe;
         return program;
     }
 
     // Starts the demo and waits for its window to settle hidden.
-    HWND StartDemo(Program& program, std::map<std::wstring, std::wstring> env = {}) {
-        program = Start(Install("CorvaneDemo"), std::move(env));
+    HWND StartDemo(Program& program, const std::wstring& locale = L"en_US.UTF-8") {
+        program = Start(Install("CorvaneDemo"), locale);
         HWND window = program.WaitForWindow(kMainClass, nullptr, kStartTimeoutMs);
         if (window != nullptr) {
             WaitUntilIdle(window);
@@ -111,7 +124,8 @@ TEST_F(EndToEnd, SecondInstanceExitsWithZeroAndCreatesNoWindow) {
     Program first;
     HWND window = StartDemo(first);
     ASSERT_NE(window, nullptr);
-    Program second = Start(folder_ / "Corvane1.0.exe");
+    // Started directly, so that its exit code comes back.
+    Program second(folder_ / "Corvane1.0.exe", {});
     EXPECT_EQ(second.WaitForExit(15000), std::optional<DWORD>(0));
     EXPECT_TRUE(second.WindowsOf(kMainClass).empty());
     EXPECT_TRUE(second.WindowsOf(kDialogBoxClass).empty()) << "silently";
@@ -175,14 +189,14 @@ TEST_F(EndToEnd, DemoStartsHiddenAndTheTrayShowsTheKeyPage) {
     Keep(hovered, "demo-en-save-hover");
     const Pixels saveOver =
         Compose(expected, kAssets / "Skins/EN/Save-over.png", kSaveButton.left, kSaveButton.top);
-    EXPECT_EQ(DifferingPixels(hovered, saveOver, RectOf(kSaveButton), {}), 0);
+    EXPECT_EQ(DifferingPixels(hovered, saveOver, RectOf(kSaveButton), Corners(kSaveButton)), 0);
 
     PointerTo(window, POINT{100, 140});
     Sleep(400);
     const Pixels restored = CaptureClient(window);
     const Pixels saveNormal =
         Compose(expected, kAssets / "Skins/EN/Save-normal.png", kSaveButton.left, kSaveButton.top);
-    EXPECT_EQ(DifferingPixels(restored, saveNormal, RectOf(kSaveButton), {}), 0);
+    EXPECT_EQ(DifferingPixels(restored, saveNormal, RectOf(kSaveButton), Corners(kSaveButton)), 0);
     PointerAway();
 
     EXPECT_EQ(SendMessageW(window, WM_USER + 2, 5, 1), 0);
@@ -272,7 +286,7 @@ class EndToEndLanguage : public EndToEnd, public ::testing::WithParamInterface<L
 TEST_P(EndToEndLanguage, SkinFontsAndTextsFollowTheSystemLanguage) {
     const LanguageStart& c = GetParam();
     Program program;
-    HWND window = StartDemo(program, {{L"LC_ALL", c.locale}});
+    HWND window = StartDemo(program, c.locale);
     ASSERT_NE(window, nullptr);
     ShowFromTray(window);
     const Pixels shown = CaptureClient(window);
