@@ -105,6 +105,12 @@ if [ ! -e "$prefix/.corvane-ready" ]; then
     touch "$prefix/.corvane-ready"
 fi
 
+# The first Wine process of a session starts Wine's own services, which
+# keep the standard handles they inherit: started from a pipe (ctest, a
+# test stage) they would hold it open until the server stops. Start them
+# here with no handles of ours.
+wine cmd /c exit 0 </dev/null >/dev/null 2>&1 || true
+
 set +e
 "$@"
 rc=$?
