@@ -120,6 +120,24 @@ class EndToEnd : public ::testing::Test {
     GdiplusScope gdiplus_;
 };
 
+TEST_F(EndToEnd, BothExecutablesCarryIcon710ManifestAndVersion) {
+    for (const char* distribution : {"Corvane", "CorvaneDemo"}) {
+        const fs::path exe = kDist / distribution / "Corvane1.0.exe";
+        HMODULE module = LoadLibraryExW(exe.wstring().c_str(), nullptr,
+                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        ASSERT_NE(module, nullptr) << distribution;
+        EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(710), RT_GROUP_ICON), nullptr);
+        EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST), nullptr);
+        EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), RT_VERSION), nullptr);
+        FreeLibrary(module);
+        EXPECT_EQ(fs::file_size(kDist / distribution / "config.bin"), 180u);
+        EXPECT_TRUE(fs::exists(kDist / distribution / "Skins/CHS/main.png"));
+        EXPECT_TRUE(fs::exists(kDist / distribution / "Skins/EN/main.png"));
+    }
+    EXPECT_TRUE(fs::exists(kDist / "Corvane.zip"));
+    EXPECT_TRUE(fs::exists(kDist / "CorvaneDemo.zip"));
+}
+
 TEST_F(EndToEnd, SecondInstanceExitsWithZeroAndCreatesNoWindow) {
     Program first;
     HWND window = StartDemo(first);
