@@ -104,6 +104,10 @@ if [ ! -e "$prefix/.corvane-ready" ]; then
     write_registry
     touch "$prefix/.corvane-ready"
 fi
+# Start Wine's services here, away from the command's output: started by the
+# command's first wine they inherit its stdout and stderr, and whoever reads
+# those (ctest, a pipe) waits for their end until the server stops.
+wineboot >/dev/null 2>&1 </dev/null || true
 
 set +e
 "$@"
