@@ -105,6 +105,12 @@ if [ ! -e "$prefix/.corvane-ready" ]; then
     touch "$prefix/.corvane-ready"
 fi
 
+# Start the prefix's services (winedevice.exe and others) now, with their
+# output going nowhere: started by the command's first wine process they
+# would inherit its output pipes and keep a caller such as ctest waiting for
+# the end of the output until the server is stopped.
+wineboot </dev/null >/dev/null 2>&1 || true
+
 set +e
 "$@"
 rc=$?
