@@ -16,6 +16,10 @@ struct DeviceLink {
     std::uint16_t commandReportLength = 0;
     std::uint16_t dataReportLength = 0;
     std::wstring devicePath;
+    // Set by a full read whose transfers all succeeded and whose header
+    // carried the signature; cleared by every discovery. Until it is set the
+    // image holds nothing of the mouse's and must not be written back.
+    bool imageRead = false;
 };
 
 }  // namespace corvane

@@ -1,1 +1,13 @@
 # Sources of this area: portable ones into corvane_core, *_win32.cpp into corvane_win32.
+target_sources(corvane_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/scramble.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/reports.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/mouse_link.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/hid_survey.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/simulated_mouse.cpp
+)
+if(WIN32)
+    target_sources(corvane_win32 PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/hid_port_win32.cpp
+    )
+endif()

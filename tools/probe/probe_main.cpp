@@ -1,8 +1,18 @@
-// A console look at the program's data model: the SettingsRecord and
-// DeviceImage layouts and the DPI lists of every sensor type.
+// A console look at the program's data model (the SettingsRecord and
+// DeviceImage layouts, the DPI lists of every sensor type) and at the device
+// link: the machine's HID interfaces, whether the mouse is among them, and
+// what a full read of the simulated mouse gives.
 #include <cstddef>
 #include <cstdio>
+#include <filesystem>
+#include <memory>
 
+#include "app/app_state.h"
+#include "app/system_facts.h"
+#include "app/user_messages.h"
+#include "device/hid_survey.h"
+#include "device/mouse_link.h"
+#include "device/simulated_mouse.h"
 #include "settings/dpi_table.h"
 #include "settings/settings_record.h"
 
@@ -67,6 +77,102 @@ void PrintFields(const char* title, std::size_t total, const Field* fields, std:
     }
 }
 
+// Message boxes become console lines.
+class ConsoleMessages final : public corvane::UserMessages {
+  public:
+    void Show(corvane::MessageKind kind, corvane::Caption caption, std::int64_t value) override {
+        std::printf("  [message box: kind %d, caption %d, value %lld]\n", static_cast<int>(kind),
+                    static_cast<int>(caption), static_cast<long long>(value));
+    }
+};
+
+void PrintSurvey(corvane::HidPort& port) {
+    const corvane::HidSurvey survey = corvane::SurveyHidInterfaces(port);
+    if (!survey.listObtained) {
+        std::printf("  no HID interface list\n");
+        return;
+    }
+    std::printf("  %zu HID interface(s)\n", survey.interfaces.size());
+    for (const corvane::HidInterfaceInfo& i : survey.interfaces) {
+        if (!i.opened) {
+            std::printf("  (cannot be opened) %ls\n", i.path.c_str());
+            continue;
+        }
+        std::printf("  vendor %04X product %04X usage page %04X usage %04X feature length %u\n",
+                    i.attributes.vendorId, i.attributes.productId, i.caps.usagePage, i.caps.usage,
+                    i.caps.featureReportByteLength);
+    }
+}
+
+const char* RateText(std::uint8_t code) {
+    switch (code) {
+        case 1:
+            return "1000 Hz";
+        case 2:
+            return "500 Hz";
+        case 4:
+            return "250 Hz";
+        case 8:
+            return "125 Hz";
+        default:
+            return "unknown";
+    }
+}
+
+void PrintDpiCode(std::uint8_t sensorType, std::uint8_t code) {
+    std::printf(" 0x%02X", code);
+    for (const auto& choice : corvane::DpiChoicesOf(sensorType)) {
+        if (choice.code == (code & 0x7F)) {
+            std::printf(" (%.*ls%s)", static_cast<int>(choice.text.size()), choice.text.data(),
+                        code & corvane::kDpiDisabledBit ? ", off" : "");
+        }
+    }
+}
+
+void ProbeDevices() {
+    const auto facts = corvane::MakePlatformSystemFacts();
+    ConsoleMessages messages;
+
+    std::printf("HID interfaces of this machine:\n");
+    const auto realPort = corvane::MakeRealHidPort();
+    PrintSurvey(*realPort);
+    {
+        corvane::AppState state;
+        corvane::MouseLink link(*realPort, state, *facts, messages);
+        std::printf("  mouse %04X:%04X: %s\n", corvane::kMouseVendorId, corvane::kMouseProductId,
+                    link.FindMouse() ? "found" : "not found");
+        link.CloseHandles();
+    }
+
+    const std::wstring folder =
+        std::filesystem::path(facts->ExecutablePath()).parent_path().wstring();
+    std::printf("Simulated mouse (settings: %ls beside the probe, CORVANE_SIM_*):\n",
+                corvane::kSimulatedMouseSettingsFile);
+    const auto simulated = corvane::MakeSimulatedMouseFromEnvironment(folder);
+    PrintSurvey(*simulated);
+    corvane::AppState state;
+    corvane::MouseLink link(*simulated, state, *facts, messages);
+    if (!link.FindMouse()) {
+        std::printf("  mouse: not found\n");
+        return;
+    }
+    state.scrambleEnabled = 1;
+    state.image = corvane::DeviceImage{};
+    link.ReadDevice();
+    state.sensorType = state.image.page4.sensorType;
+    std::printf("  mouse: found, full read %s\n", state.link.imageRead ? "complete" : "failed");
+    std::printf("  report rate: %u (%s)\n", state.image.reportRate,
+                RateText(state.image.reportRate));
+    std::printf("  DPI stage: %u\n", state.image.dpiStage);
+    std::printf("  sensor type: %u\n", state.sensorType);
+    std::printf("  DPI codes:");
+    for (const std::uint8_t code : state.image.page4.dpiCode) {
+        PrintDpiCode(state.sensorType, code);
+    }
+    std::printf("\n");
+    link.CloseHandles();
+}
+
 }  // namespace
 
 int main() {
@@ -82,5 +188,6 @@ int main() {
         }
         std::printf("\n");
     }
+    ProbeDevices();
     return 0;
 }

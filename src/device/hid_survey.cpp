@@ -1,0 +1,44 @@
+#include "device/hid_survey.h"
+
+namespace corvane {
+namespace {
+
+void ReadCapabilities(HidPort& port, HidHandle handle, HidInterfaceInfo& info) {
+    HidPreparsedData preparsed = 0;
+    if (!port.GetPreparsedData(handle, preparsed)) {
+        return;
+    }
+    info.capsKnown = port.GetCaps(preparsed, info.caps) == kHidpStatusSuccess;
+    port.FreePreparsedData(preparsed);
+}
+
+}  // namespace
+
+HidSurvey SurveyHidInterfaces(HidPort& port, std::size_t limit) {
+    HidSurvey survey;
+    survey.listObtained = port.OpenInterfaceList();
+    if (!survey.listObtained) {
+        return survey;
+    }
+    for (std::uint32_t index = 0; survey.interfaces.size() < limit; ++index) {
+        std::uint32_t error = 0;
+        if (!port.EnumInterface(index, error)) {
+            break;
+        }
+        HidInterfaceInfo info;
+        if (port.GetInterfacePath(index, info.path)) {
+            const HidHandle handle = port.Open(info.path, kOpenNoFlags, error);
+            info.opened = handle != kInvalidHidHandle;
+            if (info.opened) {
+                port.GetAttributes(handle, info.attributes);
+                ReadCapabilities(port, handle, info);
+                port.Close(handle);
+            }
+        }
+        survey.interfaces.push_back(std::move(info));
+    }
+    port.CloseInterfaceList();
+    return survey;
+}
+
+}  // namespace corvane

@@ -1,0 +1,297 @@
+#include "device/mouse_link.h"
+
+#include <algorithm>
+
+namespace corvane {
+namespace {
+
+inline constexpr std::uint16_t kCommandFeatureLength = 8;
+inline constexpr std::uint16_t kDataFeatureLength = 65;
+
+// printf's "%0Nx": lower-case hexadecimal, at least `digits` digits.
+std::wstring Hex(unsigned value, int digits) {
+    std::wstring text;
+    do {
+        text.insert(text.begin(), L"0123456789abcdef"[value & 0xF]);
+        value >>= 4;
+    } while (value != 0);
+    if (static_cast<int>(text.size()) < digits) {
+        text.insert(0, static_cast<std::size_t>(digits) - text.size(), L'0');
+    }
+    return text;
+}
+
+std::wstring AttributesTrace(const HidAttributes& a) {
+    return L"PID:" + Hex(a.productId, 4) + L"\n,VID:" + Hex(a.vendorId, 4) + L"\n,VersionNumber:" +
+           Hex(a.versionNumber, 4) + L"\n";
+}
+
+std::wstring CapsTrace(const std::wstring& path, const HidCaps& c) {
+    return L"DevicePath:" + path + L",\nUsage:0x" + Hex(c.usage, 4) + L"\n, UsagePage:0x" +
+           Hex(c.usagePage, 4) + L"\n,FeatureReportByteLength:0x" +
+           Hex(c.featureReportByteLength, 4) + L"\n,InputReportByteLength:0x" +
+           Hex(c.inputReportByteLength, 0) + L"\n,OutputReportByteLength:0x" +
+           Hex(c.outputReportByteLength, 0) + L"\n";
+}
+
+std::wstring HeaderTrace(std::uint8_t reportRate, std::uint8_t dpiStage) {
+    return L"USBReportRate:" + Hex(reportRate, 2) + L"\n,SensorDPIStage:" + Hex(dpiStage, 2) +
+           L".\n";
+}
+
+bool IsMouse(const HidAttributes& a) {
+    return a.vendorId == kMouseVendorId && a.productId == kMouseProductId;
+}
+
+// The first `length` bytes of a report buffer, never more than the buffer.
+template <std::size_t N>
+std::span<std::uint8_t> Prefix(std::array<std::uint8_t, N>& buffer, std::uint16_t length) {
+    return std::span<std::uint8_t>(buffer).first(std::min<std::size_t>(length, N));
+}
+
+CommandBytes EmptyCommandReply() {
+    CommandBytes reply{};
+    reply[0] = kCommandReportId;
+    return reply;
+}
+
+}  // namespace
+
+MouseLink::MouseLink(HidPort& port, AppState& state, SystemFacts& facts, UserMessages& messages)
+    : port_(port), state_(state), link_(state.link), facts_(facts), messages_(messages) {}
+
+bool MouseLink::FindMouse() {
+    CloseHandles();
+    link_.imageRead = false;
+    if (!port_.OpenInterfaceList()) {
+        return false;
+    }
+    const bool found = SearchInterfaces();
+    port_.CloseInterfaceList();
+    return found;
+}
+
+// One pass over the interface list. Up to the command interface every failure
+// ends the search unsuccessfully; once the command channel is open the pass
+// goes on only to find a data interface listed after it, and its failures
+// end the pass with the mouse found.
+bool MouseLink::SearchInterfaces() {
+    bool commandOpen = false;
+    for (std::uint32_t index = 0;; ++index) {
+        std::uint32_t error = 0;
+        const bool listed = port_.EnumInterface(index, error);
+        if (!listed && error == kErrorNoMoreItems) {
+            return commandOpen;
+        }
+        switch (ExamineInterface(index, commandOpen)) {
+            case Verdict::Next:
+                break;
+            case Verdict::Fail:
+                return commandOpen;
+            case Verdict::DataOpened:
+                if (commandOpen) {
+                    return true;
+                }
+                break;
+            case Verdict::CommandOpened:
+                if (link_.dataHandle != kInvalidHidHandle) {
+                    return true;
+                }
+                commandOpen = true;
+                break;
+        }
+        // Any other enumeration failure: this index was examined, the loop
+        // ends here.
+        if (!listed) {
+            return commandOpen;
+        }
+    }
+}
+
+MouseLink::Verdict MouseLink::ExamineInterface(std::uint32_t index, bool commandOpen) {
+    std::wstring path;
+    if (!port_.GetInterfacePath(index, path)) {
+        return Verdict::Fail;
+    }
+    link_.devicePath = path;
+
+    CloseHandle(link_.queryHandle);
+    std::uint32_t error = 0;
+    link_.queryHandle = port_.Open(path, kOpenNoFlags, error);
+    if (link_.queryHandle == kInvalidHidHandle) {
+        return Verdict::Fail;
+    }
+    HidAttributes attributes{};
+    port_.GetAttributes(link_.queryHandle, attributes);
+    facts_.Trace(AttributesTrace(attributes));
+    if (!IsMouse(attributes)) {
+        CloseHandle(link_.queryHandle);
+        return Verdict::Next;
+    }
+
+    HidPreparsedData preparsed = 0;
+    const bool havePreparsed = port_.GetPreparsedData(link_.queryHandle, preparsed);
+    CloseHandle(link_.queryHandle);
+    if (!havePreparsed) {
+        return Verdict::Fail;
+    }
+    HidCaps caps{};
+    const std::uint32_t status = port_.GetCaps(preparsed, caps);
+    port_.FreePreparsedData(preparsed);
+    if (status == kHidpStatusInvalidPreparsedData) {
+        return Verdict::Fail;
+    }
+    facts_.Trace(CapsTrace(path, caps));
+
+    if (caps.usage == kUsageDataInterface) {
+        if (caps.usagePage != kUsagePageGenericDesktop ||
+            caps.featureReportByteLength != kDataFeatureLength) {
+            return Verdict::Next;
+        }
+        return OpenDataChannel(path, caps.featureReportByteLength) ? Verdict::DataOpened
+                                                                   : Verdict::Fail;
+    }
+    if (caps.usage == kUsageCommandInterface && caps.usagePage == kUsagePageGenericDesktop &&
+        caps.featureReportByteLength == kCommandFeatureLength && !commandOpen) {
+        state_.devicePresent = 1;
+        return OpenCommandChannel(path, caps.featureReportByteLength) ? Verdict::CommandOpened
+                                                                      : Verdict::Fail;
+    }
+    return Verdict::Next;
+}
+
+bool MouseLink::OpenDataChannel(const std::wstring& path, std::uint16_t featureLength) {
+    CloseHandle(link_.dataHandle);
+    std::uint32_t error = 0;
+    link_.dataHandle = port_.Open(path, kOpenAttributeNormal, error);
+    if (link_.dataHandle == kInvalidHidHandle) {
+        messages_.Show(MessageKind::CreateFileError, Caption::AppTitle, error);
+        return false;
+    }
+    link_.dataReportLength = featureLength;
+    return true;
+}
+
+bool MouseLink::OpenCommandChannel(const std::wstring& path, std::uint16_t featureLength) {
+    std::uint32_t error = 0;
+    link_.commandHandle = port_.Open(path, kOpenNoFlags, error);
+    if (link_.commandHandle == kInvalidHidHandle) {
+        messages_.Show(MessageKind::CreateFileError, Caption::AppTitle, error);
+        return false;
+    }
+    link_.commandReportLength = featureLength;
+    return true;
+}
+
+void MouseLink::CloseHandle(HidHandle& handle) {
+    if (handle != kInvalidHidHandle) {
+        port_.Close(handle);
+        handle = kInvalidHidHandle;
+    }
+}
+
+void MouseLink::CloseHandles() {
+    CloseHandle(link_.queryHandle);
+    CloseHandle(link_.commandHandle);
+    CloseHandle(link_.dataHandle);
+}
+
+bool MouseLink::SendCommand(std::uint8_t command, bool scramble, std::uint8_t reportRate,
+                            std::uint8_t dpiStage) {
+    CommandBytes report = ToBytes(MakeCommandReport(command, reportRate, dpiStage));
+    if (scramble) {
+        ScrambleCommandReport(report);
+    }
+    return port_.SetFeature(link_.commandHandle, Prefix(report, link_.commandReportLength));
+}
+
+bool MouseLink::GetCommandReply(CommandReport& reply) {
+    CommandBytes bytes = EmptyCommandReply();
+    const bool ok = port_.GetFeature(link_.commandHandle, Prefix(bytes, link_.commandReportLength));
+    if (Scrambling()) {
+        UnscrambleCommandReport(bytes);
+    }
+    reply = CommandReportFromBytes(bytes);
+    return ok;
+}
+
+bool MouseLink::ReadHeader() {
+    // The first request goes out scrambled whatever the flag says.
+    if (!SendCommand(kCommandReadHeader, true)) {
+        return false;
+    }
+    CommandReport reply{};
+    if (!GetCommandReply(reply) || reply.reportId != kCommandReportId ||
+        !HasCommandSignature(reply)) {
+        return false;
+    }
+    state_.image.reportRate = reply.reportRate;
+    state_.image.dpiStage = reply.dpiStage;
+    facts_.Trace(HeaderTrace(reply.reportRate, reply.dpiStage));
+    return true;
+}
+
+bool MouseLink::ReadPage(int page) {
+    if (!SendCommand(ReadPageCommand(page), Scrambling())) {
+        return false;
+    }
+    CommandReport acknowledgement{};  // not compared
+    if (!GetCommandReply(acknowledgement)) {
+        return false;
+    }
+    DataBytes bytes{};
+    bytes[0] = kDataReportId;
+    if (!port_.GetFeature(link_.dataHandle, Prefix(bytes, link_.dataReportLength))) {
+        return false;
+    }
+    if (Scrambling()) {
+        UnscrambleDataReport(bytes);
+    }
+    CopyPageOut(DataReportFromBytes(bytes), state_.image.page(page));
+    return true;
+}
+
+void MouseLink::ReadDevice() {
+    link_.imageRead = false;
+    if (!ReadHeader()) {
+        messages_.Show(MessageKind::NotDetected, Caption::ReadOperation);
+        return;
+    }
+    for (int page = 1; page <= kPageCount; ++page) {
+        if (!ReadPage(page)) {
+            messages_.Show(MessageKind::NotDetected, Caption::ReadOperation);
+            return;
+        }
+    }
+    link_.imageRead = true;
+}
+
+void MouseLink::WriteDevice() {
+    if (!link_.imageRead) {
+        messages_.Show(MessageKind::NotDetected, Caption::WriteOperation);
+        return;
+    }
+    // Handshake: only the signature of the reply counts, not its report id.
+    SendCommand(kCommandReadHeader, Scrambling());
+    CommandReport reply{};
+    GetCommandReply(reply);
+    if (!HasCommandSignature(reply)) {
+        messages_.Show(MessageKind::NotDetected, Caption::WriteOperation);
+        return;
+    }
+    SendCommand(kCommandWriteHeader, Scrambling(), state_.image.reportRate, state_.image.dpiStage);
+    facts_.Sleep(kWritePauseMs);
+    for (int page = 1; page <= kPageCount; ++page) {
+        SendCommand(WritePageCommand(page), Scrambling());
+        CommandReport acknowledgement{};  // not compared
+        GetCommandReply(acknowledgement);
+        DataBytes bytes = ToBytes(MakeDataReport(state_.image.page(page)));
+        if (Scrambling()) {
+            ScrambleDataReport(bytes);
+        }
+        port_.SetFeature(link_.dataHandle, Prefix(bytes, link_.dataReportLength));
+        facts_.Sleep(kWritePauseMs);
+    }
+}
+
+}  // namespace corvane

@@ -1,0 +1,66 @@
+// The link to the mouse: discovery of its two HID interfaces and the full
+// read and full write of its memory through scrambled feature reports.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/system_facts.h"
+#include "app/user_messages.h"
+#include "device/hid_port.h"
+#include "device/reports.h"
+
+namespace corvane {
+
+inline constexpr std::uint16_t kMouseVendorId = 0x04D9;
+inline constexpr std::uint16_t kMouseProductId = 0xA09E;
+inline constexpr std::uint16_t kUsagePageGenericDesktop = 0x0001;
+inline constexpr std::uint16_t kUsageCommandInterface = 0x0006;
+inline constexpr std::uint16_t kUsageDataInterface = 0x0002;
+inline constexpr unsigned kWritePauseMs = 20;
+
+class MouseLink {
+  public:
+    MouseLink(HidPort& port, AppState& state, SystemFacts& facts, UserMessages& messages);
+
+    // Walks the HID interfaces once and opens the mouse's command and data
+    // channels into state.link. True when the command channel is open. Sets
+    // state.devicePresent when the command interface is reached. Handles of
+    // an earlier discovery are closed first.
+    bool FindMouse();
+    // Fills state.image (the caller has cleared it) from the mouse. Any
+    // failed transfer or a header without the signature shows the
+    // "ReadOperation" box and stops.
+    void ReadDevice();
+    // Sends the whole of state.image; refused with the "WriteOperation" box
+    // when no full read has succeeded since the last discovery.
+    void WriteDevice();
+    // Closes the command, data and query handles that are open.
+    void CloseHandles();
+
+  private:
+    enum class Verdict { Next, Fail, DataOpened, CommandOpened };
+
+    bool SearchInterfaces();
+    Verdict ExamineInterface(std::uint32_t index, bool commandOpen);
+    bool OpenDataChannel(const std::wstring& path, std::uint16_t featureLength);
+    bool OpenCommandChannel(const std::wstring& path, std::uint16_t featureLength);
+    void CloseHandle(HidHandle& handle);
+
+    bool ReadHeader();
+    bool ReadPage(int page);
+    bool SendCommand(std::uint8_t command, bool scramble, std::uint8_t reportRate = 0,
+                     std::uint8_t dpiStage = 0);
+    bool GetCommandReply(CommandReport& reply);
+    bool Scrambling() const { return state_.scrambleEnabled == 1; }
+
+    HidPort& port_;
+    AppState& state_;
+    DeviceLink& link_;
+    SystemFacts& facts_;
+    UserMessages& messages_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,274 @@
+#include "ui/main/main_host_win32.h"
+
+#include "ui/skin/load_png_win32.h"
+#include "ui/skin/skin_dir.h"
+
+namespace corvane {
+namespace {
+
+COLORREF ColourRefOf(ColourWord c) {
+    return RGB(c.red, c.green, c.blue);
+}
+
+RECT RectOf(const Rect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+}  // namespace
+
+ControlCategory ControlCategoryOf(UINT message) {
+    switch (message) {
+        case WM_CTLCOLOREDIT:
+            return ControlCategory::Edit;
+        case WM_CTLCOLORLISTBOX:
+            return ControlCategory::ListBox;
+        case WM_CTLCOLORBTN:
+            return ControlCategory::Button;
+        case WM_CTLCOLORSTATIC:
+            return ControlCategory::Static;
+        default:
+            return ControlCategory::Other;
+    }
+}
+
+MainHostWin32::MainHostWin32(HWND window, std::wstring skinDir, UserMessages& messages, Fonts fonts)
+    : window_(window), skinDir_(std::move(skinDir)), messages_(messages), fonts_(fonts) {}
+
+MainHostWin32::~MainHostWin32() {
+    Present();
+    for (const auto& [id, list] : lists_) {
+        DestroyWindow(list);
+    }
+    if (brush_ != nullptr) {
+        DeleteObject(brush_);
+    }
+    if (backBuffer_ != nullptr) {
+        DeleteObject(backBuffer_);
+    }
+}
+
+void MainHostWin32::SetBackBuffer(HBITMAP bitmap) {
+    Present();
+    if (backBuffer_ != nullptr) {
+        DeleteObject(backBuffer_);
+    }
+    backBuffer_ = bitmap;
+}
+
+HBRUSH MainHostWin32::ApplyControlColour(HDC dc, const ControlColourChoice& choice,
+                                         HBRUSH defaultResult) {
+    if (brush_ != nullptr) {
+        DeleteObject(brush_);
+        brush_ = nullptr;
+    }
+    if (choice.textColour) {
+        SetTextColor(dc, ColourRefOf(*choice.textColour));
+    }
+    if (choice.transparentBackground) {
+        SetBkMode(dc, TRANSPARENT);
+    }
+    if (choice.backgroundColour) {
+        SetBkColor(dc, ColourRefOf(*choice.backgroundColour));
+    }
+    if (choice.font) {
+        SelectObject(dc, FontOf(*choice.font));
+    }
+    if (choice.brush == BrushKind::Solid) {
+        brush_ = CreateSolidBrush(ColourRefOf(choice.brushColour));
+        return brush_;
+    }
+    return defaultResult;
+}
+
+// ------------------------------------------------------------------ drawing
+
+bool MainHostWin32::BeginDrawingPass() {
+    Present();
+    windowDc_ = GetDC(window_);
+    RECT client{};
+    GetClientRect(window_, &client);
+    pass_ = std::make_unique<CMemDC>(windowDc_, client);
+    pass_->SelectCanvas(backBuffer_);
+    return backBuffer_ != nullptr;
+}
+
+bool MainHostWin32::DrawImage(std::wstring_view name, Point at) {
+    if (!pass_) {
+        return false;
+    }
+    return LoadPng(pass_->dc(), SkinImagePath(skinDir_, name), at.x, at.y, messages_);
+}
+
+void MainHostWin32::DrawText(std::wstring_view text, Rect rect, TextFormat format, FontKind font) {
+    if (!pass_) {
+        return;
+    }
+    HDC dc = pass_->dc();
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColourRefOf(kTextColour));
+    HGDIOBJ oldFont = SelectObject(dc, FontOf(font));
+    RECT r = RectOf(rect);
+    ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, static_cast<UINT>(format));
+    if (oldFont != nullptr) {
+        SelectObject(dc, oldFont);
+    }
+}
+
+void MainHostWin32::Present() {
+    if (!pass_) {
+        return;
+    }
+    pass_.reset();  // copies the whole client area to the window
+    ReleaseDC(window_, windowDc_);
+    windowDc_ = nullptr;
+}
+
+void MainHostWin32::RepaintFromBackBuffer() {
+    Present();
+    HDC dc = GetDC(window_);
+    RECT client{};
+    GetClientRect(window_, &client);
+    {
+        CMemDC memory(dc, client);
+        memory.SelectCanvas(backBuffer_);
+    }
+    ReleaseDC(window_, dc);
+}
+
+// -------------------------------------------------------------------- lists
+
+HWND MainHostWin32::ListWindow(int id) const {
+    const auto it = lists_.find(id);
+    return it == lists_.end() ? nullptr : it->second;
+}
+
+void MainHostWin32::CreateList(int id, Rect rect, std::span<const std::wstring> items) {
+    if (ListWindow(id) != nullptr) {
+        return;
+    }
+    HWND list = CreateWindowExW(
+        0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, rect.left, rect.top,
+        rect.Width(), rect.Height(), window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)), nullptr);
+    if (list == nullptr) {
+        return;
+    }
+    for (const std::wstring& item : items) {
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    }
+    lists_[id] = list;
+}
+
+void MainHostWin32::DestroyList(int id) {
+    if (HWND list = ListWindow(id)) {
+        DestroyWindow(list);
+        lists_.erase(id);
+    }
+}
+
+bool MainHostWin32::ListExists(int id) const {
+    return ListWindow(id) != nullptr;
+}
+
+std::optional<int> MainHostWin32::ListSelection(int id) const {
+    HWND list = ListWindow(id);
+    if (list == nullptr) {
+        return std::nullopt;
+    }
+    const LRESULT selection = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    return selection == LB_ERR ? std::nullopt : std::optional<int>(static_cast<int>(selection));
+}
+
+void MainHostWin32::SetListSelection(int id, int index) {
+    if (HWND list = ListWindow(id)) {
+        SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
+}
+
+std::optional<int> MainHostWin32::ListItemAt(int id, Point screenPoint) const {
+    HWND list = ListWindow(id);
+    if (list == nullptr) {
+        return std::nullopt;
+    }
+    POINT p{screenPoint.x, screenPoint.y};
+    ScreenToClient(list, &p);
+    const LRESULT item = SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
+    if (item == LB_ERR) {
+        return std::nullopt;
+    }
+    return static_cast<int>(LOWORD(item));
+}
+
+std::wstring MainHostWin32::ListText(int id, int index) const {
+    HWND list = ListWindow(id);
+    if (list == nullptr) {
+        return {};
+    }
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR) {
+        return {};
+    }
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+std::optional<int> MainHostWin32::ListUnderScreenPoint(Point screenPoint) const {
+    HWND under = WindowFromPoint(POINT{screenPoint.x, screenPoint.y});
+    for (const auto& [id, list] : lists_) {
+        if (list == under) {
+            return id;
+        }
+    }
+    return std::nullopt;
+}
+
+// ------------------------------------------------------------------ window
+
+void MainHostWin32::ShowMessageBox(const std::wstring& text, const std::wstring& caption) {
+    MessageBoxW(window_, text.c_str(), caption.c_str(), MB_OK);
+}
+
+void MainHostWin32::Hide() {
+    ShowWindow(window_, SW_HIDE);
+}
+
+void MainHostWin32::Show() {
+    ShowWindow(window_, SW_SHOW);
+}
+
+void MainHostWin32::BringToFront() {
+    SetForegroundWindow(window_);
+}
+
+void MainHostWin32::StartDrag() {
+    // The press becomes a press on a title bar: the system moves the window.
+    ReleaseCapture();
+    SendMessageW(window_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+void MainHostWin32::RequestHover(int milliseconds) {
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof track;
+    track.dwFlags = TME_HOVER | TME_LEAVE;
+    track.hwndTrack = window_;
+    track.dwHoverTime = static_cast<DWORD>(milliseconds);
+    TrackMouseEvent(&track);
+}
+
+int MainHostWin32::RunDialog(DialogKind kind) {
+    return runDialog_ ? runDialog_(kind) : kDialogCancelled;
+}
+
+void MainHostWin32::EndProgram() {
+    Present();
+    if (endProgram_) {
+        endProgram_();
+        return;
+    }
+    ExitProcess(0);
+}
+
+}  // namespace corvane

@@ -1,0 +1,94 @@
+// The main window's host over a real HWND: the back buffer (the decoded
+// "/main.png"), drawing passes through CMemDC, LISTBOX children, message
+// boxes, hover tracking, the window drag, and the one live control brush.
+// It is also the message box sink of the window's texts.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/user_messages.h"
+#include "ui/main/control_colour.h"
+#include "ui/main/main_host.h"
+#include "ui/main/text_messages.h"
+#include "ui/skin/gdiplus_session_win32.h"
+#include "ui/skin/mem_dc_win32.h"
+
+namespace corvane {
+
+// The control category of a WM_CTLCOLOR* message.
+ControlCategory ControlCategoryOf(UINT message);
+
+class MainHostWin32 final : public MainWindowHost, public MessageBoxSink {
+  public:
+    struct Fonts {
+        HFONT page = nullptr;
+        HFONT list = nullptr;
+    };
+
+    // `messages` reports images that cannot be loaded; it may show its boxes
+    // through this host (only its reference is kept here).
+    MainHostWin32(HWND window, std::wstring skinDir, UserMessages& messages, Fonts fonts);
+    ~MainHostWin32() override;
+    MainHostWin32(const MainHostWin32&) = delete;
+    MainHostWin32& operator=(const MainHostWin32&) = delete;
+
+    // Takes ownership of the back buffer (nullptr: none).
+    void SetBackBuffer(HBITMAP bitmap);
+    HBITMAP backBuffer() const { return backBuffer_; }
+    const std::wstring& skinDir() const { return skinDir_; }
+    void SetDialogRunner(std::function<int(DialogKind)> runner) { runDialog_ = std::move(runner); }
+    void SetEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
+
+    // A WM_CTLCOLOR* step after the default handling returned
+    // `defaultResult`: deletes the brush of the previous call, applies
+    // `choice` to `dc` and returns the brush for the control.
+    HBRUSH ApplyControlColour(HDC dc, const ControlColourChoice& choice, HBRUSH defaultResult);
+
+    bool BeginDrawingPass() override;
+    bool DrawImage(std::wstring_view name, Point at) override;
+    void DrawText(std::wstring_view text, Rect rect, TextFormat format, FontKind font) override;
+    void Present() override;
+    void RepaintFromBackBuffer() override;
+
+    void CreateList(int id, Rect rect, std::span<const std::wstring> items) override;
+    void DestroyList(int id) override;
+    bool ListExists(int id) const override;
+    std::optional<int> ListSelection(int id) const override;
+    void SetListSelection(int id, int index) override;
+    std::optional<int> ListItemAt(int id, Point screenPoint) const override;
+    std::wstring ListText(int id, int index) const override;
+    std::optional<int> ListUnderScreenPoint(Point screenPoint) const override;
+
+    void ShowMessageBox(const std::wstring& text, const std::wstring& caption) override;
+    void Hide() override;
+    void Show() override;
+    void BringToFront() override;
+    void StartDrag() override;
+    void RequestHover(int milliseconds) override;
+    int RunDialog(DialogKind kind) override;
+    void EndProgram() override;
+
+  private:
+    HWND ListWindow(int id) const;
+    HFONT FontOf(FontKind font) const { return font == FontKind::Page ? fonts_.page : fonts_.list; }
+
+    HWND window_;
+    std::wstring skinDir_;
+    UserMessages& messages_;
+    Fonts fonts_;
+    GdiplusLease lease_;  // keeps GDI+ started while the window lives
+    HBITMAP backBuffer_ = nullptr;
+    HBRUSH brush_ = nullptr;
+    HDC windowDc_ = nullptr;
+    std::unique_ptr<CMemDC> pass_;
+    std::map<int, HWND> lists_;
+    std::function<int(DialogKind)> runDialog_;
+    std::function<void()> endProgram_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,44 @@
+#include "ui/skin/mem_dc_win32.h"
+
+namespace corvane {
+
+CMemDC::CMemDC(HDC target, const RECT& rect) : target_(target), rect_(rect) {
+    if (target_ == nullptr || GetDeviceCaps(target_, TECHNOLOGY) == DT_RASPRINTER) {
+        return;
+    }
+    if (rect_.left == 0 && rect_.top == 0 && rect_.right == 0 && rect_.bottom == 0) {
+        GetClipBox(target_, &rect_);
+    }
+    memory_ = CreateCompatibleDC(target_);
+    if (memory_ == nullptr) {
+        return;
+    }
+    bitmap_ = CreateCompatibleBitmap(target_, rect_.right - rect_.left, rect_.bottom - rect_.top);
+    if (bitmap_ == nullptr) {
+        DeleteDC(memory_);
+        memory_ = nullptr;
+        return;
+    }
+    oldBitmap_ = SelectObject(memory_, bitmap_);
+    SetWindowOrgEx(memory_, rect_.left, rect_.top, nullptr);
+    offScreen_ = true;
+}
+
+CMemDC::~CMemDC() {
+    if (!offScreen_) {
+        return;
+    }
+    BitBlt(target_, rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top,
+           memory_, rect_.left, rect_.top, SRCCOPY);
+    SelectObject(memory_, oldBitmap_);
+    DeleteObject(bitmap_);
+    DeleteDC(memory_);
+}
+
+void CMemDC::SelectCanvas(HBITMAP canvas) {
+    if (offScreen_ && canvas != nullptr) {
+        SelectObject(memory_, canvas);
+    }
+}
+
+}  // namespace corvane

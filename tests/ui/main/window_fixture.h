@@ -1,0 +1,56 @@
+// A main window over fakes: the recording host, in-memory stores and
+// recorded messages, with the English texts.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "settings/stored_files.h"
+#include "support/fake_system_facts.h"
+#include "support/fake_user_messages.h"
+#include "ui/main/fake_main_host.h"
+#include "ui/main/fake_stores.h"
+#include "ui/main/tessary_dlg.h"
+#include "ui/main/text_table.h"
+
+namespace corvane::testing {
+
+inline constexpr Point kEmptySpot{100, 100};
+
+class WindowTest : public ::testing::Test {
+  protected:
+    AppState state;
+    FakeMainHost host;
+    FakeUserMessages messages;
+    FakeSystemFacts facts;
+    MemoryFileStore files;
+    MemoryIniStore ini;
+    StoredFiles stored{state, files, ini, facts, messages, L"Setting-EN"};
+    int deviceWrites = 0;
+    CTessaryDlg dlg{
+        state, host, messages, TextTableFor(kLangEnglishUs), stored, [this] { ++deviceWrites; }};
+
+    WindowTest() {
+        // A tool that has run before: no first-run handling unless a test
+        // asks for it.
+        state.firstRunFlag = 1;
+    }
+
+    // The window as start-up leaves it: key page shown, nothing recorded.
+    void StartOnKeyPage() {
+        dlg.ShowKeyPage();
+        host.Clear();
+    }
+    void ShowPage(int page) {
+        StartOnKeyPage();
+        if (page == kDpiPage) {
+            dlg.ShowDpiPage();
+        } else if (page == kLedPage) {
+            dlg.ShowLedPage();
+        }
+        host.Clear();
+    }
+    void OpenList(int id) { host.lists[id] = FakeList{}; }
+    static Point Inside(const Rect& r) { return {r.left + 1, r.top + 1}; }
+};
+
+}  // namespace corvane::testing

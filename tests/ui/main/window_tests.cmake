@@ -1,0 +1,12 @@
+# The main window's logic through the recording host.
+target_sources(corvane_core_tests PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/tessary_dlg_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/hover_test.cpp
+)
+
+# The Win32 host on a real window, under Wine.
+if(WIN32)
+    target_sources(corvane_win32_tests PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/main_host_win32_test.cpp
+    )
+endif()

@@ -1,0 +1,55 @@
+// The skin folder rule and the premultiply step of image loading.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+
+#include "app/app_state.h"
+#include "ui/main/main_layout.h"
+#include "ui/skin/premultiply.h"
+#include "ui/skin/skin_dir.h"
+
+namespace corvane {
+namespace {
+
+TEST(SkinDir, TheExecutableNameBecomesTheLanguageFolderWithMixedSeparatorsKept) {
+    EXPECT_EQ(SkinDir(L"C:\\Tools\\Corvane1.0.exe", kUiLanguageSimplifiedChinese),
+              L"C:\\Tools\\/Skins/CHS");
+    EXPECT_EQ(SkinDir(L"C:\\Tools\\Corvane1.0.exe", kUiLanguageOther), L"C:\\Tools\\/Skins/EN");
+    EXPECT_EQ(SkinDir(L"C:\\Tools\\Corvane1.0.exe", 0), L"C:\\Tools\\/Skins/EN");
+    EXPECT_EQ(SkinImagePath(SkinDir(L"C:\\Tools\\Corvane1.0.exe", 1), L"/fire-key.png"),
+              L"C:\\Tools\\/Skins/CHS/fire-key.png");
+}
+
+TEST(SkinDir, AnotherExecutableNameReplacesNothing) {
+    EXPECT_EQ(SkinDir(L"C:\\Tools\\corvane1.0.exe", 2), L"C:\\Tools\\corvane1.0.exe");
+    EXPECT_EQ(SkinImagePath(SkinDir(L"C:\\Tools\\Mouse.exe", 2), kImageMain),
+              L"C:\\Tools\\Mouse.exe/main.png");
+}
+
+TEST(SkinDir, EveryOccurrenceIsReplaced) {
+    EXPECT_EQ(SkinDir(L"D:\\Corvane1.0.exe\\Corvane1.0.exe", 2), L"D:\\/Skins/EN\\/Skins/EN");
+}
+
+TEST(Premultiply, ChannelsTruncate) {
+    static_assert(PremultiplyChannel(255, 128) == 128);
+    static_assert(PremultiplyChannel(1, 254) == 0);
+    static_assert(PremultiplyChannel(200, 0) == 0);
+    static_assert(PremultiplyChannel(200, 255) == 200);
+    EXPECT_EQ(PremultiplyChannel(128, 128), 64);   // 64.25
+    EXPECT_EQ(PremultiplyChannel(254, 254), 253);  // 253.0039
+    EXPECT_EQ(PremultiplyChannel(100, 127), 49);   // 49.8
+}
+
+TEST(Premultiply, PixelsKeepTheirAlphaAndALeftoverByteIsUntouched) {
+    std::array<std::uint8_t, 13> bgra = {255, 1,  128, 128,  // half transparent
+                                         9,   9,  9,   0,    // fully transparent
+                                         10,  20, 30,  255,  // opaque
+                                         77};
+    PremultiplyBgra(bgra);
+    EXPECT_EQ(bgra,
+              (std::array<std::uint8_t, 13>{128, 0, 64, 128, 0, 0, 0, 0, 10, 20, 30, 255, 77}));
+}
+
+}  // namespace
+}  // namespace corvane
