@@ -53,8 +53,9 @@ class HidPort {
     // none; `lastError` then holds the system error (kErrorNoMoreItems at
     // the end of the list).
     virtual bool EnumInterface(std::uint32_t index, std::uint32_t& lastError) = 0;
-    // Fetches the detail record of the interface at `index`: its device
-    // path. False when the record cannot be read.
+    // Fetches the detail record of the interface at `index`, the one
+    // EnumInterface was last asked for: its device path. False when the
+    // record cannot be read.
     virtual bool GetInterfacePath(std::uint32_t index, std::wstring& path) = 0;
     // Releases the snapshot.
     virtual void CloseInterfaceList() = 0;

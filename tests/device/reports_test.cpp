@@ -39,19 +39,6 @@ TEST(ReportsTest, ConversionsRoundTripOnRandomBytes) {
     }
 }
 
-TEST(ReportsTest, DataReportGroupsCarryThePageInOrder) {
-    std::array<std::uint8_t, kPageSize> page;
-    for (std::size_t k = 0; k < page.size(); ++k) {
-        page[k] = static_cast<std::uint8_t>(0xC0 + k);
-    }
-    const DataReport report = MakeDataReport(page);
-    EXPECT_EQ(report.reportId, kDataReportId);
-    EXPECT_EQ(report.groups[0].plain, 0xC0);
-    EXPECT_EQ(report.groups[0].block[0], 0xC1);
-    EXPECT_EQ(report.groups[7].plain, 0xC0 + 56);
-    EXPECT_EQ(report.groups[7].block[6], 0xC0 + 63);
-}
-
 TEST(ReportsTest, SignatureCheckLooksAtBytesOneToFourOnly) {
     CommandReport report = MakeCommandReport(kCommandReadHeader);
     EXPECT_TRUE(HasCommandSignature(report));

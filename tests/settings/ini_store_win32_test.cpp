@@ -47,6 +47,19 @@ TEST(IniStoresTogetherTest, EachReadsWhatTheOtherWrote) {
     }
 }
 
+// Why the store makes a new file Unicode first: the profile API alone writes
+// a new file in the ANSI code page, and Chinese becomes question marks.
+TEST(ProfileApiTest, ANewFileWrittenByTheProfileApiAloneLosesChinese) {
+    ASSERT_EQ(GetACP(), 1252u);
+    TempFolder folder;
+    const std::wstring path = folder.Wide("plain.ini");
+    ASSERT_TRUE(WritePrivateProfileStringW(L"S", L"k", L"左键", path.c_str()));
+    wchar_t buffer[64] = {};
+    GetPrivateProfileStringW(L"S", L"k", L"", buffer, 64, path.c_str());
+    EXPECT_NE(std::wstring(buffer), L"左键");
+    EXPECT_NE(TempFolder::ReadFile(folder / "plain.ini").at(0), 0xFF);
+}
+
 TEST(StoredLabelsUnderWineTest, ChineseLabelsSurviveSaveAndLoadOnAnEnglishCodePage) {
     ASSERT_EQ(GetACP(), 1252u) << "the test needs the prefix's English code page";
     TempFolder folder;

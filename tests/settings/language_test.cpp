@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "app/system_facts.h"
-#include "ui/main/text_table.h"
 
 namespace corvane {
 namespace {
@@ -14,12 +13,6 @@ TEST(LanguageOfLocaleTest, SimplifiedTraditionalAndEverythingElse) {
     for (const char* locale : {"", "C", "POSIX", "en_US.UTF-8", "zh_HK.UTF-8", "zh", "de_DE"}) {
         EXPECT_EQ(LanguageIdOfLocale(locale), kLangEnglishUs) << locale;
     }
-}
-
-TEST(LanguageOfLocaleTest, TheSectionFollowsTheLanguage) {
-    EXPECT_EQ(TextTableFor(LanguageIdOfLocale("zh_CN.UTF-8")).settingsSection, L"Setting-CHS");
-    EXPECT_EQ(TextTableFor(LanguageIdOfLocale("zh_TW.UTF-8")).settingsSection, L"Setting-CHT");
-    EXPECT_EQ(TextTableFor(LanguageIdOfLocale("zh_HK.UTF-8")).settingsSection, L"Setting-EN");
 }
 
 }  // namespace

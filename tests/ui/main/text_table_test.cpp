@@ -53,21 +53,5 @@ TEST(TextTableTest, EnglishTextsAndTheirTrailingSpaces) {
     EXPECT_EQ(texts.textDetected, L"The system detect the gaming mouse.");
 }
 
-TEST(TextTableTest, EveryEntryIsFilledInEveryLanguage) {
-    for (const std::uint16_t id :
-         {kLangSimplifiedChinese, kLangTraditionalChinese, kLangEnglishUs}) {
-        const TextTable& t = TextTableFor(id);
-        for (const auto name : t.functionNames) {
-            EXPECT_FALSE(name.empty()) << id;
-        }
-        for (const auto text :
-             {t.textLeftRequired, t.textRate1000, t.textRate500, t.textRate250, t.textRate125,
-              t.textDpiStage1, t.textDpiStage2, t.textDpiStage3, t.textDpiStage4, t.textMatrix1,
-              t.textMatrix2, t.textMacro, t.textExit, t.textNotDetected, t.textDetected}) {
-            EXPECT_FALSE(text.empty()) << id;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace corvane
