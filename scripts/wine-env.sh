@@ -104,21 +104,11 @@ if [ ! -e "$prefix/.corvane-ready" ]; then
     write_registry
     touch "$prefix/.corvane-ready"
 fi
-# Start Wine's services here, away from the command's output: started by the
-# command's first wine they inherit its stdout and stderr, and whoever reads
-# those (ctest, a pipe) waits for their end until the server stops.
-wineboot >/dev/null 2>&1 </dev/null || true
-
-# Start the prefix's services (winedevice.exe and others) now, with their
-# output going nowhere: started by the command's first wine process they
-# would inherit its output pipes and keep a caller such as ctest waiting for
-# the end of the output until the server is stopped.
+# Start Wine's services (winedevice.exe and others) here, with no handles of
+# ours: started by the command's first wine process they would inherit its
+# output pipes, and a caller that reads them (ctest, a pipe) would wait for
+# their end until the server stops.
 wineboot </dev/null >/dev/null 2>&1 || true
-
-# The first Wine process of a session starts Wine's own services, which
-# keep the standard handles they inherit: started from a pipe (ctest, a
-# test stage) they would hold it open until the server stops. Start them
-# here with no handles of ours.
 wine cmd /c exit 0 </dev/null >/dev/null 2>&1 || true
 
 set +e
