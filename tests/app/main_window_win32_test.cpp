@@ -200,6 +200,7 @@ TEST_F(MainWindowWin32Test, ListBoxGetsTheListColoursAndFont) {
     EXPECT_EQ(logBrush.lbColor, RGB(26, 54, 51));
     EXPECT_EQ(GetTextColor(dc), RGB(0, 255, 198));
     EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+    EXPECT_EQ(GetBkColor(dc), RGB(26, 54, 51));
     LOGFONTW font{};
     GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, 16);

@@ -58,9 +58,12 @@ inline constexpr ControlColourRule kControlColourRules[] = {
     {ControlCategory::Edit,
      false,
      {kEditTextColour, true, std::nullopt, std::nullopt, BrushKind::Solid, kBlack}},
+    // The list's background colour too: list boxes that clear their rows with
+    // the context's background colour (Wine's) would otherwise paint white;
+    // with the transparent mode it changes nothing where the brush paints.
     {ControlCategory::ListBox,
      false,
-     {kTextColour, true, std::nullopt, FontKind::List, BrushKind::Solid, kListBackground}},
+     {kTextColour, true, kListBackground, FontKind::List, BrushKind::Solid, kListBackground}},
     {ControlCategory::Button,
      false,
      {std::nullopt, true, std::nullopt, std::nullopt, BrushKind::DefaultResult, {}}},

@@ -188,6 +188,7 @@ TEST_F(WindowTest, ListsGetTheSkinColoursAndTheListFont) {
     const ControlColourChoice list = dlg.ControlColour(ControlCategory::ListBox, 31);
     EXPECT_EQ(list.textColour, (ColourWord{0, 255, 198}));
     EXPECT_TRUE(list.transparentBackground);
+    EXPECT_EQ(list.backgroundColour, (ColourWord{26, 54, 51}));  // rows cleared in the skin colour
     EXPECT_EQ(list.font, FontKind::List);
     EXPECT_EQ(list.brush, BrushKind::Solid);
     EXPECT_EQ(list.brushColour, (ColourWord{26, 54, 51}));
