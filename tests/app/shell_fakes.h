@@ -10,8 +10,8 @@
 
 #include "app/shell_host.h"
 #include "app/shell_window.h"
-#include "settings/file_store.h"
-#include "settings/ini_store.h"
+#include "support/fake_file_store.h"
+#include "support/fake_ini_store.h"
 
 namespace corvane::testing {
 
@@ -106,49 +106,6 @@ class FakeShellWindow final : public ShellWindow {
         }
         page = p;
         calls.push_back(name);
-    }
-};
-
-class MemoryFileStore final : public FileStore {
-  public:
-    std::map<std::wstring, std::vector<std::uint8_t>> files;
-    bool Exists(const std::wstring& path) override { return files.count(path) != 0; }
-    std::optional<std::vector<std::uint8_t>> Read(const std::wstring& path, std::uint32_t& error,
-                                                  std::size_t maxBytes) override {
-        auto it = files.find(path);
-        if (it == files.end()) {
-            error = 2;
-            return std::nullopt;
-        }
-        std::vector<std::uint8_t> bytes = it->second;
-        if (bytes.size() > maxBytes) {
-            bytes.resize(maxBytes);
-        }
-        return bytes;
-    }
-    bool Replace(const std::wstring& path, std::span<const std::uint8_t> bytes,
-                 std::uint32_t& error) override {
-        if (!Exists(path)) {
-            error = 2;
-            return false;
-        }
-        files[path].assign(bytes.begin(), bytes.end());
-        return true;
-    }
-};
-
-class MemoryIniStore final : public IniStore {
-  public:
-    std::map<std::tuple<std::wstring, std::wstring, std::wstring>, std::wstring> values;
-    std::wstring Read(const std::wstring& path, const std::wstring& section,
-                      const std::wstring& key, const std::wstring& fallback, std::size_t) override {
-        auto it = values.find({path, section, key});
-        return it == values.end() ? fallback : it->second;
-    }
-    bool Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
-               const std::wstring& value) override {
-        values[{path, section, key}] = value;
-        return true;
     }
 };
 

@@ -19,11 +19,11 @@
 namespace corvane {
 namespace {
 
+using testing::FakeFileStore;
+using testing::FakeIniStore;
 using testing::FakeShellHost;
 using testing::FakeShellWindow;
 using testing::FakeSystemFacts;
-using testing::MemoryFileStore;
-using testing::MemoryIniStore;
 
 const std::wstring kExe = L"C:\\Tools\\Corvane1.0.exe";
 const std::wstring kConfig = L"C:\\Tools\\config.bin";
@@ -123,8 +123,8 @@ class ShellTest : public ::testing::Test {
     FakeShellHost host;
     RecordingMessages messages{host};
     MouseLink link{port, state, facts, messages};
-    MemoryFileStore fileStore;
-    MemoryIniStore ini;
+    FakeFileStore fileStore;
+    FakeIniStore ini;
     FakeShellWindow window;
     const TextTable* texts = nullptr;
     std::unique_ptr<StoredFiles> files;

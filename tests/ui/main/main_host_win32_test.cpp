@@ -3,9 +3,10 @@
 // live control brush.
 #include <gtest/gtest.h>
 
+#include "support/fake_file_store.h"
+#include "support/fake_ini_store.h"
 #include "support/fake_system_facts.h"
 #include "support/fake_user_messages.h"
-#include "ui/main/fake_stores.h"
 #include "ui/main/main_host_win32.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/tessary_dlg.h"
@@ -48,8 +49,8 @@ class MainHostTest : public ::testing::Test {
 
     AppState state;
     FakeSystemFacts facts;
-    MemoryFileStore files;
-    MemoryIniStore ini;
+    FakeFileStore files;
+    FakeIniStore ini;
     StoredFiles stored{state, files, ini, facts, messages, L"Setting-EN"};
     CTessaryDlg dlg{state, host, messages, TextTableFor(kLangEnglishUs), stored, nullptr};
 

@@ -33,7 +33,8 @@ TEST_F(WindowTest, AClickOnAnEmptySpotOfEveryPageOnlyDrags) {
     }
     EXPECT_TRUE(SameBytes(state.records.working, before));
     EXPECT_EQ(deviceWrites, 0);
-    EXPECT_EQ(files.replaces + ini.writes, 0);
+    EXPECT_EQ(files.replaceCalls, 0);
+    EXPECT_TRUE(ini.writes.empty());
 }
 
 TEST_F(WindowTest, TheKeyTabOnTheKeyPageRedrawsNothing) {
@@ -73,7 +74,8 @@ TEST_F(WindowTest, MinHidesAndCloseEndsTheProgramAndNeitherDrags) {
     OpenList(KeyListId(0, 0));
     dlg.OnLButtonDown(Inside(kCloseButton));
     EXPECT_THAT(host.calls, ElementsAre("end"));
-    EXPECT_EQ(deviceWrites + files.replaces + ini.writes, 0) << "Close saves nothing";
+    EXPECT_EQ(deviceWrites + files.replaceCalls, 0) << "Close saves nothing";
+    EXPECT_TRUE(ini.writes.empty());
 }
 
 TEST_F(WindowTest, ClicksOnThePageRegionsAreConsumed) {
@@ -295,7 +297,8 @@ TEST_F(WindowTest, DefaultConfirmedResetsTheFieldsAndLabelsAndRedrawsTheBoxes) {
     EXPECT_EQ(record.leftRuleLayer, 1);
     EXPECT_EQ(record.fireCount[0][1], 7);
     EXPECT_TRUE(SameBytes(state.records.backup, backup));
-    EXPECT_EQ(deviceWrites + files.replaces + ini.writes, 0) << "the values wait for Save";
+    EXPECT_EQ(deviceWrites + files.replaceCalls, 0) << "the values wait for Save";
+    EXPECT_TRUE(ini.writes.empty());
 
     // One pass: the ten boxes with their labels, then one copy; no drag.
     ASSERT_EQ(host.calls.size(), 1u + 1u + 20u + 1u);
@@ -400,7 +403,7 @@ TEST_F(WindowTest, AFirstStartWithoutConfigBinShowsTheFirstRunLabels) {
                     ElementsAre(0, 0, 0, 0, 0, 0, 0, 0))
             << "the functions keep what the record held";
     }
-    EXPECT_EQ(ini.writes, 16) << "the labels are stored";
+    EXPECT_EQ(ini.writes.size(), 16u) << "the labels are stored";
     EXPECT_EQ(ini.Read(stored.paths().strIniPath, L"Setting-EN", L"Item83", L"", 100), L"Key Off");
 }
 
@@ -418,7 +421,7 @@ TEST_F(WindowTest, AToolThatRanBeforeKeepsItsStoredLabels) {
     dlg.labels()[1][4] = L"Key Off";
     dlg.ShowKeyPage();
     EXPECT_EQ(host.calls[11], "text 'Key Off' 528,430,623,459 36 page");
-    EXPECT_EQ(ini.writes, 0);
+    EXPECT_TRUE(ini.writes.empty());
 }
 
 TEST_F(WindowTest, WithoutABackBufferThePagesOnlyCopy) {

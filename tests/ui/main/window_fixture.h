@@ -5,10 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "settings/stored_files.h"
+#include "support/fake_file_store.h"
+#include "support/fake_ini_store.h"
 #include "support/fake_system_facts.h"
 #include "support/fake_user_messages.h"
 #include "ui/main/fake_main_host.h"
-#include "ui/main/fake_stores.h"
 #include "ui/main/tessary_dlg.h"
 #include "ui/main/text_table.h"
 
@@ -22,8 +23,8 @@ class WindowTest : public ::testing::Test {
     FakeMainHost host;
     FakeUserMessages messages;
     FakeSystemFacts facts;
-    MemoryFileStore files;
-    MemoryIniStore ini;
+    FakeFileStore files;
+    FakeIniStore ini;
     StoredFiles stored{state, files, ini, facts, messages, L"Setting-EN"};
     int deviceWrites = 0;
     CTessaryDlg dlg{
