@@ -59,23 +59,23 @@ void DrainMessages(HWND window, const MessagePreFilter& preFilter) {
     }
 }
 
-std::vector<WORD> BuildDialogTemplate(const DialogTemplateSpec& spec) {
+std::vector<WORD> BuildDialogTemplate(const DialogTemplateSpec& dialog) {
     std::vector<WORD> words;
     DLGTEMPLATE header{};
-    header.style = spec.style | DS_SETFONT;
-    header.dwExtendedStyle = spec.exStyle;
+    header.style = dialog.style | DS_SETFONT;
+    header.dwExtendedStyle = dialog.exStyle;
     header.cdit = 0;
     header.x = 0;
     header.y = 0;
-    header.cx = spec.widthDlu;
-    header.cy = spec.heightDlu;
+    header.cx = dialog.widthDlu;
+    header.cy = dialog.heightDlu;
     const WORD* raw = reinterpret_cast<const WORD*>(&header);
     words.assign(raw, raw + sizeof(header) / sizeof(WORD));
     words.push_back(0);  // no menu
-    AppendText(words, spec.className);
+    AppendText(words, dialog.className);
     AppendText(words, L"");  // no title
-    words.push_back(spec.fontPoints);
-    AppendText(words, spec.fontFace);
+    words.push_back(dialog.fontPoints);
+    AppendText(words, dialog.fontFace);
     return words;
 }
 

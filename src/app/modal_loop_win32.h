@@ -38,7 +38,7 @@ struct DialogTemplateSpec {
     std::wstring_view fontFace;
 };
 // The template's words, aligned for CreateDialogIndirectParamW.
-std::vector<WORD> BuildDialogTemplate(const DialogTemplateSpec& spec);
+std::vector<WORD> BuildDialogTemplate(const DialogTemplateSpec& dialog);
 
 // Resizes `window` so that its client area is exactly width x height
 // pixels whatever the template font made of it, and centres it on the

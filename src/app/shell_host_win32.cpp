@@ -25,9 +25,9 @@ void CopyText(wchar_t (&field)[N], std::wstring_view text) {
     field[n] = L'\0';
 }
 
-HFONT MakeFont(const FontSpec& spec) {
-    const std::wstring face(spec.face);
-    return CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, 0,
+HFONT MakeFont(const FontSpec& font) {
+    const std::wstring face(font.face);
+    return CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, 0,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        kFontPitchAndFamily, face.c_str());
 }
