@@ -6,23 +6,14 @@
 
 #include <cerrno>
 
-#include "settings/file_store.h"
-#include "support/temp_folder.h"
+#include "settings/file_store_fixture.h"
 
 namespace corvane {
 namespace {
 
 using testing::TempFolder;
 
-class PosixFileStoreTest : public ::testing::Test {
-  protected:
-    std::unique_ptr<FileStore> store = MakePlatformFileStore();
-    TempFolder folder;
-    std::wstring config = folder.Wide("config.bin");
-    std::vector<std::uint8_t> old = std::vector<std::uint8_t>(180, 0xAB);
-    std::vector<std::uint8_t> fresh = std::vector<std::uint8_t>(180, 0x01);
-    std::uint32_t error = 0;
-};
+class PosixFileStoreTest : public testing::FileStoreFixture {};
 
 TEST_F(PosixFileStoreTest, ReplaceNeverCreates) {
     EXPECT_FALSE(store->Exists(config));

@@ -4,23 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/file_store.h"
-#include "support/temp_folder.h"
+#include "settings/file_store_fixture.h"
 
 namespace corvane {
 namespace {
 
 using testing::TempFolder;
 
-class Win32FileStoreTest : public ::testing::Test {
-  protected:
-    std::unique_ptr<FileStore> store = MakePlatformFileStore();
-    TempFolder folder;
-    std::wstring config = folder.Wide("config.bin");
-    std::vector<std::uint8_t> old = std::vector<std::uint8_t>(180, 0xAB);
-    std::vector<std::uint8_t> fresh = std::vector<std::uint8_t>(180, 0x01);
-    std::uint32_t error = 0;
-};
+class Win32FileStoreTest : public testing::FileStoreFixture {};
 
 TEST_F(Win32FileStoreTest, ReplacePutsTheNewBytesInPlaceAndLeavesNoTemporaryFile) {
     TempFolder::WriteFile(folder / "config.bin", old);
