@@ -11,12 +11,10 @@
 #include <optional>
 #include <string_view>
 
+#include "ui/dialogs/dialog_io.h"
 #include "ui/skin/rect.h"
 
 namespace corvane {
-
-enum class DialogKind { FireKey, HotKey, KeysRecover, Media, SingleKey, Snipe, Windows };
-inline constexpr int kDialogKindCount = 7;
 
 // The drop-down list of a dialog: created on `rect` with `controlId`.
 struct DialogList {

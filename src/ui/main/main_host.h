@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/dialogs/dialog_io.h"
 #include "ui/skin/rect.h"
 
 namespace corvane {
@@ -24,20 +25,6 @@ enum class FontKind {
     Page,  // texts drawn on the pages
     List,  // drop-down lists and plain controls
 };
-
-// The modal dialogs the main window runs.
-enum class DialogKind {
-    KeysRecover,
-    WindowsFunction,
-    Media,
-    HotKey,
-    FireKey,
-    SingleKey,
-    Snipe,
-};
-
-inline constexpr int kDialogAccepted = 1;
-inline constexpr int kDialogCancelled = 2;
 
 class MainWindowHost {
   public:
@@ -80,8 +67,9 @@ class MainWindowHost {
     virtual void StartDrag() = 0;
     // One hover and one leave notification, hover after `milliseconds`.
     virtual void RequestHover(int milliseconds) = 0;
-    // Runs a dialog modally; kDialogAccepted or kDialogCancelled.
-    virtual int RunDialog(DialogKind kind) = 0;
+    // Runs a dialog modally on top of the window and returns its outcome
+    // (result kDialogAccepted or kDialogCancelled, and the dialog's outputs).
+    virtual DialogOutcome RunDialog(DialogKind kind, const DialogInputs& inputs) = 0;
     // Ends the program without saving: HID handles closed, tray icon removed,
     // the window torn down, exit code 0. Does not return in the real host.
     virtual void EndProgram() = 0;

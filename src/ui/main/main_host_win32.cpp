@@ -258,8 +258,9 @@ void MainHostWin32::RequestHover(int milliseconds) {
     TrackMouseEvent(&track);
 }
 
-int MainHostWin32::RunDialog(DialogKind kind) {
-    return runDialog_ ? runDialog_(kind) : kDialogCancelled;
+// Until a runner is set, every dialog answers "cancelled" without opening.
+DialogOutcome MainHostWin32::RunDialog(DialogKind kind, const DialogInputs& inputs) {
+    return runDialog_ ? runDialog_(kind, inputs) : DialogOutcome{};
 }
 
 void MainHostWin32::EndProgram() {

@@ -41,7 +41,9 @@ class MainHostWin32 final : public MainWindowHost, public MessageBoxSink {
     void SetBackBuffer(HBITMAP bitmap);
     HBITMAP backBuffer() const { return backBuffer_; }
     const std::wstring& skinDir() const { return skinDir_; }
-    void SetDialogRunner(std::function<int(DialogKind)> runner) { runDialog_ = std::move(runner); }
+    void SetDialogRunner(std::function<DialogOutcome(DialogKind, const DialogInputs&)> runner) {
+        runDialog_ = std::move(runner);
+    }
     void SetEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
 
     // A WM_CTLCOLOR* step after the default handling returned
@@ -70,7 +72,7 @@ class MainHostWin32 final : public MainWindowHost, public MessageBoxSink {
     void BringToFront() override;
     void StartDrag() override;
     void RequestHover(int milliseconds) override;
-    int RunDialog(DialogKind kind) override;
+    DialogOutcome RunDialog(DialogKind kind, const DialogInputs& inputs) override;
     void EndProgram() override;
 
   private:
@@ -87,7 +89,7 @@ class MainHostWin32 final : public MainWindowHost, public MessageBoxSink {
     HDC windowDc_ = nullptr;
     std::unique_ptr<CMemDC> pass_;
     std::map<int, HWND> lists_;
-    std::function<int(DialogKind)> runDialog_;
+    std::function<DialogOutcome(DialogKind, const DialogInputs&)> runDialog_;
     std::function<void()> endProgram_;
 };
 

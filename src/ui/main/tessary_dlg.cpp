@@ -231,7 +231,7 @@ void CTessaryDlg::Close() {
 }
 
 void CTessaryDlg::Default() {
-    if (host_.RunDialog(DialogKind::KeysRecover) != kDialogAccepted) {
+    if (host_.RunDialog(DialogKind::KeysRecover, DialogInputs{}).result != kDialogAccepted) {
         return;
     }
     SettingsRecord& record = state_.records.working;

@@ -2,6 +2,7 @@
 // and answers queries from what the test scripted.
 #pragma once
 
+#include <deque>
 #include <map>
 #include <optional>
 #include <set>
@@ -39,6 +40,8 @@ class FakeMainHost final : public MainWindowHost {
     std::optional<int> listUnderPointer;
     std::optional<int> itemUnderPointer;
     int dialogResult = kDialogCancelled;
+    std::deque<DialogOutcome> dialogOutcomes;
+    std::vector<DialogInputs> dialogInputs;
 
     // Every effect, in order.
     std::vector<std::string> calls;
@@ -111,9 +114,19 @@ class FakeMainHost final : public MainWindowHost {
     void RequestHover(int milliseconds) override {
         calls.push_back("hover " + std::to_string(milliseconds));
     }
-    int RunDialog(DialogKind kind) override {
+    // Answers with the next scripted outcome, or `dialogResult` alone when
+    // none is left.
+    DialogOutcome RunDialog(DialogKind kind, const DialogInputs& inputs) override {
         calls.push_back("dialog " + std::to_string(static_cast<int>(kind)));
-        return dialogResult;
+        dialogInputs.push_back(inputs);
+        if (!dialogOutcomes.empty()) {
+            DialogOutcome next = dialogOutcomes.front();
+            dialogOutcomes.pop_front();
+            return next;
+        }
+        DialogOutcome outcome;
+        outcome.result = dialogResult;
+        return outcome;
     }
     void EndProgram() override { calls.push_back("end"); }
 };

@@ -265,7 +265,7 @@ TEST_F(WindowTest, DefaultNotConfirmedChangesNothing) {
     const SettingsRecord before = state.records.working;
     host.dialogResult = kDialogCancelled;
     dlg.OnLButtonDown(Inside(kDefaultButton));
-    EXPECT_THAT(host.calls, ElementsAre("dialog 0"));
+    EXPECT_THAT(host.calls, ElementsAre("dialog 2"));
     EXPECT_TRUE(SameBytes(state.records.working, before));
 }
 
@@ -302,7 +302,7 @@ TEST_F(WindowTest, DefaultConfirmedResetsTheFieldsAndLabelsAndRedrawsTheBoxes) {
 
     // One pass: the ten boxes with their labels, then one copy; no drag.
     ASSERT_EQ(host.calls.size(), 1u + 1u + 20u + 1u);
-    EXPECT_EQ(host.calls[0], "dialog 0");
+    EXPECT_EQ(host.calls[0], "dialog 2");
     EXPECT_EQ(host.calls[1], "pass");
     EXPECT_EQ(host.calls[2], "image /DropdownBox-normal.png 78,195");
     EXPECT_EQ(host.calls[3], "text 'Left Click' 83,195,178,224 36 page");
