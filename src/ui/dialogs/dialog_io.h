@@ -7,14 +7,13 @@
 #include <cstdint>
 #include <string>
 
+#include "ui/skin/dialog_result.h"
+
 namespace corvane {
 
 // The modal dialogs, in the order of the dialog layout table.
 enum class DialogKind { FireKey, HotKey, KeysRecover, Media, SingleKey, Snipe, Windows };
 inline constexpr int kDialogKindCount = 7;
-
-inline constexpr int kDialogAccepted = 1;
-inline constexpr int kDialogCancelled = 2;
 
 struct DialogInputs {
     std::uint8_t sensorType = 0;         // picks the snipe dialog's DPI list

@@ -12,46 +12,15 @@
 #include <string_view>
 
 #include "ui/dialogs/dialog_io.h"
+#include "ui/skin/dialog_frame_layout.h"
 #include "ui/skin/rect.h"
 
 namespace corvane {
 
-// The drop-down list of a dialog: created on `rect` with `controlId`.
-struct DialogList {
-    Rect rect;
-    int controlId;
-    int itemCount;  // 0: as many as the sensor's DPI list holds (8 or 12)
-    bool scrollBar;
-};
-
-struct DialogLayout {
+// A dialog's frame, and the kind it belongs to.
+struct DialogLayout : DialogFrameLayout {
     DialogKind kind;
-    int templateId;
-    int widthUnits;  // template size in dialog units (2 pixels each at 96 dpi)
-    int heightUnits;
-    int clientWidth;
-    int clientHeight;
-    std::wstring_view background;
-    std::wstring_view loadFailureCaption;  // caption of the "error" box
-    Rect closeBox;
-    Rect accept;
-    Rect cancel;
-    std::optional<Rect> dropdown;  // the single key dialog's key box included
-    std::optional<DialogList> list;
-    std::wstring_view acceptNormal;
-    std::wstring_view acceptOver;
-    std::wstring_view cancelNormal;
-    std::wstring_view cancelOver;
-    std::wstring_view closeNormal;
-    std::wstring_view closeOver;
 };
-
-inline constexpr std::wstring_view kImageDialogCloseNormal = L"/Close-normal.png";
-inline constexpr std::wstring_view kImageDialogCloseOver = L"/Close-over.png";
-inline constexpr std::wstring_view kImageDialogDropdown = L"/DropdownBox-normal.png";
-
-// The current choice is drawn centred in the drop-down box less its arrow.
-inline constexpr int kDialogBoxArrowWidth = 28;
 
 namespace dialog_layout_detail {
 
@@ -61,27 +30,12 @@ inline constexpr Rect kCancel{272, 256, 388, 286};
 inline constexpr Rect kBox{49, 112, 177, 141};
 
 constexpr DialogLayout Framed(DialogKind kind, int templateId, std::wstring_view background,
-                              std::wstring_view caption, std::optional<Rect> dropdown,
+                              Caption caption, std::optional<Rect> dropdown,
                               std::optional<DialogList> list) {
-    return {kind,
-            templateId,
-            200,
-            150,
-            400,
-            300,
-            background,
-            caption,
-            kClose,
-            kAccept,
-            kCancel,
-            dropdown,
-            list,
-            L"/Save-normal.png",
-            L"/Save-over.png",
-            L"/Exit-normal.png",
-            L"/Exit-over.png",
-            kImageDialogCloseNormal,
-            kImageDialogCloseOver};
+    return {{templateId, 200, 150, 400, 300, background, caption, kClose, kAccept, kCancel,
+             dropdown, list, L"/Save-normal.png", L"/Save-over.png", L"/Exit-normal.png",
+             L"/Exit-over.png", kImageDialogCloseNormal, kImageDialogCloseOver},
+            kind};
 }
 
 }  // namespace dialog_layout_detail
@@ -89,43 +43,28 @@ constexpr DialogLayout Framed(DialogKind kind, int templateId, std::wstring_view
 // Indexed by DialogKind.
 inline constexpr std::array<DialogLayout, kDialogKindCount> kDialogLayouts = {
     dialog_layout_detail::Framed(DialogKind::FireKey, 704, L"/fire-key.png",
-                                 L"FireKey Dialog Load background image failed!!!",
-                                 Rect{102, 70, 230, 99},
+                                 Caption::FireKeyDialogBackground, Rect{102, 70, 230, 99},
                                  DialogList{{102, 101, 230, 221}, 572, 59, true}),
-    dialog_layout_detail::Framed(
-        DialogKind::HotKey, 708, L"/hot-key.png", L"HotKey Dialog Load background image failed!!!",
-        dialog_layout_detail::kBox, DialogList{{49, 143, 177, 283}, 565, 8, false}),
-    DialogLayout{DialogKind::KeysRecover,
-                 710,
-                 150,
-                 100,
-                 300,
-                 200,
-                 L"/Keys-recover.png",
-                 L"KeysRecover Dialog Load background image failed!!!",
-                 {265, 0, 297, 31},
-                 {35, 158, 151, 188},
-                 {153, 158, 269, 188},
-                 std::nullopt,
-                 std::nullopt,
-                 L"/Ok-normal.png",
-                 L"/Ok-over.png",
-                 L"/Return-normal.png",
-                 L"/Return-over.png",
-                 kImageDialogCloseNormal,
-                 kImageDialogCloseOver},
-    dialog_layout_detail::Framed(
-        DialogKind::Media, 703, L"/media-key.png", L"Media Dialog Load background image failed!!!",
-        dialog_layout_detail::kBox, DialogList{{49, 143, 177, 263}, 553, 7, false}),
+    dialog_layout_detail::Framed(DialogKind::HotKey, 708, L"/hot-key.png",
+                                 Caption::HotKeyDialogBackground, dialog_layout_detail::kBox,
+                                 DialogList{{49, 143, 177, 283}, 565, 8, false}),
+    DialogLayout{
+        {710, 150, 100, 300, 200, L"/Keys-recover.png", Caption::KeysRecoverDialogBackground,
+         Rect{265, 0, 297, 31}, Rect{35, 158, 151, 188}, Rect{153, 158, 269, 188}, std::nullopt,
+         std::nullopt, L"/Ok-normal.png", L"/Ok-over.png", L"/Return-normal.png",
+         L"/Return-over.png", kImageDialogCloseNormal, kImageDialogCloseOver},
+        DialogKind::KeysRecover},
+    dialog_layout_detail::Framed(DialogKind::Media, 703, L"/media-key.png",
+                                 Caption::MediaDialogBackground, dialog_layout_detail::kBox,
+                                 DialogList{{49, 143, 177, 263}, 553, 7, false}),
     dialog_layout_detail::Framed(DialogKind::SingleKey, 701, L"/single-key.png",
-                                 L"Single Key Dialog Load background image failed!!!",
-                                 dialog_layout_detail::kBox, std::nullopt),
-    dialog_layout_detail::Framed(
-        DialogKind::Snipe, 709, L"/snipe-key.png", L"Snipe Dialog Load background image failed!!!",
-        dialog_layout_detail::kBox, DialogList{{49, 143, 177, 283}, 560, 0, false}),
+                                 Caption::SingleKeyDialogBackground, dialog_layout_detail::kBox,
+                                 std::nullopt),
+    dialog_layout_detail::Framed(DialogKind::Snipe, 709, L"/snipe-key.png",
+                                 Caption::SnipeDialogBackground, dialog_layout_detail::kBox,
+                                 DialogList{{49, 143, 177, 283}, 560, 0, false}),
     dialog_layout_detail::Framed(DialogKind::Windows, 702, L"/windows-key.png",
-                                 L"Windows Dialog Load background image failed!!!",
-                                 dialog_layout_detail::kBox,
+                                 Caption::WindowsDialogBackground, dialog_layout_detail::kBox,
                                  DialogList{{49, 143, 177, 293}, 533, 9, false}),
 };
 

@@ -7,19 +7,11 @@
 #include <optional>
 
 #include "ui/main/main_host.h"
+#include "ui/skin/skin_colours.h"
 
 namespace corvane {
 
-struct ColourWord {
-    std::uint8_t red;
-    std::uint8_t green;
-    std::uint8_t blue;
-    friend constexpr bool operator==(const ColourWord&, const ColourWord&) = default;
-};
-
-// Colours of every skinned window.
-inline constexpr ColourWord kTextColour{0, 255, 198};
-inline constexpr ColourWord kListBackground{26, 54, 51};
+// Colours of the main window's own controls, besides the skin's.
 inline constexpr ColourWord kEditTextColour{0, 255, 0};
 inline constexpr ColourWord kStaticBackground{100, 150, 100};
 inline constexpr ColourWord kBlack{0, 0, 0};

@@ -10,15 +10,9 @@
 
 #include "ui/dialogs/dialog_io.h"
 #include "ui/skin/rect.h"
+#include "ui/skin/text_format.h"
 
 namespace corvane {
-
-// Single line, vertically centred; the platform's values.
-enum class TextFormat : unsigned {
-    LeftAligned = 36,
-    Centred = 37,
-    RightAligned = 38,
-};
 
 // The two fonts of the window; the host holds their handles.
 enum class FontKind {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "ui/main/main_layout.h"
+#include "ui/skin/window_events.h"
 
 namespace corvane {
 
@@ -24,16 +25,6 @@ inline constexpr int kDpiListCount = 4;  // the fourth is closed with the others
 constexpr int DpiListId(int stage) {
     return 51 + stage;
 }  // stage 0-3
-
-// List-box notification codes.
-inline constexpr int kListSelectionChanged = 1;
-inline constexpr int kListDoubleClicked = 2;
-
-// Virtual keys the pre-filter acts on.
-inline constexpr int kVirtualKeyEnter = 13;
-inline constexpr int kVirtualKeyEscape = 27;
-
-inline constexpr int kHoverMilliseconds = 10;
 
 // The regions that show an over image under the pointer.
 enum class HotRegion : int {
