@@ -4,6 +4,7 @@
 target_sources(corvane_core_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/layout_tables_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/skin_core_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/skinned_dialog_frame_test.cpp
 )
 
 if(NOT WIN32)
