@@ -158,6 +158,11 @@ void MainWindowWin32::CreateWindowParts(HFONT listFont, HFONT pageFont) {
     mainHost_.emplace(window_, SkinDir(facts_->ExecutablePath(), state_.uiLanguage), messages_,
                       MainHostWin32::Fonts{pageFont, listFont});
     mainHost_->SetEndProgram([this] { shell_.EndProgram(); });
+    dialogRunner_.emplace(window_, mainHost_->skinDir(), messages_, dialogFlags_,
+                          facts_->VersionWord());
+    mainHost_->SetDialogRunner([this](DialogKind kind, const DialogInputs& inputs) {
+        return dialogRunner_->Run(kind, inputs);
+    });
     dialog_.emplace(state_, *mainHost_, messages_, texts_, files_, [this] { link_.WriteDevice(); });
 }
 

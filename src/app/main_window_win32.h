@@ -20,6 +20,8 @@
 #include "settings/file_store.h"
 #include "settings/ini_store.h"
 #include "settings/stored_files.h"
+#include "ui/dialogs/dialog_runner_win32.h"
+#include "ui/dialogs/skinned_dialog.h"
 #include "ui/main/main_host_win32.h"
 #include "ui/main/tessary_dlg.h"
 #include "ui/main/text_messages.h"
@@ -93,6 +95,8 @@ class MainWindowWin32 {
     std::unique_ptr<DialogPages> pages_;
     Shell shell_;
     std::optional<MainHostWin32> mainHost_;
+    DialogFlagsOfRun dialogFlags_;  // every dialog kind's flags, for the whole run
+    std::optional<DialogRunnerWin32> dialogRunner_;
     std::optional<CTessaryDlg> dialog_;
     std::optional<Initialisation> initialisation_;
     HWND window_ = nullptr;

@@ -229,6 +229,48 @@ TEST_F(MainWindowWin32Test, SecondWindowInTheSameSessionEndsAsASecondInstance) {
     EXPECT_EQ(FindWindowW(L"KelAPClass-Ver2", nullptr), hwnd);
 }
 
+// Clicks OK of the keys recover dialog once it is open over the main window.
+HWND g_mainWindow = nullptr;
+RECT g_recoverWindow{};
+void CALLBACK ClickOkOfTheOpenDialog(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dialog = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL {
+            if (GetWindow(window, GW_OWNER) == g_mainWindow && IsWindowVisible(window)) {
+                *reinterpret_cast<HWND*>(found) = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&dialog));
+    if (dialog == nullptr) {
+        return;  // not open yet: the timer comes again
+    }
+    KillTimer(nullptr, id);
+    GetClientRect(dialog, &g_recoverWindow);
+    PostMessageW(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 160));  // OK
+}
+
+TEST_F(MainWindowWin32Test, DefaultRunsTheRealKeysRecoverDialogAndResetsOnOk) {
+    Pump();
+    SendMessageW(hwnd, 1025, 0, WM_LBUTTONUP);
+    Pump();
+    window->state().records.working.reportRate = 1;
+    window->dialog()->labels()[1][4] = L"Fire Key-A";
+    g_mainWindow = hwnd;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, ClickOkOfTheOpenDialog);
+    PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(400, 580));  // Default
+    Pump();
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(g_recoverWindow.right, 300);
+    EXPECT_EQ(g_recoverWindow.bottom, 200);
+    EXPECT_EQ(window->state().records.working.reportRate, 8);
+    EXPECT_EQ(window->dialog()->labels()[1][4], L"DPI Switch");
+    EXPECT_TRUE(IsWindowEnabled(hwnd));
+    EXPECT_TRUE(boxes.shown.empty()) << "the dialog's images all loaded";
+}
+
 TEST(ModalLoop, DisablesTheOwnerWhileADialogRunsAndPassesThePreFilterFirst) {
     ASSERT_TRUE(RegisterMainWindowClass());
     const auto words =

@@ -12,3 +12,8 @@ target_sources(corvane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/windows_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialog_factory.cpp
 )
+if(WIN32)
+    target_sources(corvane_win32 PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/dialog_runner_win32.cpp
+    )
+endif()

@@ -35,7 +35,7 @@ class DialogHost {
     // --- opening ---
     // The font every text and child of the dialog is drawn in; it lives as
     // long as the dialog.
-    virtual void CreateFont(const DialogFont& font) = 0;
+    virtual void CreateDialogFont(const DialogFont& font) = 0;
     // Loads the skin image `name` as the dialog's canvas, kept until the
     // dialog ends; false when it cannot be loaded.
     virtual bool LoadBackground(std::wstring_view name) = 0;

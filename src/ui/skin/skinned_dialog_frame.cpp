@@ -41,7 +41,7 @@ void SkinnedDialogFrame::SetListItems(std::vector<std::wstring> items) {
 
 bool SkinnedDialogFrame::OnInitDialog() {
     if (UsesFont()) {
-        host_.CreateFont(DialogFontFor(system_.languageId, system_.versionWord));
+        host_.CreateDialogFont(DialogFontFor(system_.languageId, system_.versionWord));
     }
     hasBackground_ = host_.LoadBackground(layout_.background);
     if (!hasBackground_) {

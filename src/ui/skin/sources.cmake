@@ -8,5 +8,6 @@ if(WIN32)
         ${CMAKE_CURRENT_LIST_DIR}/gdiplus_session_win32.cpp
         ${CMAKE_CURRENT_LIST_DIR}/load_png_win32.cpp
         ${CMAKE_CURRENT_LIST_DIR}/mem_dc_win32.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/dialog_host_win32.cpp
     )
 endif()

@@ -59,7 +59,7 @@ class FakeDialogHost final : public DialogHost {
     int Count(const std::string& word) const { return static_cast<int>(CallsOf(word).size()); }
     void Clear() { calls.clear(); }
 
-    void CreateFont(const DialogFont& f) override {
+    void CreateDialogFont(const DialogFont& f) override {
         font = f;
         calls.push_back("font " + Narrow(f.face) + " " + std::to_string(f.height));
     }
