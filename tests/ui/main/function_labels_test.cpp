@@ -101,19 +101,6 @@ TEST_F(FunctionLabelsTest, ChoiceOutsideItsListGivesTheNameAlone) {
     EXPECT_EQ(English(0, 5), L"Snipe Key");
 }
 
-TEST_F(FunctionLabelsTest, FirstAndLastEntriesOfEachList) {
-    record_.windowsChoice[0][0] = 0;
-    record_.mediaChoice[0][1] = 0;
-    record_.hotKeyChoice[0][2] = 0;
-    record_.fireKeyChoice[0][3] = 58;
-    EXPECT_EQ(English(0, 0), L"Multimedia Player");
-    EXPECT_EQ(English(0, 1), L"Multimedia-Next");
-    EXPECT_EQ(English(0, 2), L"Copy");
-    EXPECT_EQ(English(0, 3), L"Fire Key-F12");
-    record_.fireKeyChoice[0][3] = 0;
-    EXPECT_EQ(English(0, 3), L"Fire Key-L-Button");
-}
-
 TEST_F(FunctionLabelsTest, SnipeTextComesFromTheSensorsList) {
     record_.snipeChoice[0][5] = 7;
     EXPECT_EQ(English(0, 5, 0), L"Snipe Key-2000");
