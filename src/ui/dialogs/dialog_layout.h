@@ -11,9 +11,9 @@
 #include <optional>
 #include <string_view>
 
+#include "core/rect.h"
 #include "ui/dialogs/dialog_io.h"
 #include "ui/skin/dialog_frame_layout.h"
-#include "ui/skin/rect.h"
 
 namespace corvane {
 

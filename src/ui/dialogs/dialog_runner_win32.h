@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/user_messages.h"
+#include "core/user_messages.h"
 #include "ui/dialogs/dialog_io.h"
 #include "ui/dialogs/skinned_dialog.h"
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/user_messages.h"
+#include "core/user_messages.h"
 #include "ui/dialogs/dialog_io.h"
 #include "ui/dialogs/dialog_tables.h"
 #include "ui/skin/dialog_host.h"

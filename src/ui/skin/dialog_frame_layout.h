@@ -7,8 +7,8 @@
 #include <optional>
 #include <string_view>
 
-#include "app/user_messages.h"
-#include "ui/skin/rect.h"
+#include "core/user_messages.h"
+#include "core/rect.h"
 
 namespace corvane {
 
@@ -44,8 +44,5 @@ struct DialogFrameLayout {
 inline constexpr std::wstring_view kImageDialogCloseNormal = L"/Close-normal.png";
 inline constexpr std::wstring_view kImageDialogCloseOver = L"/Close-over.png";
 inline constexpr std::wstring_view kImageDialogDropdown = L"/DropdownBox-normal.png";
-
-// The current choice is drawn centred in the drop-down box less its arrow.
-inline constexpr int kDialogBoxArrowWidth = 28;
 
 }  // namespace corvane

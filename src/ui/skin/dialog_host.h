@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/skin/rect.h"
+#include "core/rect.h"
 #include "ui/skin/text_format.h"
 
 namespace corvane {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/modal_loop_win32.h"
+#include "ui/skin/modal_loop_win32.h"
 #include "ui/skin/load_png_win32.h"
 #include "ui/skin/skin_colours.h"
 #include "ui/skin/skin_dir.h"

@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "app/user_messages.h"
+#include "core/user_messages.h"
 #include "ui/skin/dialog_host.h"
 #include "ui/skin/gdiplus_session_win32.h"
 #include "ui/skin/mem_dc_win32.h"

@@ -2,7 +2,8 @@
 
 #include <utility>
 
-#include "app/system_facts.h"
+#include "core/language.h"
+#include "ui/skin/dropdown_box.h"
 #include "ui/skin/window_events.h"
 
 namespace corvane {
@@ -71,7 +72,7 @@ bool SkinnedDialogFrame::OnEraseBackground() {
         host_.DrawImage(layout_.cancelNormal, layout_.cancel.TopLeft());
     }
     if (layout_.list && layout_.dropdown) {
-        host_.DrawText(choiceText_, layout_.dropdown->Inset(0, kDialogBoxArrowWidth),
+        host_.DrawText(choiceText_, layout_.dropdown->Inset(0, kBoxArrowWidth),
                        TextFormat::Centred);
     }
     PaintTexts();
@@ -246,7 +247,7 @@ void SkinnedDialogFrame::Choose() {
     OnListClosed();
     if (layout_.dropdown && BeginPass()) {
         host_.DrawImage(kImageDialogDropdown, layout_.dropdown->TopLeft());
-        host_.DrawText(choiceText_, layout_.dropdown->Inset(0, kDialogBoxArrowWidth),
+        host_.DrawText(choiceText_, layout_.dropdown->Inset(0, kBoxArrowWidth),
                        TextFormat::Centred);
         host_.Present();
     }

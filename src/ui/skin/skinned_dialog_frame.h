@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/user_messages.h"
+#include "core/user_messages.h"
 #include "ui/skin/dialog_frame_layout.h"
 #include "ui/skin/dialog_host.h"
 #include "ui/skin/dialog_result.h"

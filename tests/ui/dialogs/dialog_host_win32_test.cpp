@@ -9,13 +9,14 @@
 #include <functional>
 #include <memory>
 
-#include "app/modal_loop_win32.h"
+#include "ui/skin/modal_loop_win32.h"
 #include "support/fake_user_messages.h"
 #include "ui/dialogs/dialog_factory.h"
 #include "ui/dialogs/dialog_layout.h"
 #include "ui/dialogs/fire_key_dialog.h"
 #include "ui/dialogs/single_dialog.h"
 #include "ui/skin/pixels_win32.h"
+#include "ui/skin/dropdown_box.h"
 #include "ui/skin/skin_dir.h"
 
 namespace corvane::testing {
@@ -185,7 +186,7 @@ TEST_F(DialogWin32Test, ADialogPaintsItsButtonsAndItsChoiceOnTheBackground) {
         shown.At(layout.accept.left + save.width / 2, layout.accept.top + save.height / 2),
         centre));
     int textPixels = 0;
-    const Rect text = layout.dropdown->Inset(0, kDialogBoxArrowWidth);
+    const Rect text = layout.dropdown->Inset(0, kBoxArrowWidth);
     for (int y = text.top; y < text.bottom; ++y) {
         for (int x = text.left; x < text.right; ++x) {
             textPixels += SameColour(shown.At(x, y), {198, 255, 0, 0}, 0) ? 1 : 0;
