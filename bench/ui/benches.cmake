@@ -11,3 +11,17 @@ if(WIN32)
         target_link_options(corvane_draw_bench PRIVATE -municode)
     endif()
 endif()
+
+# Opening a key function dialog and its hover change, beside their floors:
+#   scripts/wine-env.sh -- wine build/windows/bench/ui/corvane_dialog_bench.exe
+if(WIN32)
+    add_executable(corvane_dialog_bench ${CMAKE_CURRENT_LIST_DIR}/dialog_bench_win32.cpp)
+    target_link_libraries(corvane_dialog_bench PRIVATE corvane_ui_dialogs)
+    target_compile_definitions(corvane_dialog_bench PRIVATE
+        CORVANE_ASSETS_DIR_W=L"${PROJECT_SOURCE_DIR}/assets")
+    set_target_properties(corvane_dialog_bench PROPERTIES
+        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench/ui)
+    if(MINGW)
+        target_link_options(corvane_dialog_bench PRIVATE -municode)
+    endif()
+endif()

@@ -312,8 +312,7 @@ void DialogHostWin32::BeginDrawingPass() {
     }
     RECT client{};
     GetClientRect(window_, &client);
-    pass_ = std::make_unique<CMemDC>(target, client);
-    pass_->SelectCanvas(background_);
+    pass_ = std::make_unique<CMemDC>(target, client, background_);
 }
 
 bool DialogHostWin32::DrawImage(std::wstring_view name, Point at) {
