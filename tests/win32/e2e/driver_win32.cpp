@@ -458,6 +458,15 @@ std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& file) {
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
+std::optional<std::uint64_t> LastWriteTime(const std::filesystem::path& file) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(file.wstring().c_str(), GetFileExInfoStandard, &data)) {
+        return std::nullopt;
+    }
+    return (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+           data.ftLastWriteTime.dwLowDateTime;
+}
+
 std::wstring IniValue(const std::filesystem::path& file, const wchar_t* section,
                       const wchar_t* key) {
     wchar_t value[1024] = {};

@@ -134,6 +134,10 @@ int DifferingPixels(const Pixels& actual, const Pixels& expected, RECT rect,
                     const std::vector<RECT>& excluded, int tolerance = 3);
 
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& file);
+// The file's last write time, read without opening the file: a file this
+// process holds open, even only for reading, is one the program cannot
+// replace, so a file the program may be writing is watched with this.
+std::optional<std::uint64_t> LastWriteTime(const std::filesystem::path& file);
 std::wstring IniValue(const std::filesystem::path& file, const wchar_t* section,
                       const wchar_t* key);
 

@@ -50,11 +50,19 @@ POINT CentreOf(const Rect& r) {
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-// Save writes config.bin by atomic replace, so a first byte of 1 is a
-// complete file with the first-run flag set.
-bool FirstRunFlagSaved(const fs::path& config) {
-    const std::vector<std::uint8_t> bytes = ReadFileBytes(config);
-    return !bytes.empty() && bytes[0] == 1;
+// Clicks Save and waits until its handler has returned: config.bin has
+// been replaced (watched without opening it, which would make the replace
+// fail) and the window answers again, so that str.ini, written after
+// config.bin in the same handler, is complete too.
+bool SaveAndWait(HWND window, const fs::path& config) {
+    const std::optional<std::uint64_t> before = LastWriteTime(config);
+    ClickAt(window, CentreOf(kSaveButton));
+    return WaitUntil("Save to replace config.bin", kSaveTimeoutMs,
+                     [&] {
+                         const std::optional<std::uint64_t> now = LastWriteTime(config);
+                         return now && now != before;
+                     }) &&
+           WaitUntilAnswered(window, kWindowTimeoutMs);
 }
 
 class EndToEnd : public ::testing::Test {
@@ -185,9 +193,9 @@ TEST_F(EndToEnd, WithoutTheMouseOneWarningATrayIconAndAHiddenWindow) {
     Program program = Start(Install("Corvane"));
     HWND box = program.WaitForWindow(kDialogBoxClass, kWarning, kStartTimeoutMs);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), L"The system did not detect the gaming mouse!");
-    // The box's own message loop runs the program now.
+    // The box's own message loop runs the program now: the box is complete.
     ASSERT_TRUE(WaitUntilAnswered(box, kWindowTimeoutMs));
+    EXPECT_EQ(MessageBoxText(box), L"The system did not detect the gaming mouse!");
     EXPECT_EQ(program.WindowsOf(kDialogBoxClass, kWarning).size(), 1u);
     CloseMessageBox(box);
 
@@ -262,12 +270,7 @@ TEST_F(EndToEnd, SaveWritesTheStoredFilesAndWhatApplyComputesToTheMouse) {
     ASSERT_EQ(memoryBefore.size(), kDeviceImageSize);
     EXPECT_EQ(ReadFileBytes(folder_ / "config.bin")[0], 0) << "factory config.bin";
 
-    ClickAt(window, CentreOf(kSaveButton));
-    ASSERT_TRUE(WaitUntil("config.bin saved", kSaveTimeoutMs,
-                          [&] { return FirstRunFlagSaved(folder_ / "config.bin"); }));
-    // The mouse is written before config.bin and str.ini after it, all in the
-    // click's handler: the window answers again once str.ini is written.
-    ASSERT_TRUE(WaitUntilAnswered(window, kWindowTimeoutMs));
+    ASSERT_TRUE(SaveAndWait(window, folder_ / "config.bin"));
 
     const std::vector<std::uint8_t> config = ReadFileBytes(folder_ / "config.bin");
     ASSERT_EQ(config.size(), 180u);
@@ -304,10 +307,11 @@ TEST_F(EndToEnd, ExitRestoresTheSavedSettings) {
     ASSERT_TRUE(WaitUntil("Exit to hide the window", kWindowTimeoutMs,
                           [&] { return !IsWindowVisible(window); }));
     ASSERT_TRUE(ShowFromTray(window));
-    ClickAt(window, CentreOf(kSaveButton));
-    ASSERT_TRUE(WaitUntil("config.bin saved", kSaveTimeoutMs,
-                          [&] { return FirstRunFlagSaved(folder_ / "config.bin"); }));
-    const auto stored = ParseConfigFile(ReadFileBytes(folder_ / "config.bin"));
+    ASSERT_TRUE(SaveAndWait(window, folder_ / "config.bin"));
+    const std::vector<std::uint8_t> config = ReadFileBytes(folder_ / "config.bin");
+    ASSERT_FALSE(config.empty());
+    EXPECT_EQ(config[0], 1);
+    const auto stored = ParseConfigFile(config);
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->record.reportRate, FactorySettingsRecord().reportRate);
     EndThroughTrayMenu(program, window);
