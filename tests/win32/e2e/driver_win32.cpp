@@ -57,8 +57,9 @@ std::wstring ClassOf(HWND window) {
     return name;
 }
 
-// How long one round trip to a window may take before it is sent again, and
-// how long a sent tray click may take to be handled.
+// How long one round trip to a window may take before it is sent again; how
+// long a sent tray click may take to be handled; how long a terminated
+// process may take to end.
 constexpr UINT kRoundTripMs = 250;
 constexpr UINT kSendTimeoutMs = 10000;
 constexpr DWORD kTerminateTimeoutMs = 5000;
