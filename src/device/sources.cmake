@@ -5,6 +5,7 @@ target_sources(corvane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/mouse_link.cpp
     ${CMAKE_CURRENT_LIST_DIR}/hid_survey.cpp
     ${CMAKE_CURRENT_LIST_DIR}/simulated_mouse.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_descriptor.cpp
 )
 if(WIN32)
     target_sources(corvane_win32 PRIVATE
