@@ -119,7 +119,7 @@ class DescriptorParser {
                                             static_cast<std::uint16_t>(item.data >> 16)}
                              : PendingUsage{static_cast<std::uint16_t>(item.data), std::nullopt};
                 return DescriptorError::None;
-            default:
+            default:  // global items, and the rest: other local, long and reserved items
                 return ApplyGlobal(item);
         }
     }
