@@ -10,10 +10,10 @@
 #include <cerrno>
 #include <numeric>
 
-#include "app/app_state.h"
+#include "device/app_state.h"
 #include "device/hid_survey.h"
 #include "device/mouse_link.h"
-#include "device/simulated_mouse.h"
+#include "device/simulator/simulated_mouse.h"
 #include "fake_hidapi.h"
 #include "sample_descriptors.h"
 #include "support/fake_system_facts.h"

@@ -16,5 +16,4 @@ else()
     target_sources(corvane_core_tests PRIVATE
         ${CMAKE_CURRENT_LIST_DIR}/hid_port_linux_test.cpp
     )
-    target_link_libraries(corvane_core_tests PRIVATE corvane_linux)
 endif()
