@@ -108,7 +108,7 @@ TEST_F(MainWindowWin32Test, StartsHiddenWithTrayIconToolStyleAndExactClientArea)
     ::testing::Test::RecordProperty("hidingPaints", window->shell().hidingPaints());
     EXPECT_TRUE(window->shellHost().trayIconPresent());
     const NOTIFYICONDATAW& tray = window->shellHost().trayRecord();
-    EXPECT_EQ(tray.cbSize, sizeof(NOTIFYICONDATAW));
+    EXPECT_EQ(tray.cbSize, 968u);
     EXPECT_EQ(tray.uCallbackMessage, 1025u);
     EXPECT_STREQ(tray.szTip, L"Gaming Mouse Setting");
     wchar_t className[64] = {};
