@@ -2,15 +2,9 @@
 
 namespace corvane {
 
-CMemDC::CMemDC(HDC target, const RECT& rect) : target_(target), rect_(rect) {
-    Start(nullptr);
-}
+CMemDC::CMemDC(HDC target, const RECT& rect) : CMemDC(target, rect, nullptr) {}
 
 CMemDC::CMemDC(HDC target, const RECT& rect, HBITMAP canvas) : target_(target), rect_(rect) {
-    Start(canvas);
-}
-
-void CMemDC::Start(HBITMAP canvas) {
     if (target_ == nullptr || GetDeviceCaps(target_, TECHNOLOGY) == DT_RASPRINTER) {
         return;
     }
@@ -23,7 +17,10 @@ void CMemDC::Start(HBITMAP canvas) {
     }
     if (canvas != nullptr) {
         oldBitmap_ = SelectObject(memory_, canvas);
-    } else {
+    }
+    // Without a canvas (or one that cannot be selected) the surface is a
+    // blank bitmap of the rectangle's size.
+    if (oldBitmap_ == nullptr) {
         bitmap_ =
             CreateCompatibleBitmap(target_, rect_.right - rect_.left, rect_.bottom - rect_.top);
         if (bitmap_ == nullptr) {

@@ -13,9 +13,8 @@ class CMemDC {
     // An all-zero `rect` means the target's current clip box. Drawing uses
     // the target's coordinates.
     explicit CMemDC(HDC target, const RECT& rect = RECT{});
-    // The canvas pattern in one step: `canvas` (a window's background
-    // bitmap) is the surface from the start, so no compatible bitmap is
-    // made only to be replaced. Without a canvas it is the plain context.
+    // The canvas pattern from the start: `canvas` is the surface, and no
+    // compatible bitmap is made unless `canvas` is nullptr (a blank surface).
     CMemDC(HDC target, const RECT& rect, HBITMAP canvas);
     ~CMemDC();
     CMemDC(const CMemDC&) = delete;
@@ -30,8 +29,6 @@ class CMemDC {
     void SelectCanvas(HBITMAP canvas);
 
   private:
-    void Start(HBITMAP canvas);
-
     HDC target_;
     HDC memory_ = nullptr;
     HBITMAP bitmap_ = nullptr;

@@ -198,24 +198,5 @@ TEST(CMemDCTest, AnAllZeroRectangleIsTheClipBoxAndACanvasIsTheSurface) {
     DeleteObject(placeholder);
 }
 
-TEST(CMemDCTest, ACanvasGivenAtConstructionIsTheSurfaceAndOutlivesTheContext) {
-    Canvas target(8, 8, {0, 0, 0, 255});
-    Canvas background(8, 8, {0, 200, 0, 255});
-    HBITMAP canvasBitmap = static_cast<HBITMAP>(GetCurrentObject(background.dc(), OBJ_BITMAP));
-    HBITMAP placeholder = CreateCompatibleBitmap(background.dc(), 1, 1);
-    SelectObject(background.dc(), placeholder);
-    {
-        CMemDC memory(target.dc(), RECT{0, 0, 8, 8}, canvasBitmap);
-        ASSERT_TRUE(memory.offScreen());
-        SetPixel(memory.dc(), 2, 2, RGB(0, 0, 255));
-    }
-    EXPECT_TRUE(SameColour(target.At(5, 5), {0, 200, 0, 0}));
-    EXPECT_TRUE(SameColour(target.At(2, 2), {255, 0, 0, 0}));
-    EXPECT_NE(GetObjectType(canvasBitmap), 0u) << "the canvas is not deleted";
-    SelectObject(background.dc(), canvasBitmap);
-    EXPECT_TRUE(SameColour(background.At(2, 2), {255, 0, 0, 0}));
-    DeleteObject(placeholder);
-}
-
 }  // namespace
 }  // namespace corvane::testing
