@@ -148,38 +148,36 @@ MouseLink::Verdict MouseLink::ExamineInterface(std::uint32_t index, bool command
             caps.featureReportByteLength != kDataFeatureLength) {
             return Verdict::Next;
         }
-        return OpenDataChannel(path, caps.featureReportByteLength) ? Verdict::DataOpened
-                                                                   : Verdict::Fail;
+        return OpenChannel(path, kOpenAttributeNormal, caps.featureReportByteLength,
+                           link_.dataHandle, link_.dataReportLength)
+                   ? Verdict::DataOpened
+                   : Verdict::Fail;
     }
     if (caps.usage == kUsageCommandInterface && caps.usagePage == kUsagePageGenericDesktop &&
         caps.featureReportByteLength == kCommandFeatureLength && !commandOpen) {
         state_.devicePresent = 1;
-        return OpenCommandChannel(path, caps.featureReportByteLength) ? Verdict::CommandOpened
-                                                                      : Verdict::Fail;
+        return OpenChannel(path, kOpenNoFlags, caps.featureReportByteLength, link_.commandHandle,
+                           link_.commandReportLength)
+                   ? Verdict::CommandOpened
+                   : Verdict::Fail;
     }
     return Verdict::Next;
 }
 
-bool MouseLink::OpenDataChannel(const std::wstring& path, std::uint16_t featureLength) {
-    CloseHandle(link_.dataHandle);
+// Opens one of the two channels into `handle` (a channel met twice in a pass
+// replaces the first) and keeps its report length; a channel that cannot be
+// opened is reported with the system error.
+bool MouseLink::OpenChannel(const std::wstring& path, std::uint32_t flagsAndAttributes,
+                            std::uint16_t featureLength, HidHandle& handle,
+                            std::uint16_t& reportLength) {
+    CloseHandle(handle);
     std::uint32_t error = 0;
-    link_.dataHandle = port_.Open(path, kOpenAttributeNormal, error);
-    if (link_.dataHandle == kInvalidHidHandle) {
+    handle = port_.Open(path, flagsAndAttributes, error);
+    if (handle == kInvalidHidHandle) {
         messages_.Show(MessageKind::CreateFileError, Caption::AppTitle, error);
         return false;
     }
-    link_.dataReportLength = featureLength;
-    return true;
-}
-
-bool MouseLink::OpenCommandChannel(const std::wstring& path, std::uint16_t featureLength) {
-    std::uint32_t error = 0;
-    link_.commandHandle = port_.Open(path, kOpenNoFlags, error);
-    if (link_.commandHandle == kInvalidHidHandle) {
-        messages_.Show(MessageKind::CreateFileError, Caption::AppTitle, error);
-        return false;
-    }
-    link_.commandReportLength = featureLength;
+    reportLength = featureLength;
     return true;
 }
 

@@ -45,8 +45,8 @@ class MouseLink {
 
     bool SearchInterfaces();
     Verdict ExamineInterface(std::uint32_t index, bool commandOpen);
-    bool OpenDataChannel(const std::wstring& path, std::uint16_t featureLength);
-    bool OpenCommandChannel(const std::wstring& path, std::uint16_t featureLength);
+    bool OpenChannel(const std::wstring& path, std::uint32_t flagsAndAttributes,
+                     std::uint16_t featureLength, HidHandle& handle, std::uint16_t& reportLength);
     void CloseHandle(HidHandle& handle);
 
     bool ReadHeader();
