@@ -264,32 +264,54 @@ void MouseLink::ReadDevice() {
     link_.imageRead = true;
 }
 
-void MouseLink::WriteDevice() {
-    if (!link_.imageRead) {
+bool MouseLink::WriteDevice() {
+    if (!link_.imageRead || !WriteImage()) {
         messages_.Show(MessageKind::NotDetected, Caption::WriteOperation);
-        return;
+        return false;
     }
-    // Handshake: only the signature of the reply counts, not its report id.
-    SendCommand(kCommandReadHeader, Scrambling());
-    CommandReport reply{};
-    GetCommandReply(reply);
-    if (!HasCommandSignature(reply)) {
-        messages_.Show(MessageKind::NotDetected, Caption::WriteOperation);
-        return;
+    return true;
+}
+
+// The header and the five pages, each followed by the device's pause. The
+// first transfer that fails ends the write: the mouse is gone, and going on
+// would only report success for pages that never arrived.
+bool MouseLink::WriteImage() {
+    if (!WriteHandshake() || !SendCommand(kCommandWriteHeader, Scrambling(),
+                                          state_.image.reportRate, state_.image.dpiStage)) {
+        return false;
     }
-    SendCommand(kCommandWriteHeader, Scrambling(), state_.image.reportRate, state_.image.dpiStage);
     facts_.Sleep(kWritePauseMs);
     for (int page = 1; page <= kPageCount; ++page) {
-        SendCommand(WritePageCommand(page), Scrambling());
-        CommandReport acknowledgement{};  // not compared
-        GetCommandReply(acknowledgement);
-        DataBytes bytes = ToBytes(MakeDataReport(state_.image.page(page)));
-        if (Scrambling()) {
-            ScrambleDataReport(bytes);
+        if (!WritePage(page)) {
+            return false;
         }
-        port_.SetFeature(link_.dataHandle, Prefix(bytes, link_.dataReportLength));
         facts_.Sleep(kWritePauseMs);
     }
+    return true;
+}
+
+// Only the signature of the reply counts, not its report id.
+bool MouseLink::WriteHandshake() {
+    if (!SendCommand(kCommandReadHeader, Scrambling())) {
+        return false;
+    }
+    CommandReport reply{};
+    return GetCommandReply(reply) && HasCommandSignature(reply);
+}
+
+bool MouseLink::WritePage(int page) {
+    if (!SendCommand(WritePageCommand(page), Scrambling())) {
+        return false;
+    }
+    CommandReport acknowledgement{};  // its content is not compared
+    if (!GetCommandReply(acknowledgement)) {
+        return false;
+    }
+    DataBytes bytes = ToBytes(MakeDataReport(state_.image.page(page)));
+    if (Scrambling()) {
+        ScrambleDataReport(bytes);
+    }
+    return port_.SetFeature(link_.dataHandle, Prefix(bytes, link_.dataReportLength));
 }
 
 }  // namespace corvane

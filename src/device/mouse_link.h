@@ -34,9 +34,11 @@ class MouseLink {
     // failed transfer or a header without the signature shows the
     // "ReadOperation" box and stops.
     void ReadDevice();
-    // Sends the whole of state.image; refused with the "WriteOperation" box
-    // when no full read has succeeded since the last discovery.
-    void WriteDevice();
+    // Sends the whole of state.image. Refused when no full read of this
+    // mouse has succeeded; otherwise every set and get must succeed, and the
+    // first that fails ends the write. Either way the "WriteOperation" box
+    // shows, and the result is false. True only when the whole image arrived.
+    bool WriteDevice();
     // Closes the command, data and query handles that are open.
     void CloseHandles();
 
@@ -51,6 +53,9 @@ class MouseLink {
 
     bool ReadHeader();
     bool ReadPage(int page);
+    bool WriteImage();
+    bool WriteHandshake();
+    bool WritePage(int page);
     bool SendCommand(std::uint8_t command, bool scramble, std::uint8_t reportRate = 0,
                      std::uint8_t dpiStage = 0);
     bool GetCommandReply(CommandReport& reply);
