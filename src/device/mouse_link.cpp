@@ -62,12 +62,15 @@ MouseLink::MouseLink(HidPort& port, AppState& state, SystemFacts& facts, UserMes
 
 bool MouseLink::FindMouse() {
     CloseHandles();
-    link_.imageRead = false;
-    if (!port_.OpenInterfaceList()) {
-        return false;
+    link_.commandPath.clear();
+    bool found = false;
+    if (port_.OpenInterfaceList()) {
+        found = SearchInterfaces();
+        port_.CloseInterfaceList();
     }
-    const bool found = SearchInterfaces();
-    port_.CloseInterfaceList();
+    // A removal that finds the mouse reads nothing: what was read stays the
+    // mouse's memory only if the same unit answers at the same path.
+    link_.imageRead = found && link_.imageRead && link_.commandPath == link_.imagePath;
     return found;
 }
 
@@ -156,10 +159,12 @@ MouseLink::Verdict MouseLink::ExamineInterface(std::uint32_t index, bool command
     if (caps.usage == kUsageCommandInterface && caps.usagePage == kUsagePageGenericDesktop &&
         caps.featureReportByteLength == kCommandFeatureLength && !commandOpen) {
         state_.devicePresent = 1;
-        return OpenChannel(path, kOpenNoFlags, caps.featureReportByteLength, link_.commandHandle,
-                           link_.commandReportLength)
-                   ? Verdict::CommandOpened
-                   : Verdict::Fail;
+        if (!OpenChannel(path, kOpenNoFlags, caps.featureReportByteLength, link_.commandHandle,
+                         link_.commandReportLength)) {
+            return Verdict::Fail;
+        }
+        link_.commandPath = path;
+        return Verdict::CommandOpened;
     }
     return Verdict::Next;
 }
@@ -262,6 +267,7 @@ void MouseLink::ReadDevice() {
         }
     }
     link_.imageRead = true;
+    link_.imagePath = link_.commandPath;
 }
 
 bool MouseLink::WriteDevice() {

@@ -28,7 +28,9 @@ class MouseLink {
     // Walks the HID interfaces once and opens the mouse's command and data
     // channels into state.link. True when the command channel is open. Sets
     // state.devicePresent when the command interface is reached. Handles of
-    // an earlier discovery are closed first.
+    // an earlier discovery are closed first. The image of the last full read
+    // stays valid only when the mouse is found again at the same
+    // command-channel path; any other outcome may be another unit.
     bool FindMouse();
     // Fills state.image (the caller has cleared it) from the mouse. Any
     // failed transfer or a header without the signature shows the
