@@ -12,11 +12,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/modal_loop_win32.h"
-#include "device/simulated_mouse.h"
+#include "device/simulator/simulated_mouse.h"
 #include "settings/factory_settings.h"
 #include "support/fake_system_facts.h"
 #include "support/temp_folder.h"
+#include "ui/skin/modal_loop_win32.h"
 
 #ifndef CORVANE_APP_TEST_ASSETS_DIR
 #error "CORVANE_APP_TEST_ASSETS_DIR names the skin assets"
@@ -108,7 +108,7 @@ TEST_F(MainWindowWin32Test, StartsHiddenWithTrayIconToolStyleAndExactClientArea)
     ::testing::Test::RecordProperty("hidingPaints", window->shell().hidingPaints());
     EXPECT_TRUE(window->shellHost().trayIconPresent());
     const NOTIFYICONDATAW& tray = window->shellHost().trayRecord();
-    EXPECT_EQ(tray.cbSize, sizeof(NOTIFYICONDATAW));
+    EXPECT_EQ(tray.cbSize, 968u);
     EXPECT_EQ(tray.uCallbackMessage, 1025u);
     EXPECT_STREQ(tray.szTip, L"Gaming Mouse Setting");
     wchar_t className[64] = {};
