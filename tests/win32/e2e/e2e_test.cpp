@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <map>
 
-#include "settings/factory_settings.h"
 #include "driver_win32.h"
 #include "settings/apply.h"
+#include "settings/factory_settings.h"
 #include "settings/stored_files.h"
 #include "ui/main/main_layout.h"
 
