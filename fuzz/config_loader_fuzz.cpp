@@ -1,10 +1,11 @@
 // Any bytes as config.bin: loading never fails, takes exactly a 180-byte
-// file and nothing else, and a save after it writes 180 bytes starting with
-// 1 that load back to the same record.
+// file and otherwise keeps the factory settings, and a save after it writes
+// 180 bytes starting with 1 that load back to the same record.
 #include <algorithm>
 #include <cstdlib>
 #include <map>
 
+#include "settings/factory_settings.h"
 #include "settings/stored_files.h"
 
 namespace {
@@ -71,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NoIni ini;
     Facts facts;
     Messages messages;
-    AppState state;
+    SettingsState state;
     StoredFiles stored(state, files, ini, facts, messages, L"Setting-EN");
     stored.LoadConfig();
     Check(messages.shown == 0);
@@ -81,14 +82,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                          data + 1));
     } else {
         Check(state.firstRunFlag == 0);
-        Check(std::all_of(state.records.working.bytes().begin(),
-                          state.records.working.bytes().end(), [](auto b) { return b == 0; }));
+        const SettingsRecord factory = FactorySettingsRecord();
+        Check(std::equal(state.records.working.bytes().begin(), state.records.working.bytes().end(),
+                         factory.bytes().begin()));
     }
     const SettingsRecord loaded = state.records.working;
     stored.SaveConfig();
     const auto& saved = files.files[config];
     Check(saved.size() == kConfigFileSize && saved[0] == 1);
-    state = AppState{};
+    state = SettingsState{};
     stored.LoadConfig();
     Check(state.firstRunFlag == 1);
     Check(std::equal(loaded.bytes().begin(), loaded.bytes().end(),
