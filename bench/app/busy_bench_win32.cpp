@@ -96,10 +96,11 @@ std::optional<double> Measure(HWND window, const fs::path& wireLog, std::size_t 
     const std::size_t before = Lines(wireLog);
     Pinger pinger(window);
     // The pings are going before the operation starts.
-    WaitFor([&] { return pinger.pings() >= 3; }, kStartTimeoutMs);
+    WaitUntil("the first pings", kStartTimeoutMs, [&] { return pinger.pings() >= 3; });
     trigger();
-    const bool done = WaitFor([&] { return Lines(wireLog) >= before + transfers; }, kPingTimeoutMs);
-    Answers(window, kPingTimeoutMs);
+    const bool done = WaitUntil("the operation's transfers", kPingTimeoutMs,
+                                [&] { return Lines(wireLog) >= before + transfers; }) &&
+                      WaitUntilAnswered(window, kPingTimeoutMs);
     const double longest = pinger.Stop();
     if (!done || Lines(wireLog) != before + transfers) {
         return std::nullopt;
@@ -157,14 +158,12 @@ bool Run(const fs::path& work, int delayMs, int runs) {
     Program program =
         Program::WithLocale(folder / "Corvane1.0.exe", L"en_US.UTF-8", kMainClass, kStartTimeoutMs);
     HWND window = program.WaitForWindow(kMainClass, nullptr, kStartTimeoutMs);
-    if (window == nullptr ||
-        !WaitFor([&] { return TrayIconExists(window) && Answers(window, 1000); },
-                 kStartTimeoutMs)) {
+    if (window == nullptr || !WaitUntilStartedUp(window, kStartTimeoutMs) || !ClickTray(window) ||
+        !WaitUntil("the window to show", kStartTimeoutMs,
+                   [&] { return IsWindowVisible(window) != FALSE; })) {
         std::printf("delay %d ms: the demo did not start\n", delayMs);
         return false;
     }
-    ClickTray(window);
-    WaitFor([&] { return IsWindowVisible(window) != FALSE; }, kStartTimeoutMs);
 
     const fs::path wire = folder / "simulated-mouse-wire.log";
     std::vector<double> writes;

@@ -23,6 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Bounds of the waits: a step that takes longer has failed.
 constexpr DWORD kStartTimeoutMs = 20000;
 constexpr DWORD kStepTimeoutMs = 10000;
 constexpr wchar_t kWriteOperation[] = L"WriteOperation";
@@ -33,11 +34,6 @@ const fs::path kWork = CORVANE_E2E_WORK_DIR;
 
 POINT CentreOf(const Rect& r) {
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-bool Answers(HWND window) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kStepTimeoutMs, &result) != 0;
 }
 
 DeviceImage ImageOf(const std::vector<std::uint8_t>& memory) {
@@ -86,20 +82,20 @@ class Faults : public ::testing::Test {
 
     std::vector<std::uint8_t> File(const char* name) const { return ReadFileBytes(folder_ / name); }
 
-    // Starts the demo and waits until its start-up has ended: the tray icon
-    // is there and the window answers, hidden, with no box open.
+    // Starts the demo, waits for the end of its start-up (with no box) and
+    // shows the window from the tray; none when that does not come.
     HWND Start(Program& program) {
         program = Program::WithLocale(folder_ / "Corvane1.0.exe", L"en_US.UTF-8", kMainClass,
                                       kStartTimeoutMs);
         HWND window = program.WaitForWindow(kMainClass, nullptr, kStartTimeoutMs);
-        if (window == nullptr ||
-            !WaitFor([&] { return TrayIconExists(window) && Answers(window); }, kStartTimeoutMs)) {
+        if (window == nullptr || !WaitUntilStartedUp(window, kStartTimeoutMs)) {
             return nullptr;
         }
         EXPECT_TRUE(program.WindowsOf(kDialogBoxClass).empty()) << "no box at the start";
-        ClickTray(window);
-        EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(window) != FALSE; }, kStepTimeoutMs));
-        return window;
+        const bool shown =
+            ClickTray(window) && WaitUntil("the window to show after a tray click", kStepTimeoutMs,
+                                           [&] { return IsWindowVisible(window) != FALSE; });
+        return shown ? window : nullptr;
     }
 
     void End(Program& program, HWND window) {
@@ -107,30 +103,36 @@ class Faults : public ::testing::Test {
         EXPECT_EQ(program.WaitForExit(kStepTimeoutMs), std::optional<DWORD>(0));
     }
 
-    // Save, then the window has handled it: config.bin rewritten, the window
-    // answering, and (when `boxes` is not null) every box met on the way
-    // closed and counted.
+    // Clicks Save and waits until its handler has returned: config.bin
+    // replaced (watched without opening it, which would make the replace
+    // fail), the window answering again and no box open; config.bin is then
+    // 180 bytes starting with 1. With `writeBoxes`, the write's failure box
+    // is awaited first and closed, and the boxes open with it are counted.
     void SaveAndWait(Program& program, HWND window, int* writeBoxes) {
+        const fs::path config = folder_ / "config.bin";
+        const std::optional<std::uint64_t> before = LastWriteTime(config);
         ClickAt(window, CentreOf(kSaveButton));
         if (writeBoxes != nullptr) {
             HWND box = nullptr;
-            ASSERT_TRUE(WaitFor(
-                [&] { return (box = program.FindWindowOf(kDialogBoxClass, kWriteOperation)); },
-                kStepTimeoutMs))
-                << "the failed write is reported";
+            ASSERT_TRUE(WaitUntil("the failed write's box", kStepTimeoutMs, [&] {
+                return (box = program.FindWindowOf(kDialogBoxClass, kWriteOperation)) != nullptr;
+            }));
+            ASSERT_TRUE(WaitUntilAnswered(box, kStepTimeoutMs));
             EXPECT_EQ(MessageBoxText(box), L"The system did not detect the gaming mouse!");
             *writeBoxes = static_cast<int>(program.WindowsOf(kDialogBoxClass).size());
             CloseMessageBox(box);
-            ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }, kStepTimeoutMs));
+            ASSERT_TRUE(WaitUntil("the box to close", kStepTimeoutMs,
+                                  [&] { return IsWindow(box) == FALSE; }));
         }
-        ASSERT_TRUE(WaitFor(
-            [&] {
-                const auto config = File("config.bin");
-                return config.size() == kConfigFileSize && config[0] == 1;
-            },
-            kStepTimeoutMs));
-        ASSERT_TRUE(Answers(window));
+        ASSERT_TRUE(WaitUntil("Save to replace config.bin", kStepTimeoutMs, [&] {
+            const std::optional<std::uint64_t> now = LastWriteTime(config);
+            return now && now != before;
+        }));
+        ASSERT_TRUE(WaitUntilAnswered(window, kStepTimeoutMs));
         EXPECT_TRUE(program.WindowsOf(kDialogBoxClass).empty()) << "no further box";
+        const std::vector<std::uint8_t> stored = File("config.bin");
+        ASSERT_EQ(stored.size(), kConfigFileSize);
+        EXPECT_EQ(stored[0], 1);
     }
 
     fs::path folder_;
