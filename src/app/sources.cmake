@@ -26,6 +26,8 @@ if(NOT CMAKE_CROSSCOMPILING)
     target_link_libraries(corvane_factory_config PRIVATE corvane_core)
 endif()
 
+include(${CMAKE_CURRENT_LIST_DIR}/ctl/sources.cmake)
+
 if(WIN32)
     include(${CMAKE_CURRENT_LIST_DIR}/distribution.cmake)
 endif()

@@ -27,7 +27,7 @@ HidSurvey SurveyHidInterfaces(HidPort& port, std::size_t limit) {
         }
         HidInterfaceInfo info;
         if (port.GetInterfacePath(index, info.path)) {
-            const HidHandle handle = port.Open(info.path, kOpenNoFlags, error);
+            const HidHandle handle = port.Open(info.path, kOpenNoFlags, info.openError);
             info.opened = handle != kInvalidHidHandle;
             if (info.opened) {
                 port.GetAttributes(handle, info.attributes);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,8 @@ namespace corvane {
 
 struct HidInterfaceInfo {
     std::wstring path;
-    bool opened = false;  // a query open succeeded
+    bool opened = false;          // a query open succeeded
+    std::uint32_t openError = 0;  // the system error of a failed open
     HidAttributes attributes{};
     bool capsKnown = false;  // preparsed data and capabilities were read
     HidCaps caps{};

@@ -1,0 +1,27 @@
+// corvanectl on Linux and other POSIX systems: the arguments as they come
+// (UTF-8), the settings in the current folder.
+#include <filesystem>
+#include <iostream>
+
+#include "app/ctl/ctl.h"
+#include "app/ctl/file_output.h"
+#include "app/system_facts.h"
+#include "device/simulated_mouse.h"
+
+int main(int argc, char** argv) {
+    using namespace corvane;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const auto files = MakePlatformFileStore();
+    const auto ini = MakePlatformIniStore();
+    const auto facts = MakePlatformSystemFacts();
+    std::error_code error;
+    ctl::CtlContext context{std::cout,
+                            std::cerr,
+                            *files,
+                            *ini,
+                            *facts,
+                            [] { return std::unique_ptr<HidPort>(); },
+                            ProcessEnvironment,
+                            ctl::WidePath(std::filesystem::current_path(error))};
+    return ctl::RunCorvaneCtl(args, context);
+}
