@@ -1,6 +1,8 @@
-# The main window's logic (portable) and its Win32 host.
+# The main window's logic (portable): the frame and the key assignment step;
+# and its Win32 host.
 target_sources(corvane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/tessary_dlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/key_assignment.cpp
 )
 if(WIN32)
     target_sources(corvane_win32 PRIVATE
