@@ -2,7 +2,7 @@
 
 #include "settings/dpi_table.h"
 #include "ui/dialogs/dialog_tables.h"
-#include "ui/main/key_names.h"
+#include "ui/main/key_positions.h"
 
 namespace corvane {
 namespace {
@@ -23,13 +23,6 @@ std::wstring NameOf(const TextTable& texts, ButtonFunction function) {
 std::wstring JoinedLabel(const TextTable& texts, ButtonFunction function,
                          const std::wstring& dialogText) {
     return NameOf(texts, function) + L"-" + dialogText;
-}
-
-// The single key's code: from where the captured key sits when the dialog
-// caught one (the driver's name for a key differs between systems), else
-// from its name.
-std::uint8_t SingleKeyCodeOf(const DialogOutcome& outcome) {
-    return KeyCodeOfName(outcome.choiceText);
 }
 
 // Stores the dialog's outputs of `function` for (layer, button) and sets the
@@ -60,7 +53,9 @@ void StoreDialogOutputs(SettingsRecord& record, std::wstring& label, int layer, 
             label = JoinedLabel(texts, function, outcome.choiceText);
             break;
         case ButtonFunction::SingleKey:
-            record.singleKeyCode[layer][button] = SingleKeyCodeOf(outcome);
+            // Where the key sits decides its code: the driver's name for a key
+            // differs between systems. Without a position, its name does.
+            record.singleKeyCode[layer][button] = CapturedKeyCode(outcome.key, outcome.choiceText);
             label = JoinedLabel(texts, function, outcome.choiceText);
             break;
         case ButtonFunction::SnipeKey:

@@ -20,9 +20,9 @@
 //   9        fireKeyChoice = choiceIndex, fireKeyCode = fire   name-choiceText
 //            key code of the index, fireCount = fireTimes;
 //            fireMakeTime, fireBreakTime (whole mouse)
-//   10       singleKeyCode = code of the captured key          name-choiceText
-//            (outcome.key), or of the key named choiceText
-//            when no key position came with it
+//   10       singleKeyCode = code of the key at the captured    name-choiceText
+//            position (outcome.key), else of the key named
+//            choiceText, else 0
 //   11       snipeChoice = choiceIndex, snipeDpiCode (whole   name-choiceText
 //            mouse) = DPI code of (sensorType, index, enabled)
 //

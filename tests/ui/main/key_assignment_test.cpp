@@ -112,6 +112,20 @@ TEST_F(KeyAssignmentTest, SingleKeyCodeComesFromTheKeyName) {
     EXPECT_EQ(record.singleKeyCode[0][4], 0) << "names are case-sensitive";
 }
 
+TEST_F(KeyAssignmentTest, SingleKeyCodeComesFromWhereTheCapturedKeySits) {
+    // Wine's X11 driver names Num 5 "KP_Begin"; its position is scan code 0x4C.
+    DialogOutcome outcome = Accepted(0, L"KP_Begin");
+    outcome.key = KeyPosition{0x4C, false};
+    Assign(1, 2, kSingle, outcome);
+    EXPECT_EQ(record.singleKeyCode[1][2], 0x5D);
+    EXPECT_EQ(labels[1][2], L"Single Key-KP_Begin") << "the label shows what the dialog showed";
+
+    outcome = Accepted(0, L"Return");
+    outcome.key = KeyPosition{0x1C, true};  // Num Enter, whatever its name
+    Assign(1, 2, kSingle, outcome);
+    EXPECT_EQ(record.singleKeyCode[1][2], 0x58);
+}
+
 TEST_F(KeyAssignmentTest, SnipeStoresTheChoiceAndTheEnabledDpiCodeOfTheSensor) {
     Assign(0, 3, kSnipe, Accepted(8, L"2500"), 0);
     EXPECT_EQ(record.snipeChoice[0][3], 8);
