@@ -129,4 +129,10 @@ std::uint8_t KeyCodeOfName(std::wstring_view name) {
     return row == kKeyNames.end() ? 0 : row->code;
 }
 
+std::wstring_view KeyNameOfCode(std::uint8_t code) {
+    const auto row = std::find_if(kKeyNames.begin(), kKeyNames.end(),
+                                  [code](const KeyName& key) { return key.code == code; });
+    return row == kKeyNames.end() ? std::wstring_view{} : row->name;
+}
+
 }  // namespace corvane

@@ -23,4 +23,8 @@ std::span<const KeyName, kKeyNameCount> KeyNames();
 // other name, the empty one included.
 std::uint8_t KeyCodeOfName(std::wstring_view name);
 
+// The name of the key whose code is `code`, or an empty name when no key of
+// the table has it (0 and 0x31 among them). Codes are unique in the table.
+std::wstring_view KeyNameOfCode(std::uint8_t code);
+
 }  // namespace corvane

@@ -1,1 +1,4 @@
 # Tests of this area: core ones into corvane_core_tests, Win32 ones into corvane_win32_tests.
+target_sources(corvane_core_tests PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/dialog_tables_test.cpp
+)

@@ -66,5 +66,20 @@ TEST(KeyNamesTest, NamesAndCodesAreUniqueAndBackslashHasNone) {
     EXPECT_EQ(*codes.rbegin(), 0xF2);
 }
 
+TEST(KeyNamesTest, NameOfCodeIsTheReverseLookupAndEmptyForUnnamedCodes) {
+    EXPECT_EQ(KeyNameOfCode(0x04), L"A");
+    EXPECT_EQ(KeyNameOfCode(0x28), L"Enter");
+    EXPECT_EQ(KeyNameOfCode(0x32), L"Eurpo(Note 2)");
+    EXPECT_EQ(KeyNameOfCode(0x5D), L"Num 5");
+    EXPECT_EQ(KeyNameOfCode(0xE0), L"Ctrl");
+    EXPECT_EQ(KeyNameOfCode(0xF2), L"M-Button");
+    for (const std::uint8_t unnamed : {0x00, 0x01, 0x03, 0x31, 0x64, 0xDF, 0xE8, 0xF3, 0xFF}) {
+        EXPECT_TRUE(KeyNameOfCode(unnamed).empty()) << int(unnamed);
+    }
+    for (const KeyName& key : KeyNames()) {
+        EXPECT_EQ(KeyNameOfCode(key.code), key.name);
+    }
+}
+
 }  // namespace
 }  // namespace corvane
