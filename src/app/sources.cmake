@@ -3,7 +3,6 @@ target_sources(corvane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/notice_table.cpp
     ${CMAKE_CURRENT_LIST_DIR}/device_change.cpp
     ${CMAKE_CURRENT_LIST_DIR}/shell.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/factory_config.cpp
 )
 if(WIN32)
     target_sources(corvane_win32 PRIVATE

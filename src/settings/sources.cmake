@@ -3,6 +3,7 @@ target_sources(corvane_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/text_encoding.cpp
     ${CMAKE_CURRENT_LIST_DIR}/decimal_format.cpp
     ${CMAKE_CURRENT_LIST_DIR}/stored_files.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/factory_settings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/apply.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ini_store_portable.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ini_document.cpp

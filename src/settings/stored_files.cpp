@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "settings/decimal_format.h"
+#include "settings/factory_settings.h"
 
 namespace corvane {
 namespace {
@@ -58,6 +59,10 @@ StoredFiles::StoredFiles(AppState& state, FileStore& files, IniStore& ini, Syste
 
 void StoredFiles::LoadConfig() {
     paths_ = DeriveStoredFilePaths(facts_.ExecutablePath());
+    // Until a whole config.bin is read the settings are the factory ones: a
+    // record of zeros would have the first Save program the mouse with
+    // report rate 0 and every button a left click.
+    state_.records.working = FactorySettingsRecord();
     if (!files_.Exists(paths_.configPath)) {
         messages_.Show(MessageKind::ConfigMissing, Caption::AppTitle);
         return;

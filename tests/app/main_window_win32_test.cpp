@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/factory_config.h"
+#include "settings/factory_settings.h"
 #include "app/modal_loop_win32.h"
 #include "device/simulated_mouse.h"
 #include "support/fake_system_facts.h"

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <map>
 
-#include "app/factory_config.h"
+#include "settings/factory_settings.h"
 #include "driver_win32.h"
 #include "settings/apply.h"
 #include "settings/stored_files.h"
