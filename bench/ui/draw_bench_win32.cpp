@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/system_facts.h"
+#include "core/system_facts.h"
 #include "settings/file_store.h"
 #include "settings/ini_store.h"
 #include "settings/stored_files.h"

@@ -6,7 +6,7 @@
 enable_language(RC)
 
 set(CORVANE_DIST_DIR ${CMAKE_BINARY_DIR}/dist CACHE INTERNAL "Distribution folders")
-set(_app_dir ${CMAKE_CURRENT_LIST_DIR})
+set(_app_dir ${CMAKE_CURRENT_SOURCE_DIR})
 set(_assets_dir ${CMAKE_SOURCE_DIR}/assets)
 
 function(corvane_add_program target folder port_source description)
@@ -21,7 +21,7 @@ function(corvane_add_program target folder port_source description)
     set(out ${CORVANE_DIST_DIR}/${folder})
     add_executable(${target} WIN32
         ${_app_dir}/program_main_win32.cpp ${_app_dir}/${port_source} ${rc})
-    target_link_libraries(${target} PRIVATE corvane_win32)
+    target_link_libraries(${target} PRIVATE corvane_app corvane_simulator)
     if(MINGW)
         target_link_options(${target} PRIVATE -municode)
     endif()

@@ -6,10 +6,10 @@
 
 #include <span>
 
-#include "app/modal_loop_win32.h"
 #include "settings/settings_record.h"
 #include "ui/main/main_layout.h"
 #include "ui/skin/load_png_win32.h"
+#include "ui/skin/modal_loop_win32.h"
 #include "ui/skin/skin_dir.h"
 
 namespace corvane {

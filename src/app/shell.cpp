@@ -94,21 +94,21 @@ void Shell::ShowFromTray() {
 // from the restored settings.
 void Shell::RedrawCurrentPage() {
     switch (window_.CurrentPage()) {
-        case kPageKeys:
-            window_.SetCurrentPage(kPageDpi);
+        case kKeyPage:
+            window_.SetCurrentPage(kDpiPage);
             window_.PageLeave();
             LoadLabels();
-            window_.SetCurrentPage(kPageNone);
+            window_.SetCurrentPage(kNoPage);
             window_.ShowKeyPage();
             break;
-        case kPageDpi:
-            window_.SetCurrentPage(kPageKeys);
+        case kDpiPage:
+            window_.SetCurrentPage(kKeyPage);
             window_.PageLeave();
-            window_.SetCurrentPage(kPageNone);
+            window_.SetCurrentPage(kNoPage);
             window_.ShowDpiPage();
             break;
-        case kPageLed:
-            window_.SetCurrentPage(kPageNone);
+        case kLedPage:
+            window_.SetCurrentPage(kNoPage);
             window_.ShowLedPage();
             break;
         default:

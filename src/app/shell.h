@@ -9,12 +9,12 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_state.h"
 #include "app/device_change.h"
 #include "app/shell_host.h"
 #include "app/shell_window.h"
-#include "app/system_facts.h"
-#include "app/user_messages.h"
+#include "core/system_facts.h"
+#include "core/user_messages.h"
+#include "device/app_state.h"
 #include "device/mouse_link.h"
 #include "settings/stored_files.h"
 #include "ui/main/text_table.h"

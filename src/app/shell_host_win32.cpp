@@ -5,13 +5,10 @@
 #include <algorithm>
 
 #include "app/shell.h"
+#include "device/hid_class_win32.h"
 
 namespace corvane {
 namespace {
-
-// The HID device interface class.
-constexpr GUID kHidInterfaceClass = {
-    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
 constexpr DWORD kAppWindowStyle = 0x40000;  // WS_EX_APPWINDOW
 constexpr DWORD kToolWindowStyle = 0x80;    // WS_EX_TOOLWINDOW

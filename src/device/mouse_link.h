@@ -6,9 +6,9 @@
 #include <span>
 #include <string>
 
-#include "app/app_state.h"
-#include "app/system_facts.h"
-#include "app/user_messages.h"
+#include "core/system_facts.h"
+#include "core/user_messages.h"
+#include "device/app_state.h"
 #include "device/hid_port.h"
 #include "device/reports.h"
 

@@ -6,8 +6,8 @@
 
 #include <cerrno>
 
+#include "core/text_encoding.h"
 #include "settings/file_store.h"
-#include "settings/text_encoding.h"
 
 namespace corvane {
 namespace {

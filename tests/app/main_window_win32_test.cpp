@@ -12,11 +12,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "device/simulator/simulated_mouse.h"
 #include "settings/factory_settings.h"
-#include "app/modal_loop_win32.h"
-#include "device/simulated_mouse.h"
 #include "support/fake_system_facts.h"
 #include "support/temp_folder.h"
+#include "ui/skin/modal_loop_win32.h"
 
 #ifndef CORVANE_APP_TEST_ASSETS_DIR
 #error "CORVANE_APP_TEST_ASSETS_DIR names the skin assets"

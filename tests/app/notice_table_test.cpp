@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/system_facts.h"
+#include "core/system_facts.h"
 #include "settings/dpi_table.h"
 
 namespace corvane {

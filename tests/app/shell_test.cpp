@@ -11,7 +11,7 @@
 
 #include "app/notice_table.h"
 #include "app/shell_fakes.h"
-#include "device/simulated_mouse.h"
+#include "device/simulator/simulated_mouse.h"
 #include "settings/stored_files.h"
 #include "support/fake_system_facts.h"
 #include "ui/dialogs/dialog_tables.h"
@@ -157,7 +157,7 @@ TEST_F(ShellTest, StartUpRunsItsStepsInOrderAndEndsOnTheKeyPage) {
     EXPECT_EQ(state.records.working.reportRate, 4);
     EXPECT_EQ(state.records.backup.reportRate, 4) << "backup taken after loading";
     EXPECT_EQ(window.labels[0][1], L"Right Click");
-    EXPECT_EQ(window.page, kPageKeys);
+    EXPECT_EQ(window.page, kKeyPage);
     EXPECT_EQ(window.calls, std::vector<std::wstring>{L"ShowKeyPage"});
     EXPECT_EQ(host.fonts, (WindowFonts{{16, 400, L"Tahoma"}, {18, 400, L"Tahoma"}}));
     EXPECT_EQ(state.uiLanguage, kUiLanguageOther);
@@ -190,7 +190,7 @@ TEST_F(ShellWithoutMouseTest, StartShowsOneWarningAfterTheTrayIconAndGoesOn) {
     EXPECT_EQ(state.devicePresent, 0u);
     EXPECT_EQ(state.scrambleEnabled, 0u);
     EXPECT_EQ(state.records.working.reportRate, 2) << "stored settings still load";
-    EXPECT_EQ(window.page, kPageKeys);
+    EXPECT_EQ(window.page, kKeyPage);
 }
 
 TEST_F(ShellWithoutMouseTest, TrayClickShowsTheWarningBalloonAndNoWindow) {
@@ -221,7 +221,7 @@ TEST_F(ShellTest, MissingConfigIsReportedAndStartUpContinues) {
     EXPECT_EQ(shell().Initialise(), Initialisation::Ready);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].first, MessageKind::ConfigMissing);
-    EXPECT_EQ(window.page, kPageKeys);
+    EXPECT_EQ(window.page, kKeyPage);
 }
 
 struct LanguageCase {
@@ -337,9 +337,9 @@ TEST_P(ShellRefreshTest, ShowAfterExitRedrawsTheCurrentPageFirst) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pages, ShellRefreshTest,
-    ::testing::Values(RefreshCase{kPageKeys, {L"PageLeave 2", L"ShowKeyPage"}, true},
-                      RefreshCase{kPageDpi, {L"PageLeave 1", L"ShowDpiPage"}, false},
-                      RefreshCase{kPageLed, {L"ShowLedPage"}, false}),
+    ::testing::Values(RefreshCase{kKeyPage, {L"PageLeave 2", L"ShowKeyPage"}, true},
+                      RefreshCase{kDpiPage, {L"PageLeave 1", L"ShowDpiPage"}, false},
+                      RefreshCase{kLedPage, {L"ShowLedPage"}, false}),
     [](const auto& info) { return "Page" + std::to_string(info.param.page); });
 
 // Labels live in the language's section of str.ini: one that is missing or
@@ -381,7 +381,7 @@ TEST_F(ShellLabelTest, TheTraysReloadAfterExitFillsTheEmptyLabelsFromTheRestored
     state.records.working.buttonFunction[0][4] = static_cast<std::uint8_t>(ButtonFunction::KeyOff);
     state.records.backup.buttonFunction[0][4] = static_cast<std::uint8_t>(ButtonFunction::Forward);
     state.records.RestoreBackup();  // what Exit does
-    window.page = kPageKeys;
+    window.page = kKeyPage;
     window.refresh = true;
     window.labels[0][4] = L"Key Off";
 

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "device/hid_survey.h"
+#include "device/simulator/simulated_mouse_settings.h"
 #include "link_fixture.h"
 #include "settings/dpi_table.h"
 
@@ -90,7 +91,7 @@ TEST(SimulatedMouseTest, TakesOnlyReportsOfTheInterfaceFeatureLength) {
 
 TEST(SimulatedMouseTest, FactoryMemoryCarriesTheSensorTypeAndItsDpiCodes) {
     for (int type = 0; type < 256; ++type) {
-        const SimulatedMemory m = SimulatedMouse::FactoryMemory(static_cast<std::uint8_t>(type));
+        const SimulatedMemory m = FactorySimulatedMemory(static_cast<std::uint8_t>(type));
         ASSERT_EQ(m[195], type);
         EXPECT_EQ(m[0], 1);    // 1000 Hz
         EXPECT_EQ(m[200], 3);  // three stages on
@@ -132,7 +133,7 @@ TEST(SimulatedMouseTest, MemoryFileSurvivesARestart) {
 
     std::ofstream(fs::path(file), std::ios::binary | std::ios::trunc) << "short";
     SimulatedMouse fromBadFile(options);
-    EXPECT_EQ(fromBadFile.memory(), SimulatedMouse::FactoryMemory(0));
+    EXPECT_EQ(fromBadFile.memory(), FactorySimulatedMemory(0));
     EXPECT_EQ(ReadAll(file).size(), kSimulatedMemorySize);
 }
 

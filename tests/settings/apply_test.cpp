@@ -191,7 +191,7 @@ TEST(ApplyTest, AbsentMouseLeavesTheImageZeroBeyondWhatApplyWrites) {
 }
 
 TEST(ApplySettingsTest, WritesThenSavesBothFilesWhateverTheWriteDid) {
-    AppState state;
+    SettingsState state;
     testing::FakeFileStore files;
     testing::FakeIniStore ini;
     testing::FakeSystemFacts facts;

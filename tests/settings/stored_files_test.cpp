@@ -61,7 +61,7 @@ class StoredFilesTest : public ::testing::Test {
         return bytes;
     }
 
-    AppState state;
+    SettingsState state;
     FakeFileStore files;
     FakeIniStore ini;
     FakeSystemFacts facts;
@@ -96,7 +96,7 @@ TEST_F(StoredFilesTest, A180ByteConfigLoadsFlagAndRecordAndTraces) {
 
 TEST_F(StoredFilesTest, ConfigOfAnyOtherSizeIsIgnoredSilentlyForTheFactorySettings) {
     for (const std::size_t size : {0u, 1u, 179u, 181u, 4096u}) {
-        AppState fresh;
+        SettingsState fresh;
         state = fresh;
         files.files[kConfig] = ConfigWith(1, size);
         auto stored = MakeFiles();
@@ -149,7 +149,7 @@ TEST_F(StoredFilesTest, ConfigRoundTripsEveryByte) {
     }
     const SettingsRecord saved = state.records.working;
     stored.SaveConfig();
-    state = AppState{};
+    state = SettingsState{};
     stored.LoadConfig();
     EXPECT_EQ(state.firstRunFlag, 1);
     EXPECT_TRUE(std::equal(saved.bytes().begin(), saved.bytes().end(),

@@ -9,7 +9,7 @@
 #include "app/ctl/value_names.h"
 #include "device/hid_survey.h"
 #include "device/mouse_link.h"
-#include "settings/text_encoding.h"
+#include "core/text_encoding.h"
 
 namespace corvane::ctl {
 namespace {

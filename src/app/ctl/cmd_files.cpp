@@ -6,7 +6,7 @@
 #include "app/ctl/record_view.h"
 #include "app/ctl/settings_files.h"
 #include "app/ctl/settings_json.h"
-#include "settings/text_encoding.h"
+#include "core/text_encoding.h"
 
 namespace corvane::ctl {
 namespace {

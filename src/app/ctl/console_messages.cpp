@@ -1,6 +1,6 @@
 #include "app/ctl/console_messages.h"
 
-#include "settings/text_encoding.h"
+#include "core/text_encoding.h"
 
 namespace corvane::ctl {
 namespace {

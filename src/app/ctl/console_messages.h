@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/user_messages.h"
+#include "core/user_messages.h"
 #include "ui/main/text_messages.h"
 #include "ui/main/text_table.h"
 

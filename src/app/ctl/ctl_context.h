@@ -9,9 +9,9 @@
 #include <ostream>
 #include <string>
 
-#include "app/system_facts.h"
+#include "core/system_facts.h"
 #include "device/hid_port.h"
-#include "device/simulated_mouse.h"
+#include "device/simulator/simulated_mouse_settings.h"
 #include "settings/file_store.h"
 #include "settings/ini_store.h"
 

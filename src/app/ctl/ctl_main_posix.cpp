@@ -5,8 +5,8 @@
 
 #include "app/ctl/ctl.h"
 #include "app/ctl/file_output.h"
-#include "app/system_facts.h"
-#include "device/simulated_mouse.h"
+#include "core/system_facts.h"
+#include "device/simulator/simulated_mouse_settings.h"
 
 int main(int argc, char** argv) {
     using namespace corvane;

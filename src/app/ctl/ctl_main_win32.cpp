@@ -6,9 +6,9 @@
 
 #include "app/ctl/ctl.h"
 #include "app/ctl/device_session.h"
-#include "app/system_facts.h"
-#include "device/simulated_mouse.h"
-#include "settings/text_encoding.h"
+#include "core/system_facts.h"
+#include "device/simulator/simulated_mouse_settings.h"
+#include "core/text_encoding.h"
 
 int wmain(int argc, wchar_t** argv) {
     using namespace corvane;

@@ -5,7 +5,7 @@
 #include "app/ctl/ctl_errors.h"
 #include "app/ctl/file_output.h"
 #include "app/ctl/value_names.h"
-#include "settings/text_encoding.h"
+#include "core/text_encoding.h"
 #include "ui/main/text_table.h"
 
 namespace corvane::ctl {

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <memory>
 
-#include "app/app_state.h"
+#include "device/app_state.h"
 #include "app/ctl/console_messages.h"
 #include "app/ctl/ctl_context.h"
 #include "app/ctl/trace_port.h"

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "app/ctl/ctl_errors.h"
-#include "settings/text_encoding.h"
+#include "core/text_encoding.h"
 
 namespace corvane::ctl {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "settings/ini_document.h"
 #include "settings/key_labels.h"
-#include "settings/text_encoding.h"
+#include "core/text_encoding.h"
 
 namespace corvane::ctl {
 namespace {

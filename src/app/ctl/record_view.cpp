@@ -2,7 +2,7 @@
 
 #include "app/ctl/setting_names.h"
 #include "app/ctl/value_names.h"
-#include "settings/text_encoding.h"
+#include "core/text_encoding.h"
 
 namespace corvane::ctl {
 namespace {

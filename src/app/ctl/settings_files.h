@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "device/app_state.h"
 #include "app/ctl/ctl_context.h"
 #include "settings/key_labels.h"
 #include "settings/stored_files.h"

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "settings/dpi_table.h"
-#include "settings/text_encoding.h"
+#include "core/text_encoding.h"
 #include "ui/main/key_names.h"
 
 namespace corvane::ctl {

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <thread>
 
-#include "app/system_facts.h"
-#include "settings/text_encoding.h"
+#include "core/system_facts.h"
+#include "core/text_encoding.h"
 
 namespace corvane {
 namespace {

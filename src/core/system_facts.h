@@ -6,11 +6,9 @@
 #include <memory>
 #include <string>
 
-namespace corvane {
+#include "core/language.h"
 
-inline constexpr std::uint16_t kLangSimplifiedChinese = 2052;
-inline constexpr std::uint16_t kLangTraditionalChinese = 1028;
-inline constexpr std::uint16_t kLangEnglishUs = 1033;
+namespace corvane {
 
 class SystemFacts {
   public:

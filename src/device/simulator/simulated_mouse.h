@@ -18,11 +18,9 @@
 #include <vector>
 
 #include "device/hid_port.h"
+#include "device/simulator/simulated_memory.h"
 
 namespace corvane {
-
-inline constexpr std::size_t kSimulatedMemorySize = 322;
-using SimulatedMemory = std::array<std::uint8_t, kSimulatedMemorySize>;
 
 enum class SimulatedInterfaceKind { Foreign, Data, Command };
 
@@ -105,8 +103,6 @@ class SimulatedMouse final : public HidPort {
     // Changes how later header replies go wrong.
     void SetReplyFault(SimulatedReplyFault fault) { options_.replyFault = fault; }
 
-    static SimulatedMemory FactoryMemory(std::uint8_t sensorType);
-
   private:
     const SimulatedInterface* InterfaceOf(HidHandle handle) const;
     bool BeginTransfer(const SimulatedInterface& channel, std::size_t length);
@@ -133,44 +129,5 @@ class SimulatedMouse final : public HidPort {
     int pageToSend_ = 0;     // page selected by a read command
     int pageToReceive_ = 0;  // page selected by a write command
 };
-
-// The simulator's settings as its settings file and environment give them.
-struct SimulatedMouseSettings {
-    std::uint8_t sensorType = 0;
-    SimulatedReplyFault replyFault = SimulatedReplyFault::None;
-    std::uint32_t failFromTransfer = 0;
-    unsigned transferDelayMs = 0;
-    int foreignDevices = 1;
-    bool commandFirst = false;
-    bool mousePresent = true;
-    // Interfaces of this kind cannot be opened at all (query open fails).
-    std::optional<SimulatedInterfaceKind> unopenable;
-    // The mouse's channel of this kind cannot be opened (its query can).
-    std::optional<SimulatedInterfaceKind> unopenableChannel;
-    std::wstring memoryFile;
-    std::wstring wireLogFile;
-};
-
-// "simulated-mouse.ini" in the folder the simulator is made for.
-inline constexpr wchar_t kSimulatedMouseSettingsFile[] = L"simulated-mouse.ini";
-inline constexpr char kSimulatedMouseEnvironmentPrefix[] = "CORVANE_SIM_";
-
-// Applies "key = value" lines (';' and '#' start comments, [sections] are
-// ignored); unknown keys and unreadable values are left out. Relative file
-// names are taken from `folder`.
-void ApplySimulatedMouseSettings(const std::string& text, const std::wstring& folder,
-                                 SimulatedMouseSettings& settings);
-// The same keys, upper-cased after CORVANE_SIM_, from `lookup`.
-using EnvironmentLookup = std::function<std::optional<std::wstring>(const std::string& name)>;
-void ApplySimulatedMouseEnvironment(const EnvironmentLookup& lookup, const std::wstring& folder,
-                                    SimulatedMouseSettings& settings);
-SimulatedMouseOptions OptionsOf(const SimulatedMouseSettings& settings);
-
-// The process environment, read only here.
-std::optional<std::wstring> ProcessEnvironment(const std::string& name);
-// Reads the settings file in `folder`, then the environment (which wins).
-SimulatedMouseSettings SimulatedMouseSettingsFor(const std::wstring& folder,
-                                                 const EnvironmentLookup& lookup);
-std::unique_ptr<HidPort> MakeSimulatedMouseFromEnvironment(const std::wstring& folder);
 
 }  // namespace corvane

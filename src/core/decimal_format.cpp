@@ -1,4 +1,4 @@
-#include "settings/decimal_format.h"
+#include "core/decimal_format.h"
 
 namespace corvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/modal_loop_win32.h"
+#include "ui/skin/modal_loop_win32.h"
 
 namespace corvane {
 namespace {

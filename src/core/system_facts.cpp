@@ -1,4 +1,4 @@
-#include "app/system_facts.h"
+#include "core/system_facts.h"
 
 namespace corvane {
 
