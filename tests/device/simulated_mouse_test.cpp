@@ -11,30 +11,12 @@
 #include "device/simulator/simulated_mouse_settings.h"
 #include "link_fixture.h"
 #include "settings/dpi_table.h"
+#include "support/temp_folder.h"
 
 namespace corvane::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A fresh folder under the system's temporary folder, removed afterwards.
-class TempFolder {
-  public:
-    TempFolder() {
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        path_ = fs::temp_directory_path() / ("corvane-sim-" + std::to_string(stamp));
-        fs::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-    std::wstring File(const char* name) const { return (path_ / name).wstring(); }
-
-  private:
-    fs::path path_;
-};
 
 std::vector<std::uint8_t> ReadAll(const std::wstring& file) {
     std::ifstream in(fs::path(file), std::ios::binary);
@@ -104,7 +86,7 @@ TEST(SimulatedMouseTest, FactoryMemoryCarriesTheSensorTypeAndItsDpiCodes) {
 
 TEST(SimulatedMouseTest, MemoryFileSurvivesARestart) {
     TempFolder folder;
-    const std::wstring file = folder.File("mouse-memory.bin");
+    const std::wstring file = folder.Wide("mouse-memory.bin");
     SimulatedMouseOptions options;
     options.sensorType = 2;
     options.memoryFile = file;
@@ -140,7 +122,7 @@ TEST(SimulatedMouseTest, MemoryFileSurvivesARestart) {
 TEST(SimulatedMouseTest, WireLogFileHasOneLinePerTransfer) {
     TempFolder folder;
     SimulatedMouseOptions options;
-    options.wireLogFile = folder.File("wire.log");
+    options.wireLogFile = folder.Wide("wire.log");
     AppState state;
     FakeSystemFacts facts;
     FakeUserMessages messages;
@@ -232,7 +214,7 @@ TEST(SimulatedMouseSettingsTest, EnvironmentWinsOverTheFile) {
     EXPECT_EQ(OptionsOf(s).interfaces.size(), 1u);
 
     const SimulatedMouseSettings defaults = SimulatedMouseSettingsFor(
-        folder.File("missing"), [](const std::string&) { return std::optional<std::wstring>(); });
+        folder.Wide("missing"), [](const std::string&) { return std::optional<std::wstring>(); });
     EXPECT_EQ(OptionsOf(defaults).interfaces.size(), 3u);
     EXPECT_TRUE(defaults.memoryFile.empty());
 }
