@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of the config.bin loader and the INI reader
-# with clang and runs each for a bounded number of inputs from small seeds.
+# Builds the libFuzzer targets of the config.bin loader, the INI reader and
+# the report descriptor parser with clang and runs each for a bounded number
+# of inputs from small seeds.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 
@@ -11,7 +12,7 @@ cmake --build "$build"
 
 seeds="$build/seeds"
 rm -rf "$seeds"
-mkdir -p "$seeds/config" "$seeds/ini"
+mkdir -p "$seeds/config" "$seeds/ini" "$seeds/descriptor"
 python3 - "$seeds" <<'PY'
 import sys
 root = sys.argv[1]
@@ -19,9 +20,15 @@ open(f"{root}/config/full", "wb").write(bytes([1]) + bytes(range(179)))
 open(f"{root}/config/short", "wb").write(bytes(179))
 open(f"{root}/ini/utf16", "wb").write(b"\xff\xfe" + "[Setting-CHS]\r\nItem1=左键\r\nItem13='x'\r\n".encode("utf-16-le"))
 open(f"{root}/ini/ascii", "wb").write(b"[Setting-EN]\nItem1=Fire Key-A\n;c\n[s]]\n=v\n")
+open(f"{root}/descriptor/mouse", "wb").write(bytes([
+    0x05, 0x01, 0x09, 0x02, 0xA1, 0x01, 0x85, 0x02, 0x09, 0x01, 0xA1, 0x00, 0x05, 0x09,
+    0x95, 0x05, 0x75, 0x01, 0x81, 0x02, 0xA4, 0x95, 0x01, 0x75, 0x03, 0x81, 0x01, 0xB4,
+    0xC0, 0x06, 0x00, 0xFF, 0x09, 0x01, 0x85, 0x03, 0x75, 0x08, 0x96, 0x40, 0x00, 0xB1,
+    0x02, 0xC0, 0x0B, 0x06, 0x00, 0x01, 0x00, 0xA1, 0x01, 0xFE, 0x01, 0x10, 0xB1, 0x85,
+    0x01, 0x95, 0x07, 0xB1, 0x02, 0xC0]))
 PY
 
-for target in config_loader_fuzz:config ini_reader_fuzz:ini; do
+for target in config_loader_fuzz:config ini_reader_fuzz:ini report_descriptor_fuzz:descriptor; do
     name="${target%%:*}"
     corpus="${target##*:}"
     echo "fuzz: $name, $runs inputs"

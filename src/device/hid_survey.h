@@ -14,7 +14,11 @@ namespace corvane {
 struct HidInterfaceInfo {
     std::wstring path;
     bool opened = false;          // a query open succeeded
-    std::uint32_t openError = 0;  // the system error of a failed open
+    std::uint32_t openError = 0;  // the system error when it failed
+    // A channel open (the access feature reports need) succeeded; where a
+    // query needs no access (Linux) this is what tells a permission problem.
+    bool accessible = false;
+    std::uint32_t accessError = 0;  // the system error when it failed
     HidAttributes attributes{};
     bool capsKnown = false;  // preparsed data and capabilities were read
     HidCaps caps{};

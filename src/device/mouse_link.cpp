@@ -117,7 +117,7 @@ MouseLink::Verdict MouseLink::ExamineInterface(std::uint32_t index, bool command
 
     CloseHandle(link_.queryHandle);
     std::uint32_t error = 0;
-    link_.queryHandle = port_.Open(path, kOpenNoFlags, error);
+    link_.queryHandle = port_.OpenForQuery(path, error);
     if (link_.queryHandle == kInvalidHidHandle) {
         return Verdict::Fail;
     }

@@ -223,11 +223,18 @@ TEST(HidSurveyTest, ListsEveryInterfaceAndClosesWhatItOpened) {
     SimulatedMouseOptions options;
     options.interfaces = StandardInterfaces(2);
     options.interfaces[1].queryOpenFails = true;
+    options.interfaces[2].channelOpenFails = true;
     SimulatedMouse mouse(options);
     const HidSurvey survey = SurveyHidInterfaces(mouse);
     ASSERT_TRUE(survey.listObtained);
     ASSERT_EQ(survey.interfaces.size(), 4u);
     EXPECT_FALSE(survey.interfaces[1].opened);
+    EXPECT_EQ(survey.interfaces[1].openError, 5u);
+    // A query that opens, then a channel open that is refused.
+    EXPECT_TRUE(survey.interfaces[2].opened);
+    EXPECT_FALSE(survey.interfaces[2].accessible);
+    EXPECT_EQ(survey.interfaces[2].accessError, 5u);
+    EXPECT_TRUE(survey.interfaces[3].accessible);
     EXPECT_EQ(survey.interfaces[2].attributes.vendorId, 0x04D9);
     EXPECT_TRUE(survey.interfaces[2].capsKnown);
     EXPECT_EQ(survey.interfaces[2].caps.featureReportByteLength, 65);

@@ -117,6 +117,18 @@ TYPED_TEST_P(FileStoreContract, ReadStopsAtTheLimitAndReportsAMissingFile) {
     EXPECT_NE(this->error, 0u);
 }
 
+// The platform's store over a folder holding an old config.bin's worth of
+// bytes and the new ones to put in its place, for what is each platform's own.
+class PlatformFileStoreTest : public ::testing::Test {
+  protected:
+    std::unique_ptr<FileStore> store = MakePlatformFileStore();
+    TempFolder folder;
+    std::wstring config = folder.Wide("config.bin");
+    std::vector<std::uint8_t> old = std::vector<std::uint8_t>(180, 0xAB);
+    std::vector<std::uint8_t> fresh = std::vector<std::uint8_t>(180, 0x01);
+    std::uint32_t error = 0;
+};
+
 REGISTER_TYPED_TEST_SUITE_P(FileStoreContract, ReplacePutsTheNewBytesInPlaceAndLeavesOnlyTheFile,
                             ReplaceNeverCreates, AReadOnlyFileIsRefusedAndKept,
                             AFolderNamedLikeTheFileIsNotReplaced,

@@ -33,15 +33,7 @@ namespace {
 
 using testing::TempFolder;
 
-class Win32FileStoreTest : public ::testing::Test {
-  protected:
-    std::unique_ptr<FileStore> store = MakePlatformFileStore();
-    TempFolder folder;
-    std::wstring config = folder.Wide("config.bin");
-    std::vector<std::uint8_t> old = std::vector<std::uint8_t>(180, 0xAB);
-    std::vector<std::uint8_t> fresh = std::vector<std::uint8_t>(180, 0x01);
-    std::uint32_t error = 0;
-};
+using Win32FileStoreTest = testing::PlatformFileStoreTest;
 
 TEST_F(Win32FileStoreTest, FailuresCarryTheSystemErrorNumber) {
     EXPECT_FALSE(store->Replace(config, fresh, error));
