@@ -9,12 +9,13 @@
 #include "app/ctl/value_names.h"
 #include "device/hid_survey.h"
 #include "device/mouse_link.h"
+#if !defined(_WIN32)
+#include "device/hid_port_linux.h"
+#endif
 #include "core/text_encoding.h"
 
 namespace corvane::ctl {
 namespace {
-
-constexpr std::uint32_t kPermissionDenied = 13;  // EACCES
 
 std::optional<std::string> ChannelRole(const HidInterfaceInfo& i) {
     if (!i.opened || !i.capsKnown || i.attributes.vendorId != kMouseVendorId ||
@@ -32,28 +33,44 @@ std::optional<std::string> ChannelRole(const HidInterfaceInfo& i) {
     return std::nullopt;
 }
 
-// Why an interface could not be opened, and on Linux what to do about a
-// permission error.
-std::string OpenFailure(const HidInterfaceInfo& i, bool simulated) {
+// On Linux a device node the user may not open is what the udev rule mends.
+std::string PermissionHint(std::uint32_t error, bool simulated) {
+#if defined(_WIN32)
+    (void)error;
+    (void)simulated;
+    return "";
+#else
+    if (simulated || !IsPermissionError(error)) {
+        return "";
+    }
+    return "; install the udev rule " + std::string(kUdevRuleFileName) +
+           " (README: Linux set-up) and plug the mouse in again";
+#endif
+}
+
+// Why an interface could not be opened, and what to do about it; empty when
+// it could.
+std::string OpenProblem(const HidInterfaceInfo& i, bool simulated) {
     if (i.path.empty()) {
         return "its detail record could not be read";
     }
-    std::string text = "cannot be opened (" + SystemErrorText(i.openError) + ")";
-#if !defined(_WIN32)
-    if (!simulated && i.openError == kPermissionDenied) {
-        text +=
-            "; install the udev rule 70-corvane.rules (README: Linux set-up) and plug the "
-            "mouse in again";
+    // The simulated mouse numbers its errors as Windows does, whatever the
+    // system, so only the number is told.
+    const auto errorText = [simulated](std::uint32_t error) {
+        return simulated ? "system error " + std::to_string(error) : SystemErrorText(error);
+    };
+    if (!i.opened) {
+        return "cannot be opened (" + errorText(i.openError) + ")" +
+               PermissionHint(i.openError, simulated);
     }
-#else
-    (void)simulated;
-    (void)kPermissionDenied;
-#endif
-    return text;
+    if (!i.accessible) {
+        return "cannot be opened for feature reports (" + errorText(i.accessError) + ")" +
+               PermissionHint(i.accessError, simulated);
+    }
+    return "";
 }
 
 std::string InterfaceLine(const HidInterfaceInfo& i) {
-    const auto role = ChannelRole(i);
     std::string line =
         Hex4(i.attributes.vendorId).substr(2) + ":" + Hex4(i.attributes.productId).substr(2);
     if (!i.capsKnown) {
@@ -61,18 +78,18 @@ std::string InterfaceLine(const HidInterfaceInfo& i) {
     }
     line += "  usage page " + Hex4(i.caps.usagePage) + "  usage " + Hex4(i.caps.usage) +
             "  feature length " + std::to_string(i.caps.featureReportByteLength);
+    const auto role = ChannelRole(i);
     return role ? line + "  the mouse's " + *role + " channel" : line;
 }
 
 Json InterfaceJson(const HidInterfaceInfo& i, bool simulated) {
-    Json entry = {{"path", ToUtf8(i.path)}, {"opened", i.opened}};
-    if (!i.opened) {
-        entry["error"] = i.openError;
-        entry["problem"] = OpenFailure(i, simulated);
-        return entry;
+    Json entry = {{"path", ToUtf8(i.path)}, {"opened", i.opened}, {"accessible", i.accessible}};
+    const std::string problem = OpenProblem(i, simulated);
+    entry["problem"] = problem.empty() ? Json(nullptr) : Json(problem);
+    if (i.opened) {
+        entry["vendorId"] = i.attributes.vendorId;
+        entry["productId"] = i.attributes.productId;
     }
-    entry["vendorId"] = i.attributes.vendorId;
-    entry["productId"] = i.attributes.productId;
     if (i.capsKnown) {
         entry["usagePage"] = i.caps.usagePage;
         entry["usage"] = i.caps.usage;
@@ -102,8 +119,10 @@ int RunList(CtlContext& context, const CommonOptions& options) {
     }
     context.out << survey.interfaces.size() << " HID interface(s):\n";
     for (const HidInterfaceInfo& i : survey.interfaces) {
-        context.out << "  " << (i.opened ? InterfaceLine(i) : OpenFailure(i, options.simulate))
-                    << "\n      " << ToUtf8(i.path) << '\n';
+        const std::string problem = OpenProblem(i, options.simulate);
+        context.out << "  " << (i.opened ? InterfaceLine(i) : "?") << "\n      " << ToUtf8(i.path)
+                    << '\n'
+                    << (problem.empty() ? "" : "      " + problem + "\n");
     }
     context.out << "The mouse: " << (found ? "found" : "not found") << '\n';
     return kExitDone;

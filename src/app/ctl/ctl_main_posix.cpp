@@ -1,11 +1,12 @@
-// corvanectl on Linux and other POSIX systems: the arguments as they come
-// (UTF-8), the settings in the current folder.
+// corvanectl on Linux: the arguments as they come (UTF-8), the mouse through
+// hidapi's hidraw back end, the settings in the current folder.
 #include <filesystem>
 #include <iostream>
 
 #include "app/ctl/ctl.h"
 #include "app/ctl/file_output.h"
 #include "core/system_facts.h"
+#include "device/hid_port_linux.h"
 #include "device/simulator/simulated_mouse_settings.h"
 
 int main(int argc, char** argv) {
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
                             *files,
                             *ini,
                             *facts,
-                            [] { return std::unique_ptr<HidPort>(); },
+                            [] { return MakeLinuxHidPort(); },
                             ProcessEnvironment,
                             ctl::WidePath(std::filesystem::current_path(error))};
     return ctl::RunCorvaneCtl(args, context);

@@ -7,8 +7,8 @@
 #include "app/ctl/ctl.h"
 #include "app/ctl/device_session.h"
 #include "core/system_facts.h"
-#include "device/simulator/simulated_mouse_settings.h"
 #include "core/text_encoding.h"
+#include "device/simulator/simulated_mouse_settings.h"
 
 int wmain(int argc, wchar_t** argv) {
     using namespace corvane;

@@ -85,9 +85,7 @@ const DeviceImage& DeviceSession::Read() {
 }
 
 bool DeviceSession::Write() {
-    const int shownBefore = messages_.shownCount();
-    link_->WriteDevice();
-    return messages_.shownCount() == shownBefore;
+    return link_->WriteDevice();
 }
 
 }  // namespace corvane::ctl

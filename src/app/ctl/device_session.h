@@ -6,10 +6,10 @@
 #include <fstream>
 #include <memory>
 
-#include "device/app_state.h"
 #include "app/ctl/console_messages.h"
 #include "app/ctl/ctl_context.h"
 #include "app/ctl/trace_port.h"
+#include "device/app_state.h"
 #include "device/mouse_link.h"
 
 namespace corvane::ctl {
@@ -32,7 +32,8 @@ class DeviceSession {
     // Full read into state().image and sensorType; throws (exit 1) when it
     // did not complete.
     const DeviceImage& Read();
-    // Full write of state().image; false (its message shown) when it failed.
+    // Full write of state().image; false (its "WriteOperation" message shown)
+    // when it did not arrive whole.
     bool Write();
 
   private:

@@ -1,8 +1,8 @@
 #include "app/ctl/ini_json.h"
 
+#include "core/text_encoding.h"
 #include "settings/ini_document.h"
 #include "settings/key_labels.h"
-#include "core/text_encoding.h"
 
 namespace corvane::ctl {
 namespace {

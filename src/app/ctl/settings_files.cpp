@@ -5,8 +5,8 @@
 
 #include "app/ctl/ctl_errors.h"
 #include "app/ctl/file_output.h"
-#include "settings/factory_settings.h"
 #include "core/text_encoding.h"
+#include "settings/factory_settings.h"
 
 namespace corvane::ctl {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "device/app_state.h"
 #include "app/ctl/ctl_context.h"
+#include "device/app_state.h"
 #include "settings/key_labels.h"
 #include "settings/stored_files.h"
 #include "ui/main/text_table.h"

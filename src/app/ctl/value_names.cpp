@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "settings/dpi_table.h"
 #include "core/text_encoding.h"
+#include "settings/dpi_table.h"
 #include "ui/main/key_names.h"
 
 namespace corvane::ctl {
