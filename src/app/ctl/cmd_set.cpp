@@ -55,7 +55,7 @@ int RunSet(CtlContext& context, const CommonOptions& options, const SetRequest& 
 
     SettingsFiles files(context, options, *state, *messages);
     files.LoadConfig();
-    KeyLabels labels = files.LoadLabels();
+    KeyLabels labels = files.LoadLabelsAsTheWindow();
     if (state->firstRunFlag == 0) {
         files.ApplyFirstRun(labels);
     }

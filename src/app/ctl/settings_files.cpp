@@ -7,6 +7,7 @@
 #include "app/ctl/file_output.h"
 #include "core/text_encoding.h"
 #include "settings/factory_settings.h"
+#include "ui/main/function_labels.h"
 
 namespace corvane::ctl {
 
@@ -142,6 +143,13 @@ void SettingsFiles::LoadConfig() {
 KeyLabels SettingsFiles::LoadLabels() {
     KeyLabels labels;
     stored_->LoadLabels(labels);
+    return labels;
+}
+
+KeyLabels SettingsFiles::LoadLabelsAsTheWindow() {
+    KeyLabels labels = LoadLabels();
+    FillEmptyLabels(labels, state_.records.working, texts_, context_.facts.DefaultLanguageId(),
+                    state_.sensorType);
     return labels;
 }
 

@@ -45,8 +45,12 @@ class SettingsFiles {
     // config.bin into state.firstRunFlag and state.records.working, or the
     // factory config.bin when it is missing. Throws (exit 2) when damaged.
     void LoadConfig();
-    // The sixteen labels from the language's section of str.ini.
+    // The sixteen labels from the language's section of str.ini, as stored.
     KeyLabels LoadLabels();
+    // The labels as the window loads them: an empty one (a missing str.ini,
+    // or one written in another language) becomes the label of its button's
+    // stored function.
+    KeyLabels LoadLabelsAsTheWindow();
     // The window's first display of the key page when config.bin is in its
     // factory state: default device tables, DPI stages on and the default
     // labels, in memory (the save stores them).
