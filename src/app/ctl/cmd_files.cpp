@@ -96,8 +96,8 @@ int RunImport(CtlContext& context, const CommonOptions& options, const std::stri
     } else {
         RemoveFile(paths.strIniPath);
     }
-    context.out << "config.bin" << (imported.files.strIni ? " and str.ini" : "") << " of "
-                << Utf8Path(paths.folder) << " are written from " << file << '\n';
+    context.out << "Wrote config.bin" << (imported.files.strIni ? " and str.ini" : "") << " in "
+                << Utf8Path(paths.folder) << " from " << file << '\n';
     return kExitDone;
 }
 

@@ -2,13 +2,9 @@
 
 #include "core/text_encoding.h"
 #include "settings/ini_document.h"
-#include "settings/key_labels.h"
 
 namespace corvane::ctl {
 namespace {
-
-// The profile API reads values into a buffer of this many characters.
-constexpr std::size_t kLongestValue = kLabelCapacity - 1;
 
 Json KeysToJson(const IniSection& section) {
     Json keys = Json::object();
@@ -47,12 +43,7 @@ std::wstring IniText(const Json& sections, const std::string& path) {
         for (auto key = section.value().begin(); key != section.value().end(); ++key) {
             text += FromUtf8(key.key());
             if (!key.value().is_null()) {
-                const std::wstring value = TextOf(key.value(), sectionPath + "." + key.key());
-                if (value.size() > kLongestValue) {
-                    BadValue(sectionPath + "." + key.key(),
-                             "longer than " + std::to_string(kLongestValue) + " characters");
-                }
-                text += L"=" + value;
+                text += L"=" + TextOf(key.value(), sectionPath + "." + key.key());
             }
             text += L"\r\n";
         }

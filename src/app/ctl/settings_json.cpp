@@ -234,7 +234,8 @@ ImportedSettings SettingsFromJson(std::string_view text) {
     Json document;
     try {
         document = Json::parse(text.begin(), text.end());
-    } catch (const Json::parse_error& error) {
+    } catch (const Json::exception& error) {
+        // Syntax errors, and numbers beyond what a double holds.
         throw BadInput(std::string("not valid JSON: ") + error.what());
     }
     JsonObjectReader top(document, "");

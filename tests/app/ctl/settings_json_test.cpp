@@ -146,6 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadDocument{"NotJson", "{\"format\": ", "not valid JSON"},
         BadDocument{"NotAnObject", "[1, 2]", "expected an object"},
+        BadDocument{"NumberBeyondADouble", "{\"format\": 1e400}", "not valid JSON"},
         BadDocument{"OtherFormat", With("/format", "something"), "format: expected"},
         BadDocument{"LaterVersion", With("/version", 2), "version: expected 1"},
         BadDocument{"SensorOutOfRange", With("/sensorType", 4), "sensorType: 4 is out of range"},

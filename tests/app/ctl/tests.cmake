@@ -18,3 +18,9 @@ if(NOT WIN32)
         CORVANE_CTL_GOLDEN_DIR="${CMAKE_CURRENT_LIST_DIR}/golden")
     add_dependencies(corvane_ctl_tests corvanectl)
 endif()
+if(CMAKE_CROSSCOMPILING AND WIN32)
+    add_test(NAME corvanectl_wine_info_matches_native
+        COMMAND ${CMAKE_COMMAND} -DCTL=$<TARGET_FILE:corvanectl>
+            -DGOLDEN=${CMAKE_CURRENT_LIST_DIR}/golden/info-simulate.txt
+            -P ${CMAKE_CURRENT_LIST_DIR}/wine_info_matches.cmake)
+endif()
