@@ -24,3 +24,13 @@ if(WIN32)
         CORVANE_BENCH_WORK_DIR="Z:${CMAKE_BINARY_DIR}/bench-work")
     add_dependencies(corvane_busy_bench corvane_demo)
 endif()
+
+# corvanectl's whole runs against the simulated mouse beside their bounds
+# (native; best from the native-release build): corvane_ctl_bench [RUNS].
+if(NOT WIN32)
+    add_executable(corvane_ctl_bench ${CMAKE_CURRENT_LIST_DIR}/ctl_bench.cpp)
+    target_include_directories(corvane_ctl_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_compile_definitions(corvane_ctl_bench PRIVATE
+        CORVANECTL_PATH="$<TARGET_FILE:corvanectl>")
+    add_dependencies(corvane_ctl_bench corvanectl)
+endif()

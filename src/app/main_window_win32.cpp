@@ -158,7 +158,9 @@ void MainWindowWin32::CreateWindowParts(HFONT listFont, HFONT pageFont) {
     mainHost_.emplace(window_, SkinDir(facts_->ExecutablePath(), state_.uiLanguage), messages_,
                       MainHostWin32::Fonts{pageFont, listFont});
     mainHost_->SetEndProgram([this] { shell_.EndProgram(); });
-    dialog_.emplace(state_, *mainHost_, messages_, texts_, files_, [this] { shell_.WriteMouse(); });
+    dialog_.emplace(
+        state_, *mainHost_, messages_, texts_, files_, [this] { shell_.WriteMouse(); },
+        facts_->DefaultLanguageId());
 }
 
 void MainWindowWin32::EndProcess(int exitCode) {

@@ -2,6 +2,7 @@
 
 #include "app/fonts.h"
 #include "app/notice_table.h"
+#include "ui/main/function_labels.h"
 #include "ui/skin/skin_dir.h"
 
 namespace corvane {
@@ -58,7 +59,7 @@ Initialisation Shell::Initialise() {
     }
     files_.LoadConfig();
     state_.records.TakeBackup();
-    files_.LoadLabels(window_.Labels());
+    LoadLabels();
     skinDir_ = SkinDir(files_.paths().modulePath, state_.uiLanguage);
     host_.LoadBackground(skinDir_ + std::wstring(kBackgroundImage));
     window_.ShowKeyPage();
@@ -120,7 +121,7 @@ void Shell::RedrawCurrentPage() {
         case kKeyPage:
             window_.SetCurrentPage(kDpiPage);
             window_.PageLeave();
-            files_.LoadLabels(window_.Labels());
+            LoadLabels();
             window_.SetCurrentPage(kNoPage);
             window_.ShowKeyPage();
             break;
@@ -137,6 +138,17 @@ void Shell::RedrawCurrentPage() {
         default:
             break;
     }
+}
+
+// Labels are stored per language, so a str.ini that is missing or was
+// written under another language reads as empty labels while every button
+// keeps its function. Each empty one becomes the label the key page would
+// have built for that function; labels that hold text stay as read.
+void Shell::LoadLabels() {
+    KeyLabels& labels = window_.Labels();
+    files_.LoadLabels(labels);
+    FillEmptyLabels(labels, state_.records.working, texts_, facts_.DefaultLanguageId(),
+                    state_.sensorType);
 }
 
 void Shell::OnNotice(std::uint64_t kind, std::int64_t value) {

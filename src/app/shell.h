@@ -101,6 +101,8 @@ class Shell {
     void ReadMouse();
     void ShowFromTray();
     void RedrawCurrentPage();
+    // LoadLabels, then the empty labels built from the stored functions.
+    void LoadLabels();
 
     AppState& state_;
     ShellHost& host_;

@@ -5,9 +5,6 @@
 namespace corvane {
 namespace {
 
-inline constexpr std::uint16_t kCommandFeatureLength = 8;
-inline constexpr std::uint16_t kDataFeatureLength = 65;
-
 // printf's "%0Nx": lower-case hexadecimal, at least `digits` digits.
 std::wstring Hex(unsigned value, int digits) {
     std::wstring text;

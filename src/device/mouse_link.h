@@ -19,6 +19,8 @@ inline constexpr std::uint16_t kMouseProductId = 0xA09E;
 inline constexpr std::uint16_t kUsagePageGenericDesktop = 0x0001;
 inline constexpr std::uint16_t kUsageCommandInterface = 0x0006;
 inline constexpr std::uint16_t kUsageDataInterface = 0x0002;
+inline constexpr std::uint16_t kCommandFeatureLength = 8;
+inline constexpr std::uint16_t kDataFeatureLength = 65;
 inline constexpr unsigned kWritePauseMs = 20;
 
 class MouseLink {

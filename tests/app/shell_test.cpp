@@ -14,6 +14,7 @@
 #include "device/simulator/simulated_mouse.h"
 #include "settings/stored_files.h"
 #include "support/fake_system_facts.h"
+#include "ui/dialogs/dialog_tables.h"
 #include "ui/main/text_table.h"
 
 namespace corvane {
@@ -348,6 +349,75 @@ INSTANTIATE_TEST_SUITE_P(
                       RefreshCase{kDpiPage, {L"PageLeave 1", L"ShowDpiPage"}, false},
                       RefreshCase{kLedPage, {L"ShowLedPage"}, false}),
     [](const auto& info) { return "Page" + std::to_string(info.param.page); });
+
+// Labels live in the language's section of str.ini: one that is missing or
+// was written under another language reads as empty labels.
+class ShellLabelTest : public ShellTest {
+  protected:
+    explicit ShellLabelTest(std::uint16_t languageId = kLangEnglishUs)
+        : ShellTest(true, languageId) {}
+    void StoreRecord(const SettingsRecord& record) {
+        auto bytes = ConfigFileBytes(record);
+        bytes[0] = 1;
+        fileStore.files[kConfig].assign(bytes.begin(), bytes.end());
+    }
+    SettingsRecord record{};
+};
+
+TEST_F(ShellLabelTest, EmptyLabelsAtStartAreBuiltFromTheStoredFunctionsAndOthersStay) {
+    record.buttonFunction[0][1] = static_cast<std::uint8_t>(ButtonFunction::FireKey);
+    record.fireKeyChoice[0][1] = 5;
+    record.buttonFunction[0][2] = static_cast<std::uint8_t>(ButtonFunction::MidClick);
+    record.buttonFunction[1][3] = static_cast<std::uint8_t>(ButtonFunction::SnipeKey);
+    record.snipeChoice[1][3] = 8;
+    StoreRecord(record);
+    ini.values[{kStrIni, L"Setting-EN", L"Item3"}] = L"my own";
+    port.Plug(true, 0);
+
+    shell().Initialise();
+
+    EXPECT_EQ(window.labels[0][0], L"Left Click");
+    EXPECT_EQ(window.labels[0][1], L"Fire Key-A");
+    EXPECT_EQ(window.labels[0][2], L"my own") << "a label with text stays as read";
+    EXPECT_EQ(window.labels[1][3], L"Snipe Key-2500");
+    EXPECT_EQ(window.labels[1][7], L"Left Click");
+}
+
+TEST_F(ShellLabelTest, TheTraysReloadAfterExitFillsTheEmptyLabelsFromTheRestoredRecord) {
+    StoreRecord(record);
+    shell().Initialise();
+    state.records.working.buttonFunction[0][4] = static_cast<std::uint8_t>(ButtonFunction::KeyOff);
+    state.records.backup.buttonFunction[0][4] = static_cast<std::uint8_t>(ButtonFunction::Forward);
+    state.records.RestoreBackup();  // what Exit does
+    window.page = kKeyPage;
+    window.refresh = true;
+    window.labels[0][4] = L"Key Off";
+
+    shell().OnTrayCallback(kTrayLeftButtonUp);
+
+    EXPECT_EQ(window.labels[0][4], L"Forward");
+}
+
+class ShellChineseLabelTest : public ShellLabelTest {
+  protected:
+    ShellChineseLabelTest() : ShellLabelTest(kLangSimplifiedChinese) {}
+};
+
+TEST_F(ShellChineseLabelTest, LabelsAreBuiltInTheLanguageOfTheSystem) {
+    record.buttonFunction[0][0] = static_cast<std::uint8_t>(ButtonFunction::WindowsFunction);
+    record.buttonFunction[0][1] = static_cast<std::uint8_t>(ButtonFunction::Multimedia);
+    record.mediaChoice[0][1] = 1;
+    record.buttonFunction[0][2] = static_cast<std::uint8_t>(ButtonFunction::RightClick);
+    StoreRecord(record);
+    ini.values[{kStrIni, L"Setting-EN", L"Item1"}] = L"Left Click";  // another language's
+
+    shell().Initialise();
+
+    EXPECT_EQ(window.labels[0][0], WindowsChoices()[0].text.chinese);
+    EXPECT_EQ(window.labels[0][1],
+              std::wstring(L"多媒体-") + std::wstring(MediaChoices()[1].text.chinese));
+    EXPECT_EQ(window.labels[0][2], L"右键");
+}
 
 TEST_F(ShellTest, NoticesShowTheirBalloonOrNothing) {
     StoreConfig(1, 8);
