@@ -3,6 +3,7 @@
 #
 #   core -> settings -> device -> simulator
 #                             \-> ui_skin -> ui_dialogs -> ui_main -> app
+#                                                               \-> ctl (corvanectl)
 #
 # An area's headers are not reached through src/ but through a folder of
 # forwarding headers of its own, which only the area and the areas above it

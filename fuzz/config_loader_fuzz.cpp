@@ -1,9 +1,10 @@
 // Any bytes as config.bin: loading never fails, takes exactly a 180-byte
-// file and nothing else, and a save after it writes 180 bytes starting with
-// 1 that load back to the same record.
+// file and otherwise keeps the factory settings, and a save after it writes
+// 180 bytes starting with 1 that load back to the same record.
 #include <algorithm>
 #include <cstdlib>
 
+#include "settings/factory_settings.h"
 #include "settings/stored_files.h"
 #include "support/fake_file_store.h"
 #include "support/fake_ini_store.h"
@@ -51,10 +52,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(std::equal(loaded.state.records.working.bytes().begin(),
                          loaded.state.records.working.bytes().end(), data + 1));
     } else {
-        // Every file of another size loads as an empty one does.
+        // Every file of another size loads as an empty one does: the
+        // factory settings, first run still to come.
         const Loaded empty(std::vector<std::uint8_t>{});
         Check(loaded.state.firstRunFlag == empty.state.firstRunFlag);
         Check(SameRecord(loaded.state.records.working, empty.state.records.working));
+        Check(SameRecord(empty.state.records.working, FactorySettingsRecord()));
     }
     const SettingsRecord record = loaded.state.records.working;
     loaded.stored.SaveConfig();

@@ -111,7 +111,8 @@ int Run(const std::wstring& skin) {
     auto ini = MakePlatformIniStore();
     auto facts = MakePlatformSystemFacts();
     StoredFiles stored(state, *files, *ini, *facts, messages, L"Setting-EN");
-    CTessaryDlg dlg(state, host, messages, TextTableFor(kLangEnglishUs), stored, nullptr);
+    CTessaryDlg dlg(state, host, messages, TextTableFor(kLangEnglishUs), stored, nullptr,
+                    kLangEnglishUs);
     for (auto& layer : dlg.labels()) {
         for (auto& label : layer) {
             label = L"Right Click";

@@ -2,7 +2,8 @@
 #   dist/Corvane/      Corvane1.0.exe (real HID port), Skins/CHS, Skins/EN, config.bin
 #   dist/CorvaneDemo/  the same program linked with the simulated mouse, with
 #                      its settings file (memory file and wire log beside it)
-# and a zip of each folder.
+# each with corvanectl.exe beside the program (its --simulate takes the
+# demo's settings file too), and a zip of each folder.
 enable_language(RC)
 
 set(CORVANE_DIST_DIR ${CMAKE_BINARY_DIR}/dist CACHE INTERNAL "Distribution folders")
@@ -29,7 +30,8 @@ function(corvane_add_program target folder port_source description)
         OUTPUT_NAME "Corvane1.0"
         RUNTIME_OUTPUT_DIRECTORY ${out})
 
-    set(extra_commands)
+    add_dependencies(${target} corvanectl)
+    set(extra_commands COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:corvanectl> ${out}/)
     foreach(file IN LISTS ARGN)
         list(APPEND extra_commands COMMAND ${CMAKE_COMMAND} -E copy_if_different ${file} ${out}/)
     endforeach()

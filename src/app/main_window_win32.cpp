@@ -163,7 +163,9 @@ void MainWindowWin32::CreateWindowParts(HFONT listFont, HFONT pageFont) {
     mainHost_->SetDialogRunner([this](DialogKind kind, const DialogInputs& inputs) {
         return dialogRunner_->Run(kind, inputs);
     });
-    dialog_.emplace(state_, *mainHost_, messages_, texts_, files_, [this] { link_.WriteDevice(); });
+    dialog_.emplace(
+        state_, *mainHost_, messages_, texts_, files_, [this] { shell_.WriteMouse(); },
+        facts_->DefaultLanguageId());
 }
 
 void MainWindowWin32::EndProcess(int exitCode) {
@@ -252,10 +254,10 @@ INT_PTR MainWindowWin32::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             shell_.OnNotice(static_cast<std::uint64_t>(wParam), static_cast<std::int64_t>(lParam));
             return Result(0);
         case WM_DEVICECHANGE:
-            return Result(
-                shell_.OnDeviceChange(static_cast<std::uint32_t>(wParam), BroadcastOf(lParam))
-                    ? TRUE
-                    : FALSE);
+            return Result(shell_.OnDeviceChange(static_cast<std::uint32_t>(wParam),
+                                                [lParam] { return BroadcastOf(lParam); })
+                              ? TRUE
+                              : FALSE);
         case WM_CLOSE:
             shell_.OnClose();
             return Result(0);

@@ -2,6 +2,7 @@
 
 #include "app/fonts.h"
 #include "app/notice_table.h"
+#include "ui/main/function_labels.h"
 #include "ui/skin/skin_dir.h"
 
 namespace corvane {
@@ -10,6 +11,19 @@ namespace {
 std::uint8_t UiLanguageOf(std::uint16_t languageId) {
     return languageId == kLangSimplifiedChinese ? kUiLanguageSimplifiedChinese : kUiLanguageOther;
 }
+
+// The wait cursor while a full read or write keeps the one thread busy
+// (about 140 ms for a write at full speed, seconds on a slow device).
+class WaitCursor {
+  public:
+    explicit WaitCursor(ShellHost& host) : host_(host) { host_.BeginWaitCursor(); }
+    ~WaitCursor() { host_.EndWaitCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+  private:
+    ShellHost& host_;
+};
 
 }  // namespace
 
@@ -36,17 +50,25 @@ Initialisation Shell::Initialise() {
     // The text table of the language was chosen with the window.
     host_.AddTrayIcon(kTrayTip);
     FindAndReadMouse();
-    if (!host_.RegisterForDeviceChanges()) {
+    // Without notifications only plug-in and removal go unnoticed; stopping
+    // here would leave a running window with no settings, labels or skin,
+    // whose Save would write an all-zero record to the mouse.
+    const bool notified = host_.RegisterForDeviceChanges();
+    if (!notified) {
         messages_.Show(MessageKind::RegisterNotificationFailed, Caption::AppTitle);
-        return Initialisation::NotificationFailed;
     }
     files_.LoadConfig();
     state_.records.TakeBackup();
-    files_.LoadLabels(window_.Labels());
+    LoadLabels();
     skinDir_ = SkinDir(files_.paths().modulePath, state_.uiLanguage);
     host_.LoadBackground(skinDir_ + std::wstring(kBackgroundImage));
     window_.ShowKeyPage();
-    return Initialisation::Ready;
+    return notified ? Initialisation::Ready : Initialisation::NotificationFailed;
+}
+
+bool Shell::WriteMouse() {
+    const WaitCursor busy(host_);
+    return link_.WriteDevice();
 }
 
 void Shell::FindAndReadMouse() {
@@ -62,7 +84,10 @@ void Shell::FindAndReadMouse() {
 void Shell::ReadMouse() {
     state_.scrambleEnabled = 1;
     state_.image = DeviceImage{};
-    link_.ReadDevice();
+    {
+        const WaitCursor busy(host_);
+        link_.ReadDevice();
+    }
     state_.sensorType = state_.image.page4.sensorType;
 }
 
@@ -96,7 +121,7 @@ void Shell::RedrawCurrentPage() {
         case kKeyPage:
             window_.SetCurrentPage(kDpiPage);
             window_.PageLeave();
-            files_.LoadLabels(window_.Labels());
+            LoadLabels();
             window_.SetCurrentPage(kNoPage);
             window_.ShowKeyPage();
             break;
@@ -113,6 +138,17 @@ void Shell::RedrawCurrentPage() {
         default:
             break;
     }
+}
+
+// Labels are stored per language, so a str.ini that is missing or was
+// written under another language reads as empty labels while every button
+// keeps its function. Each empty one becomes the label the key page would
+// have built for that function; labels that hold text stay as read.
+void Shell::LoadLabels() {
+    KeyLabels& labels = window_.Labels();
+    files_.LoadLabels(labels);
+    FillEmptyLabels(labels, state_.records.working, texts_, facts_.DefaultLanguageId(),
+                    state_.sensorType);
 }
 
 void Shell::OnNotice(std::uint64_t kind, std::int64_t value) {
@@ -141,8 +177,8 @@ void Shell::OnTaskbarCreated() {
     host_.AddTrayIcon(kTrayTip);
 }
 
-bool Shell::OnDeviceChange(std::uint32_t event, const std::optional<DeviceBroadcast>& record) {
-    const std::optional<DeviceEventKind> kind = MouseInterfaceEvent(event, record);
+bool Shell::OnDeviceChange(std::uint32_t event, const BroadcastReader& readRecord) {
+    const std::optional<DeviceEventKind> kind = MouseInterfaceEvent(event, readRecord);
     if (!kind || !counter_.Count()) {
         return true;
     }

@@ -114,11 +114,15 @@ void ShellHostWin32::ShowBalloon(std::wstring_view text, std::wstring_view title
     Shell_NotifyIconW(NIM_MODIFY, &tray_);
 }
 
+// Deleted whenever an icon was ever asked for: an add can report failure
+// and still have placed the icon (the notification area answers late), and
+// the re-add after the taskbar was recreated fails when the icon survived.
 void ShellHostWin32::RemoveTrayIcon() {
-    if (!trayAdded_) {
+    if (tray_.hWnd == nullptr) {
         return;
     }
     Shell_NotifyIconW(NIM_DELETE, &tray_);
+    tray_.hWnd = nullptr;
     trayAdded_ = false;
 }
 
@@ -158,6 +162,17 @@ void ShellHostWin32::ShowInFront() {
 
 void ShellHostWin32::Hide() {
     ShowWindow(window_, SW_HIDE);
+}
+
+void ShellHostWin32::BeginWaitCursor() {
+    cursorBeforeWait_ = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+}
+
+// The next pointer move sets the window's own cursor again; until then the
+// one shown before, or the arrow when there was none.
+void ShellHostWin32::EndWaitCursor() {
+    SetCursor(cursorBeforeWait_ != nullptr ? cursorBeforeWait_ : LoadCursorW(nullptr, IDC_ARROW));
+    cursorBeforeWait_ = nullptr;
 }
 
 void ShellHostWin32::EndProcess(int exitCode) {

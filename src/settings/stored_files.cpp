@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/decimal_format.h"
+#include "settings/factory_settings.h"
 
 namespace corvane {
 namespace {
@@ -47,6 +48,10 @@ StoredFiles::StoredFiles(SettingsState& state, FileStore& files, IniStore& ini, 
 
 void StoredFiles::LoadConfig() {
     paths_ = DeriveStoredFilePaths(facts_.ExecutablePath());
+    // Until a whole config.bin is read the settings are the factory ones: a
+    // record of zeros would have the first Save program the mouse with
+    // report rate 0 and every button a left click.
+    state_.records.working = FactorySettingsRecord();
     if (!files_.Exists(paths_.configPath)) {
         messages_.Show(MessageKind::ConfigMissing, Caption::AppTitle);
         return;

@@ -47,7 +47,9 @@ class StoredFiles {
                 UserMessages& messages, std::wstring settingsSection);
 
     // Derives the paths from the executable path, then loads config.bin into
-    // firstRunFlag and the working record.
+    // firstRunFlag and the working record. A missing ("Config file is not
+    // exist."), unreadable or wrong-sized file leaves the factory record and
+    // firstRunFlag as they were.
     void LoadConfig();
     // Rewrites config.bin (never creates it) from the working record.
     void SaveConfig();

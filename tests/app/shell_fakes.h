@@ -67,6 +67,8 @@ class FakeShellHost final : public ShellHost {
         visible = false;
         calls.push_back(L"Hide");
     }
+    void BeginWaitCursor() override { calls.push_back(L"BeginWaitCursor"); }
+    void EndWaitCursor() override { calls.push_back(L"EndWaitCursor"); }
     void EndProcess(int exitCode) override {
         exitCodes.push_back(exitCode);
         calls.push_back(L"EndProcess");

@@ -14,6 +14,7 @@
 #include "device/simulator/simulated_mouse.h"
 #include "settings/stored_files.h"
 #include "support/fake_system_facts.h"
+#include "ui/dialogs/dialog_tables.h"
 #include "ui/main/text_table.h"
 
 namespace corvane {
@@ -113,8 +114,11 @@ class ShellTest : public ::testing::Test {
         fileStore.files[kConfig].assign(bytes.begin(), bytes.end());
     }
 
-    static std::optional<DeviceBroadcast> Interface(std::wstring path) {
-        return DeviceBroadcast{kDeviceTypeInterface, std::move(path)};
+    static BroadcastReader Record(std::optional<DeviceBroadcast> record) {
+        return [record] { return record; };
+    }
+    static BroadcastReader Interface(std::wstring path) {
+        return Record(DeviceBroadcast{kDeviceTypeInterface, std::move(path)});
     }
 
     AppState state;
@@ -144,6 +148,8 @@ TEST_F(ShellTest, StartUpRunsItsStepsInOrderAndEndsOnTheKeyPage) {
         L"UseToolWindowStyle",
         L"CreateFonts",
         L"AddTrayIcon Gaming Mouse Setting",
+        L"BeginWaitCursor",  // the full read
+        L"EndWaitCursor",
         L"RegisterDeviceNotification",
         L"LoadBackground C:\\Tools\\/Skins/EN/main.png",
     };
@@ -204,16 +210,19 @@ TEST_F(ShellWithoutMouseTest, TrayClickShowsTheWarningBalloonAndNoWindow) {
     EXPECT_EQ(host.Count(L"ShowInFront"), 0u);
 }
 
-TEST_F(ShellTest, FailedNotificationRegistrationStopsBeforeTheStoredSettings) {
+TEST_F(ShellTest, FailedNotificationRegistrationIsShownAndStartUpGoesOn) {
     StoreConfig(1, 4);
+    ini.values[{kStrIni, L"Setting-EN", L"Item2"}] = L"Right Click";
     host.registrationSucceeds = false;
     EXPECT_EQ(shell().Initialise(), Initialisation::NotificationFailed);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0],
               std::make_pair(MessageKind::RegisterNotificationFailed, Caption::AppTitle));
-    EXPECT_EQ(state.records.working.reportRate, 0) << "config.bin not loaded";
-    EXPECT_EQ(host.Count(L"LoadBackground C:\\Tools\\/Skins/EN/main.png"), 0u);
-    EXPECT_TRUE(window.calls.empty());
+    EXPECT_EQ(state.records.working.reportRate, 4) << "config.bin loaded";
+    EXPECT_EQ(state.records.backup.reportRate, 4);
+    EXPECT_EQ(window.labels[0][1], L"Right Click");
+    EXPECT_EQ(host.Count(L"LoadBackground C:\\Tools\\/Skins/EN/main.png"), 1u);
+    EXPECT_EQ(window.calls, std::vector<std::wstring>{L"ShowKeyPage"});
 }
 
 TEST_F(ShellTest, MissingConfigIsReportedAndStartUpContinues) {
@@ -341,6 +350,75 @@ INSTANTIATE_TEST_SUITE_P(
                       RefreshCase{kLedPage, {L"ShowLedPage"}, false}),
     [](const auto& info) { return "Page" + std::to_string(info.param.page); });
 
+// Labels live in the language's section of str.ini: one that is missing or
+// was written under another language reads as empty labels.
+class ShellLabelTest : public ShellTest {
+  protected:
+    explicit ShellLabelTest(std::uint16_t languageId = kLangEnglishUs)
+        : ShellTest(true, languageId) {}
+    void StoreRecord(const SettingsRecord& record) {
+        auto bytes = ConfigFileBytes(record);
+        bytes[0] = 1;
+        fileStore.files[kConfig].assign(bytes.begin(), bytes.end());
+    }
+    SettingsRecord record{};
+};
+
+TEST_F(ShellLabelTest, EmptyLabelsAtStartAreBuiltFromTheStoredFunctionsAndOthersStay) {
+    record.buttonFunction[0][1] = static_cast<std::uint8_t>(ButtonFunction::FireKey);
+    record.fireKeyChoice[0][1] = 5;
+    record.buttonFunction[0][2] = static_cast<std::uint8_t>(ButtonFunction::MidClick);
+    record.buttonFunction[1][3] = static_cast<std::uint8_t>(ButtonFunction::SnipeKey);
+    record.snipeChoice[1][3] = 8;
+    StoreRecord(record);
+    ini.values[{kStrIni, L"Setting-EN", L"Item3"}] = L"my own";
+    port.Plug(true, 0);
+
+    shell().Initialise();
+
+    EXPECT_EQ(window.labels[0][0], L"Left Click");
+    EXPECT_EQ(window.labels[0][1], L"Fire Key-A");
+    EXPECT_EQ(window.labels[0][2], L"my own") << "a label with text stays as read";
+    EXPECT_EQ(window.labels[1][3], L"Snipe Key-2500");
+    EXPECT_EQ(window.labels[1][7], L"Left Click");
+}
+
+TEST_F(ShellLabelTest, TheTraysReloadAfterExitFillsTheEmptyLabelsFromTheRestoredRecord) {
+    StoreRecord(record);
+    shell().Initialise();
+    state.records.working.buttonFunction[0][4] = static_cast<std::uint8_t>(ButtonFunction::KeyOff);
+    state.records.backup.buttonFunction[0][4] = static_cast<std::uint8_t>(ButtonFunction::Forward);
+    state.records.RestoreBackup();  // what Exit does
+    window.page = kKeyPage;
+    window.refresh = true;
+    window.labels[0][4] = L"Key Off";
+
+    shell().OnTrayCallback(kTrayLeftButtonUp);
+
+    EXPECT_EQ(window.labels[0][4], L"Forward");
+}
+
+class ShellChineseLabelTest : public ShellLabelTest {
+  protected:
+    ShellChineseLabelTest() : ShellLabelTest(kLangSimplifiedChinese) {}
+};
+
+TEST_F(ShellChineseLabelTest, LabelsAreBuiltInTheLanguageOfTheSystem) {
+    record.buttonFunction[0][0] = static_cast<std::uint8_t>(ButtonFunction::WindowsFunction);
+    record.buttonFunction[0][1] = static_cast<std::uint8_t>(ButtonFunction::Multimedia);
+    record.mediaChoice[0][1] = 1;
+    record.buttonFunction[0][2] = static_cast<std::uint8_t>(ButtonFunction::RightClick);
+    StoreRecord(record);
+    ini.values[{kStrIni, L"Setting-EN", L"Item1"}] = L"Left Click";  // another language's
+
+    shell().Initialise();
+
+    EXPECT_EQ(window.labels[0][0], WindowsChoices()[0].text.chinese);
+    EXPECT_EQ(window.labels[0][1],
+              std::wstring(L"多媒体-") + std::wstring(MediaChoices()[1].text.chinese));
+    EXPECT_EQ(window.labels[0][2], L"右键");
+}
+
 TEST_F(ShellTest, NoticesShowTheirBalloonOrNothing) {
     StoreConfig(1, 8);
     shell().Initialise();
@@ -404,12 +482,43 @@ TEST_F(ShellTest, ThreeArrivalsAndOneRemovalRediscoverAsARemoval) {
     EXPECT_TRUE(host.balloons.empty());
 }
 
+// A removal that finds the mouse again reads nothing; the image read at the
+// start is still the mouse's, so Save writes it.
+TEST_F(ShellTest, SaveAfterARemovalThatFoundTheMouseAgainWrites) {
+    StoreConfig(1, 8);
+    shell().Initialise();
+    for (int i = 0; i < 3; ++i) {
+        shell().OnDeviceChange(kDeviceArrival, Interface(kUpperPath));
+    }
+    shell().OnDeviceChange(kDeviceRemoveComplete, Interface(kUpperPath));
+    ASSERT_EQ(state.devicePresent, 1u);
+    state.image.page4.ledMode = 1;
+    host.calls.clear();
+
+    EXPECT_TRUE(shell().WriteMouse());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(port.mouse->memory()[204], 1);
+    EXPECT_EQ(host.calls, (std::vector<std::wstring>{L"BeginWaitCursor", L"EndWaitCursor"}));
+}
+
+TEST_F(ShellTest, SaveWhoseMouseVanishesShowsOneBoxAndEndsTheWaitCursor) {
+    StoreConfig(1, 8);
+    shell().Initialise();
+    port.Plug(false);  // pulled out, no device event yet
+    host.calls.clear();
+    EXPECT_FALSE(shell().WriteMouse());
+    EXPECT_EQ(messages.shown, (std::vector<std::pair<MessageKind, Caption>>{
+                                  {MessageKind::NotDetected, Caption::WriteOperation}}));
+    EXPECT_EQ(host.calls,
+              (std::vector<std::wstring>{L"BeginWaitCursor", L"Message", L"EndWaitCursor"}));
+}
+
 TEST_F(ShellTest, OnlyTheTwoExactPathFormsOfInterfaceEventsAreCounted) {
     shell().Initialise();
     shell().OnDeviceChange(kDeviceArrival, Interface(kLowerPath));
     shell().OnDeviceChange(kDeviceArrival, Interface(L"\\\\?\\HID#VID_04D9&Pid_a09e#{x}"));
-    shell().OnDeviceChange(kDeviceArrival, DeviceBroadcast{2, L""});  // a volume
-    shell().OnDeviceChange(kDeviceArrival, std::nullopt);
+    shell().OnDeviceChange(kDeviceArrival, Record(DeviceBroadcast{2, L""}));  // a volume
+    shell().OnDeviceChange(kDeviceArrival, Record(std::nullopt));
     shell().OnDeviceChange(0x8001, Interface(kUpperPath));  // removal query
     shell().OnDeviceChange(0x0007, Interface(kUpperPath));  // devnodes changed
     EXPECT_EQ(shell().interfaceEventCount(), 0);

@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "settings/apply.h"
-#include "settings/dpi_table.h"
 
 namespace corvane {
 namespace {
@@ -25,38 +24,26 @@ constexpr EveryPageRegion kEveryPageRegions[] = {
     {kLedTab, &CTessaryDlg::ShowLedPage, false},
 };
 
-// The LED page's groups in the order the dispatcher tests them.
-struct LedGroup {
-    const Rect* positions;
-    int count;
-};
-constexpr LedGroup kLedGroups[] = {
-    {kReportRatePositions, static_cast<int>(std::size(kReportRatePositions))},
-    {kLightingRows, static_cast<int>(std::size(kLightingRows))},
-    {kModeTwoParamRows, static_cast<int>(std::size(kModeTwoParamRows))},
-};
-
 // What Default sets besides the button functions.
 constexpr std::uint8_t kDefaultDpiLevels[kDpiStages] = {1, 3, 6};
 constexpr std::uint8_t kDefaultLedMode = 2;
 constexpr std::uint8_t kDefaultLedParamB = 3;
 constexpr std::uint8_t kDefaultReportRate = 8;
 
-constexpr bool InRange(int value, int first, int last) {
-    return first <= value && value <= last;
-}
-
 }  // namespace
 
 CTessaryDlg::CTessaryDlg(AppState& state, MainWindowHost& host, UserMessages& messages,
                          const TextTable& texts, StoredFiles& files,
-                         std::function<void()> writeDevice)
+                         std::function<void()> writeDevice, std::uint16_t systemLanguageId)
     : state_(state),
       host_(host),
-      messages_(messages),
       texts_(texts),
       files_(files),
-      writeDevice_(std::move(writeDevice)) {}
+      writeDevice_(std::move(writeDevice)),
+      systemLanguageId_(systemLanguageId),
+      keyPage_(state, host, messages, texts, files, systemLanguageId),
+      dpiPage_(state, host),
+      ledPage_(state, host) {}
 
 // ---------------------------------------------------------------- dispatcher
 
@@ -70,147 +57,54 @@ void CTessaryDlg::OnLButtonDown(Point p) {
         }
     }
     // The page tests see the page a tab click has just shown.
-    bool consumed = false;
-    switch (currentPage_) {
-        case kKeyPage:
-            consumed = KeyPageClick(p);
-            break;
-        case kDpiPage:
-            consumed = DpiPageClick(p);
-            break;
-        case kLedPage:
-            consumed = LedPageClick(p);
-            break;
-        default:
-            break;
-    }
-    if (!consumed) {
+    if (!PageClick(p)) {
         host_.StartDrag();
     }
 }
 
-bool CTessaryDlg::KeyPageClick(Point p) {
-    CloseKeyListsOutside(p);
-    if (kDefaultButton.Contains(p)) {
-        Default();
-        return true;
-    }
-    for (int layer = 0; layer < kKeyLayerCount; ++layer) {
-        for (int button = 0; button < kClickableKeyButtonCount; ++button) {
-            if (kKeyBoxes[layer][button].Contains(p)) {
-                KeyBoxClick(layer, button);
+bool CTessaryDlg::PageClick(Point p) {
+    switch (currentPage_) {
+        case kKeyPage:
+            // The key page closes its lists away from the click first; the
+            // Default button lies away from every box and list zone.
+            if (keyPage_.Click(p)) {
                 return true;
             }
-        }
-    }
-    return false;
-}
-
-bool CTessaryDlg::DpiPageClick(Point p) {
-    CloseDpiListsOutside(p);
-    for (int stage = 0; stage < kDpiStageCount; ++stage) {
-        if (kDpiStageBoxes[stage].Contains(p)) {
-            DpiStageBoxClick(stage);
-            return true;
-        }
-    }
-    return false;
-}
-
-bool CTessaryDlg::LedPageClick(Point p) {
-    for (int group = 0; group < static_cast<int>(std::size(kLedGroups)); ++group) {
-        for (int position = 0; position < kLedGroups[group].count; ++position) {
-            if (kLedGroups[group].positions[position].Contains(p)) {
-                LedPositionClick(group, position);
+            if (kDefaultButton.Contains(p)) {
+                Default();
                 return true;
             }
-        }
-    }
-    return false;
-}
-
-void CTessaryDlg::CloseKeyListsOutside(Point p) {
-    for (int layer = 0; layer < kKeyLayerCount; ++layer) {
-        for (int button = 0; button < kKeyBoxButtonCount; ++button) {
-            const int id = KeyListId(layer, button);
-            if (!kKeyListZones[layer][button].Contains(p) &&
-                !kKeyBoxes[layer][button].Contains(p) && host_.ListExists(id)) {
-                host_.DestroyList(id);
-                keyListOpen_[layer][button] = false;
-            }
-        }
-    }
-}
-
-void CTessaryDlg::CloseDpiListsOutside(Point p) {
-    for (int stage = 0; stage < kDpiStageCount; ++stage) {
-        const int id = DpiListId(stage);
-        if (host_.ListExists(id) && !kDpiListZones[stage].Contains(p) &&
-            !kDpiStageBoxes[stage].Contains(p)) {
-            host_.DestroyList(id);
-            dpiListOpen_[stage] = false;
-        }
-    }
-}
-
-void CTessaryDlg::CloseAllKeyLists() {
-    for (int layer = 0; layer < kKeyLayerCount; ++layer) {
-        for (int button = 0; button < kKeyBoxButtonCount; ++button) {
-            const int id = KeyListId(layer, button);
-            if (host_.ListExists(id)) {
-                host_.DestroyList(id);
-            }
-            keyListOpen_[layer][button] = false;
-        }
-    }
-}
-
-void CTessaryDlg::CloseAllDpiLists() {
-    for (int stage = 0; stage < kDpiListCount; ++stage) {
-        const int id = DpiListId(stage);
-        if (stage < kDpiStageCount && host_.ListExists(id)) {
-            host_.DestroyList(id);
-        }
-        dpiListOpen_[stage] = false;
+            return false;
+        case kDpiPage:
+            return dpiPage_.Click(p);
+        case kLedPage:
+            return ledPage_.Click(p);
+        default:
+            return false;
     }
 }
 
 void CTessaryDlg::PageLeave() {
     if (currentPage_ == kKeyPage || currentPage_ == kLedPage) {
-        CloseAllDpiLists();
+        dpiPage_.Leave();
     }
     if (currentPage_ == kDpiPage || currentPage_ == kLedPage) {
-        CloseAllKeyLists();
+        keyPage_.Leave();
     }
 }
 
-// The page operations below are hooks for the pages; a click on their
-// regions is consumed (it does not drag) and changes nothing yet.
-void CTessaryDlg::KeyBoxClick(int /*layer*/, int /*button*/) {}
-void CTessaryDlg::DpiStageBoxClick(int /*stage*/) {}
-void CTessaryDlg::LedPositionClick(int /*group*/, int /*position*/) {}
-void CTessaryDlg::KeyListNotification() {}
-void CTessaryDlg::DpiListNotification() {}
-
 void CTessaryDlg::OnListNotify(int id, int code) {
-    // Layer 1 key lists report no double click here; the identifier ranges
-    // are wider than the lists in use.
-    const bool keyList =
-        (code == kListSelectionChanged && (InRange(id, 31, 38) || InRange(id, 41, 46))) ||
-        (code == kListDoubleClicked && InRange(id, 31, 38));
-    const bool dpiList = (code == kListSelectionChanged && InRange(id, 51, 54)) ||
-                         (code == kListDoubleClicked && InRange(id, 51, 58));
-    if (keyList) {
-        KeyListNotification();
-    } else if (dpiList) {
-        DpiListNotification();
+    if (keyPage_.Notifies(id, code)) {
+        keyPage_.OnListNotify();
+    } else if (dpiPage_.Notifies(id, code)) {
+        dpiPage_.OnListNotify();
     }
 }
 
 // ------------------------------------------------------------ window buttons
 
 void CTessaryDlg::Save() {
-    ApplySettings(state_, writeDevice_, files_, labels_);
+    ApplySettings(state_, writeDevice_, files_, labels());
     // Taken whatever Apply did: a Save with the mouse absent still makes the
     // edits the new backup.
     state_.records.TakeBackup();
@@ -231,7 +125,8 @@ void CTessaryDlg::Close() {
 }
 
 void CTessaryDlg::Default() {
-    if (host_.RunDialog(DialogKind::KeysRecover, DialogInputs{}).result != kDialogAccepted) {
+    if (host_.RunDialog(DialogKind::KeysRecover, DialogInputs{state_.sensorType, systemLanguageId_})
+            .result != kDialogAccepted) {
         return;
     }
     SettingsRecord& record = state_.records.working;
@@ -244,14 +139,14 @@ void CTessaryDlg::Default() {
         for (int button = 0; button < kButtonSlots; ++button) {
             const ButtonFunction function = kDefaultButtonFunctions[button];
             record.buttonFunction[layer][button] = static_cast<std::uint8_t>(function);
-            labels_[layer][button] = std::wstring(texts_.functionNames[static_cast<int>(function)]);
+            labels()[layer][button] =
+                std::wstring(texts_.functionNames[static_cast<int>(function)]);
         }
     }
     host_.BeginDrawingPass();
     for (int layer = 0; layer < kKeyLayerCount; ++layer) {
         for (int button = 0; button < kClickableKeyButtonCount; ++button) {
-            host_.DrawImage(kImageDropdownNormal, kKeyBoxes[layer][button].TopLeft());
-            DrawKeyBoxText(layer, button);
+            keyPage_.DrawBox({layer, button});
         }
     }
     host_.Present();
@@ -259,25 +154,15 @@ void CTessaryDlg::Default() {
 
 // --------------------------------------------------------------------- pages
 
+// Each show returns at once when its page is current; otherwise the page
+// becomes current, the other pages' lists close and the page is drawn.
 void CTessaryDlg::ShowKeyPage() {
     if (currentPage_ == kKeyPage) {
         return;
     }
     currentPage_ = kKeyPage;
     PageLeave();
-    if (host_.BeginDrawingPass()) {
-        host_.DrawImage(kImageKeySet, {0, 0});
-    }
-    if (!keyPageShown_) {
-        ApplyFirstRunDefaults(state_, labels_, texts_.functionNames, files_);
-        keyPageShown_ = true;
-    }
-    for (int layer = 0; layer < kKeyLayerCount; ++layer) {
-        for (int button = 0; button < kClickableKeyButtonCount; ++button) {
-            DrawKeyBoxText(layer, button);
-        }
-    }
-    host_.Present();
+    keyPage_.Show();
 }
 
 void CTessaryDlg::ShowDpiPage() {
@@ -286,16 +171,7 @@ void CTessaryDlg::ShowDpiPage() {
     }
     currentPage_ = kDpiPage;
     PageLeave();
-    // Without a back buffer the texts are not rebuilt; only the copy happens.
-    if (host_.BeginDrawingPass()) {
-        host_.DrawImage(kImageDpiSet, {0, 0});
-        for (int stage = 0; stage < kDpiStageCount; ++stage) {
-            dpiText_[stage] =
-                std::wstring(DpiText(state_.sensorType, state_.records.working.dpiLevel[stage]));
-            DrawDpiBoxText(stage);
-        }
-    }
-    host_.Present();
+    dpiPage_.Show();
 }
 
 void CTessaryDlg::ShowLedPage() {
@@ -304,20 +180,7 @@ void CTessaryDlg::ShowLedPage() {
     }
     currentPage_ = kLedPage;
     PageLeave();
-    if (host_.BeginDrawingPass()) {
-        host_.DrawImage(kImageLedSet, {0, 0});
-    }
-    host_.Present();
-}
-
-void CTessaryDlg::DrawKeyBoxText(int layer, int button) {
-    host_.DrawText(labels_[layer][button], KeyBoxTextRect(kKeyBoxes[layer][button]),
-                   TextFormat::LeftAligned, FontKind::Page);
-}
-
-void CTessaryDlg::DrawDpiBoxText(int stage) {
-    host_.DrawText(dpiText_[stage], DpiBoxTextRect(kDpiStageBoxes[stage]), TextFormat::Centred,
-                   FontKind::Page);
+    ledPage_.Show();
 }
 
 // ---------------------------------------------------------------- pre-filter
@@ -328,37 +191,32 @@ bool CTessaryDlg::PreFilter(const FilterMessage& message) {
         host_.Hide();
         return true;
     }
-    if (message.kind != FilterMessage::Kind::PointerMove ||
-        (currentPage_ != kKeyPage && currentPage_ != kDpiPage)) {
+    if (message.kind != FilterMessage::Kind::PointerMove) {
         return false;
     }
+    const DropdownLists* lists = CurrentPageLists();
     const std::optional<int> under = host_.ListUnderScreenPoint(message.screenPoint);
-    if (!under) {
+    if (lists == nullptr || !under) {
         return false;
     }
-    // The lists of the current page, in their fixed order.
-    std::array<int, kKeyLayerCount * kKeyBoxButtonCount> ids{};
-    int count = 0;
-    if (currentPage_ == kKeyPage) {
-        for (int layer = 0; layer < kKeyLayerCount; ++layer) {
-            for (int button = 0; button < kKeyBoxButtonCount; ++button) {
-                ids[count++] = KeyListId(layer, button);
-            }
-        }
-    } else {
-        for (int stage = 0; stage < kDpiStageCount; ++stage) {
-            ids[count++] = DpiListId(stage);
-        }
-    }
-    for (int i = 0; i < count; ++i) {
-        if (ids[i] == *under && host_.ListExists(ids[i])) {
-            if (const std::optional<int> item = host_.ListItemAt(ids[i], message.screenPoint)) {
-                host_.SetListSelection(ids[i], *item);
-            }
-            break;
+    const std::optional<int> index = lists->IndexOfId(*under);
+    if (index && lists->Exists(*index)) {
+        if (const std::optional<int> item = host_.ListItemAt(*under, message.screenPoint)) {
+            host_.SetListSelection(*under, *item);
         }
     }
     return false;
+}
+
+const DropdownLists* CTessaryDlg::CurrentPageLists() const {
+    switch (currentPage_) {
+        case kKeyPage:
+            return &keyPage_.lists();
+        case kDpiPage:
+            return &dpiPage_.lists();
+        default:
+            return nullptr;
+    }
 }
 
 // ------------------------------------------------------------ drawing, hover
@@ -398,10 +256,10 @@ void CTessaryDlg::DrawRegion(HotRegion region, bool over) {
     host_.DrawImage(over ? info.overImage : info.normalImage, info.rect.TopLeft());
     switch (info.text) {
         case RegionText::KeyLabel:
-            DrawKeyBoxText(info.layer, info.button);
+            keyPage_.DrawBoxText({info.layer, info.button});
             break;
         case RegionText::DpiText:
-            DrawDpiBoxText(info.button);
+            dpiPage_.DrawBoxText(info.button);
             break;
         case RegionText::None:
             break;
@@ -433,14 +291,11 @@ void CTessaryDlg::OnMouseHover(Point p) {
         }
     }
     if (currentPage_ == kDpiPage) {
-        for (int stage = 0; stage < kDpiStageCount; ++stage) {
-            if (kDpiStageBoxes[stage].Contains(p)) {
-                host_.BeginDrawingPass();
-                DrawRegion(DpiBoxRegion(stage), true);
-                SetHover(DpiBoxRegion(stage), true);
-                host_.Present();
-                return;
-            }
+        if (const std::optional<int> stage = dpiPage_.HotBoxAt(p)) {
+            host_.BeginDrawingPass();
+            HoverRegion(DpiBoxRegion(*stage));
+            host_.Present();
+            return;
         }
     }
     if (currentPage_ == kKeyPage && InHotRegionOfPage(p)) {
@@ -448,16 +303,16 @@ void CTessaryDlg::OnMouseHover(Point p) {
         if (kDefaultButton.Contains(p)) {
             HoverButton(kDefaultHover);
         }
-        for (int layer = 0; layer < kKeyLayerCount; ++layer) {
-            for (int button = 0; button < kClickableKeyButtonCount; ++button) {
-                if (kKeyBoxes[layer][button].Contains(p)) {
-                    DrawRegion(KeyBoxRegion(layer, button), true);
-                    SetHover(KeyBoxRegion(layer, button), true);
-                }
-            }
+        if (const std::optional<KeyBox> box = keyPage_.HotBoxAt(p)) {
+            HoverRegion(KeyBoxRegion(box->layer, box->button));
         }
         host_.Present();
     }
+}
+
+void CTessaryDlg::HoverRegion(HotRegion region) {
+    DrawRegion(region, true);
+    SetHover(region, true);
 }
 
 void CTessaryDlg::OnMouseLeave() {

@@ -1,11 +1,13 @@
-// The main window's logic: page state, the click dispatcher, the pages'
-// show operations, the page-leave step, the message pre-filter, drawing
-// passes and hover feedback. Everything the window does to the screen goes
+// The main window's logic: page state, the click dispatcher, the tabs, the
+// page-leave step, the window buttons, the message pre-filter and hover
+// feedback. The three pages (ui/main/pages) own their own state and
+// drawing. Everything the window does to the screen goes
 // through MainWindowHost; the Win32 window procedure turns each message
 // into one call here.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -16,6 +18,9 @@
 #include "ui/main/control_colour.h"
 #include "ui/main/main_host.h"
 #include "ui/main/main_window_tables.h"
+#include "ui/main/pages/dpi_page.h"
+#include "ui/main/pages/key_page.h"
+#include "ui/main/pages/led_page.h"
 #include "ui/main/text_table.h"
 
 namespace corvane {
@@ -30,9 +35,12 @@ struct FilterMessage {
 
 class CTessaryDlg {
   public:
-    // `writeDevice` writes the whole DeviceImage to the mouse (Save).
+    // `writeDevice` writes the whole DeviceImage to the mouse (Save);
+    // `systemLanguageId` is the system's default language, which the key
+    // function dialogs speak.
     CTessaryDlg(AppState& state, MainWindowHost& host, UserMessages& messages,
-                const TextTable& texts, StoredFiles& files, std::function<void()> writeDevice);
+                const TextTable& texts, StoredFiles& files, std::function<void()> writeDevice,
+                std::uint16_t systemLanguageId);
 
     // --- messages of the window ---
     void OnLButtonDown(Point p);
@@ -64,33 +72,20 @@ class CTessaryDlg {
     void setCurrentPage(int page) { currentPage_ = page; }
     bool refreshOnShow() const { return refreshOnShow_; }
     void setRefreshOnShow(bool value) { refreshOnShow_ = value; }
-    KeyLabels& labels() { return labels_; }
-    const KeyLabels& labels() const { return labels_; }
-    const std::wstring& dpiText(int stage) const { return dpiText_[stage]; }
-    bool keyPageShown() const { return keyPageShown_; }
-    bool keyListOpen(int layer, int button) const { return keyListOpen_[layer][button]; }
-    bool dpiListOpen(int stage) const { return dpiListOpen_[stage]; }
+    KeyLabels& labels() { return keyPage_.labels(); }
+    const KeyLabels& labels() const { return keyPage_.labels(); }
+    const std::wstring& dpiText(int stage) const { return dpiPage_.text(stage); }
+    bool keyPageShown() const { return keyPage_.shown(); }
+    bool keyListOpen(int layer, int button) const { return keyPage_.listOpen(layer, button); }
+    bool dpiListOpen(int stage) const { return dpiPage_.listOpen(stage); }
     bool hoverFlag(HotRegion region) const { return hover_[static_cast<int>(region)]; }
 
   private:
-    // Dispatcher steps 6-8; true when the click was consumed.
-    bool KeyPageClick(Point p);
-    bool DpiPageClick(Point p);
-    bool LedPageClick(Point p);
-    void CloseKeyListsOutside(Point p);
-    void CloseDpiListsOutside(Point p);
-    void CloseAllKeyLists();
-    void CloseAllDpiLists();
-
-    // The page operations a click or a list choice leads to. They belong
-    // to the pages (key assignment, DPI choice, lighting and report rate);
-    // until those are built a click on their regions is consumed and does
-    // nothing else.
-    void KeyBoxClick(int layer, int button);
-    void DpiStageBoxClick(int stage);
-    void LedPositionClick(int group, int position);
-    void KeyListNotification();
-    void DpiListNotification();
+    // The dispatcher's page step for the current page; true when the click
+    // was consumed.
+    bool PageClick(Point p);
+    // The lists of the current page (the pointer highlight follows them).
+    const DropdownLists* CurrentPageLists() const;
 
     // Hover feedback.
     bool InHotRegionOfPage(Point p) const;
@@ -98,26 +93,22 @@ class CTessaryDlg {
     void DrawRegion(HotRegion region, bool over);
     void RestoreIfFlagged(HotRegion region);
     void HoverButton(const ButtonHover& hover);
+    void HoverRegion(HotRegion region);
     void SetHover(HotRegion region, bool on) { hover_[static_cast<int>(region)] = on; }
-
-    void DrawKeyBoxText(int layer, int button);
-    void DrawDpiBoxText(int stage);
 
     AppState& state_;
     MainWindowHost& host_;
-    UserMessages& messages_;
     const TextTable& texts_;
     StoredFiles& files_;
     std::function<void()> writeDevice_;
+    std::uint16_t systemLanguageId_;
 
     int currentPage_ = kNoPage;
     bool refreshOnShow_ = false;
-    bool keyPageShown_ = false;
-    bool keyListOpen_[kKeyLayerCount][kKeyBoxButtonCount] = {};
-    bool dpiListOpen_[kDpiListCount] = {};
     std::array<bool, kHotRegionCount> hover_{};
-    KeyLabels labels_{};
-    std::array<std::wstring, kDpiStageCount> dpiText_{};
+    KeyPage keyPage_;
+    DpiPage dpiPage_;
+    LedPage ledPage_;
 };
 
 }  // namespace corvane

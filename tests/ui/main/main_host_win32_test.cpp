@@ -52,7 +52,8 @@ class MainHostTest : public ::testing::Test {
     FakeFileStore files;
     FakeIniStore ini;
     StoredFiles stored{state, files, ini, facts, messages, L"Setting-EN"};
-    CTessaryDlg dlg{state, host, messages, TextTableFor(kLangEnglishUs), stored, nullptr};
+    CTessaryDlg dlg{state,  host,    messages,      TextTableFor(kLangEnglishUs),
+                    stored, nullptr, kLangEnglishUs};
 
     MainHostTest() {
         state.firstRunFlag = 1;

@@ -55,7 +55,11 @@ TEST_F(WindowTest, ATabShowsItsPageThenTheClickEndsAsADrag) {
     host.Clear();
     dlg.OnLButtonDown(Inside(kLedTab));
     EXPECT_EQ(dlg.currentPage(), kLedPage);
-    EXPECT_THAT(host.calls, ElementsAre("pass", "image /LEDSet.png 0,0", "present", "drag"));
+    // A zero record: no report-rate position of its own (the last is marked)
+    // and lighting off.
+    EXPECT_THAT(host.calls, ElementsAre("pass", "image /LEDSet.png 0,0",
+                                        "image /PaneMakingTick.png 476,434",
+                                        "image /PaneMakingTick.png 135,200", "present", "drag"));
 }
 
 TEST_F(WindowTest, TheDpiTabClosesAnOpenKeyList) {
@@ -400,8 +404,8 @@ TEST_F(WindowTest, AFirstStartWithoutConfigBinShowsTheFirstRunLabels) {
                       std::string("text '") + kColumn[button]);
         }
         EXPECT_THAT(state.records.working.buttonFunction[layer],
-                    ElementsAre(0, 0, 0, 0, 0, 0, 0, 0))
-            << "the functions keep what the record held";
+                    ElementsAre(0, 1, 2, 11, 5, 12, 12, 12))
+            << "the factory record's functions, which the labels name";
     }
     EXPECT_EQ(ini.writes.size(), 16u) << "the labels are stored";
     EXPECT_EQ(ini.Read(stored.paths().strIniPath, L"Setting-EN", L"Item83", L"", 100), L"Key Off");

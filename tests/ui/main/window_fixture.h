@@ -27,8 +27,10 @@ class WindowTest : public ::testing::Test {
     FakeIniStore ini;
     StoredFiles stored{state, files, ini, facts, messages, L"Setting-EN"};
     int deviceWrites = 0;
-    CTessaryDlg dlg{
-        state, host, messages, TextTableFor(kLangEnglishUs), stored, [this] { ++deviceWrites; }};
+    CTessaryDlg dlg{state,         host,
+                    messages,      TextTableFor(kLangEnglishUs),
+                    stored,        [this] { ++deviceWrites; },
+                    kLangEnglishUs};
 
     WindowTest() {
         // A tool that has run before: no first-run handling unless a test

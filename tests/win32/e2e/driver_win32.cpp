@@ -308,6 +308,47 @@ void ClickAt(HWND window, POINT client, bool release) {
     }
 }
 
+HWND WaitForList(HWND window, int id, DWORD timeoutMs) {
+    HWND list = nullptr;
+    WaitUntil("list " + std::to_string(id) + " to open", timeoutMs,
+              [&] { return (list = GetDlgItem(window, id)) != nullptr; });
+    return list;
+}
+
+int ListItemCount(HWND list) {
+    return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+}
+
+std::optional<POINT> PointAtListItem(HWND list, int index, DWORD timeoutMs) {
+    const int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    const int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+    RECT client{};
+    GetClientRect(list, &client);
+    const POINT item{client.right / 2, (index - top) * height + height / 2};
+    POINT screen = item;
+    ClientToScreen(list, &screen);
+    // Two moves, so that the pointer moves within the list even when it
+    // already rests where the item is.
+    SetCursorPos(screen.x, screen.y - 1);
+    SetCursorPos(screen.x, screen.y);
+    if (!WaitUntil("item " + std::to_string(index) + " lit under the pointer", timeoutMs,
+                   [&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == index; })) {
+        return std::nullopt;
+    }
+    return item;
+}
+
+bool ChooseListItem(HWND list, int index, DWORD timeoutMs) {
+    const std::optional<POINT> item = PointAtListItem(list, index, timeoutMs);
+    if (!item) {
+        return false;
+    }
+    const LPARAM at = MAKELPARAM(item->x, item->y);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    return true;
+}
+
 void PointerTo(HWND window, POINT client) {
     POINT screen = client;
     ClientToScreen(window, &screen);

@@ -119,6 +119,19 @@ void ClickAt(HWND window, POINT client, bool release = true);
 void PointerTo(HWND window, POINT client);
 void PointerAway();
 
+// The list-box child of `window` with control identifier `id`, once it
+// exists (nullptr after `timeoutMs`).
+HWND WaitForList(HWND window, int id, DWORD timeoutMs);
+// The number of items of a list box.
+int ListItemCount(HWND list);
+// Moves the real pointer onto item `index` of a list box and waits until the
+// window highlights it; the item's client point, or none when it never did.
+std::optional<POINT> PointAtListItem(HWND list, int index, DWORD timeoutMs);
+// Chooses item `index` of a list box as a user does: the pointer rests on
+// the item until it is highlighted, then a click on it. False when the item
+// never became highlighted.
+bool ChooseListItem(HWND list, int index, DWORD timeoutMs);
+
 // The client area's pixels as the screen shows them.
 Pixels CaptureClient(HWND window);
 // A PNG decoded by GDI+ (straight alpha) as bgra.

@@ -9,153 +9,15 @@
 #include <filesystem>
 #include <map>
 
-#include "app/factory_config.h"
 #include "driver_win32.h"
+#include "e2e_fixture.h"
 #include "settings/apply.h"
+#include "settings/factory_settings.h"
 #include "settings/stored_files.h"
 #include "ui/main/main_layout.h"
 
 namespace corvane::e2e {
 namespace {
-
-namespace fs = std::filesystem;
-
-// Bounds of the waits: a step that takes longer has failed.
-constexpr DWORD kStartTimeoutMs = 20000;
-constexpr DWORD kWindowTimeoutMs = 5000;  // shows, hides, answers
-constexpr DWORD kPaintTimeoutMs = 5000;   // the screen shows what was drawn
-constexpr DWORD kSaveTimeoutMs = 10000;
-constexpr DWORD kExitTimeoutMs = 10000;
-constexpr wchar_t kWarning[] = L"Warning";
-
-const fs::path kDist = CORVANE_E2E_DIST_DIR;
-const fs::path kAssets = CORVANE_E2E_ASSETS_DIR;
-const fs::path kWork = CORVANE_E2E_WORK_DIR;
-
-RECT RectOf(const Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-
-// The rounded corners of a button: partly transparent, so their pixels
-// depend on how often the images were blended there.
-std::vector<RECT> Corners(const Rect& r) {
-    constexpr int k = 6;
-    return {RECT{r.left, r.top, r.left + k, r.top + k},
-            RECT{r.right - k, r.top, r.right, r.top + k},
-            RECT{r.left, r.bottom - k, r.left + k, r.bottom},
-            RECT{r.right - k, r.bottom - k, r.right, r.bottom}};
-}
-
-POINT CentreOf(const Rect& r) {
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-// Clicks Save and waits until its handler has returned: config.bin has
-// been replaced (watched without opening it, which would make the replace
-// fail) and the window answers again, so that str.ini, written after
-// config.bin in the same handler, is complete too.
-bool SaveAndWait(HWND window, const fs::path& config) {
-    const std::optional<std::uint64_t> before = LastWriteTime(config);
-    ClickAt(window, CentreOf(kSaveButton));
-    return WaitUntil("Save to replace config.bin", kSaveTimeoutMs,
-                     [&] {
-                         const std::optional<std::uint64_t> now = LastWriteTime(config);
-                         return now && now != before;
-                     }) &&
-           WaitUntilAnswered(window, kWindowTimeoutMs);
-}
-
-class EndToEnd : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = info->name();
-        std::replace(name.begin(), name.end(), '/', '_');
-        folder_ = kWork / name;
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-        fs::create_directories(kWork / "screenshots");
-    }
-
-    // A fresh copy of a distribution folder ("Corvane" or "CorvaneDemo").
-    fs::path Install(const char* distribution) {
-        fs::copy(kDist / distribution, folder_, fs::copy_options::recursive);
-        for (const char* runtime : {"simulated-mouse.bin", "simulated-mouse-wire.log", "str.ini"}) {
-            fs::remove(folder_ / runtime);
-        }
-        return folder_ / "Corvane1.0.exe";
-    }
-
-    // Starts a program in the system language of `locale`.
-    Program Start(const fs::path& exe, const std::wstring& locale = L"en_US.UTF-8") {
-        Program program = Program::WithLocale(exe, locale, kMainClass, kStartTimeoutMs);
-        EXPECT_TRUE(program.started()) << exe;
-        return program;
-    }
-
-    // Starts the demo and waits for the end of its start-up; none when
-    // either does not come.
-    HWND StartDemo(Program& program, const std::wstring& locale = L"en_US.UTF-8") {
-        program = Start(Install("CorvaneDemo"), locale);
-        HWND window = program.WaitForWindow(kMainClass, nullptr, kStartTimeoutMs);
-        if (window == nullptr || !WaitUntilStartedUp(window, kStartTimeoutMs)) {
-            return nullptr;
-        }
-        return window;
-    }
-
-    // The tray click has shown the window when it returns true; the pointer
-    // is then away from it, so that no region is lit.
-    static bool ShowFromTray(HWND window) {
-        const bool shown = ClickTray(window) &&
-                           WaitUntil("the window to show after a tray click", kWindowTimeoutMs,
-                                     [&] { return IsWindowVisible(window) != FALSE; });
-        PointerAway();
-        return shown;
-    }
-
-    // The client area once `area` of it shows `expected` outside `excluded`;
-    // when it does not within the time, the last capture, for the assertion
-    // that follows to report.
-    static Pixels CaptureShowing(HWND window, const Pixels& expected, RECT area,
-                                 const std::vector<RECT>& excluded, const std::string& awaited) {
-        Pixels shown;
-        WaitUntil(awaited, kPaintTimeoutMs, [&] {
-            shown = CaptureClient(window);
-            return shown.width == expected.width && shown.height == expected.height &&
-                   DifferingPixels(shown, expected, area, excluded) == 0;
-        });
-        return shown;
-    }
-
-    void EndThroughTrayMenu(Program& program, HWND window) {
-        PostMessageW(window, WM_COMMAND, 1028, 0);
-        EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), std::optional<DWORD>(0));
-    }
-
-    void Keep(const Pixels& pixels, const char* name) {
-        SavePng(pixels, kWork / "screenshots" / (std::string(name) + ".png"));
-    }
-
-    // The key page as the skin draws it: the page over the background.
-    Pixels ExpectedKeyPage(const char* skin) {
-        const fs::path dir = kAssets / "Skins" / skin;
-        return Compose(*LoadPngPixels(dir / "main.png"), dir / "KeySet.png", 0, 0);
-    }
-
-    static std::vector<RECT> KeyBoxes() {
-        std::vector<RECT> boxes;
-        for (const auto& layer : kKeyBoxes) {
-            for (const Rect& box : layer) {
-                boxes.push_back(RectOf(box));
-            }
-        }
-        return boxes;
-    }
-
-    fs::path folder_;
-    GdiplusScope gdiplus_;
-};
 
 TEST_F(EndToEnd, BothExecutablesCarryIcon710ManifestAndVersion) {
     for (const char* distribution : {"Corvane", "CorvaneDemo"}) {
@@ -295,18 +157,36 @@ TEST_F(EndToEnd, SaveWritesTheStoredFilesAndWhatApplyComputesToTheMouse) {
     EndThroughTrayMenu(program, window);
 }
 
+// Exit must throw away a value the saved record does not hold: report-rate
+// position 4 (1000 Hz) against the factory's 125 Hz. Shown again from the
+// tray, the LED page marks the restored rate, and Save stores it.
 TEST_F(EndToEnd, ExitRestoresTheSavedSettings) {
+    ASSERT_NE(FactorySettingsRecord().reportRate, 1) << "the click must change the record";
     Program program;
     HWND window = StartDemo(program);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(ShowFromTray(window));
     // Posted clicks are handled in the order they were posted.
     ClickAt(window, CentreOf(kLedTab));
-    ClickAt(window, POINT{139, 447});  // report rate 1000 Hz
+    ClickAt(window, CentreOf(kReportRatePositions[3]));
+    const RECT rates{kReportRatePositions[0].left, kReportRatePositions[0].top,
+                     kReportRatePositions[3].right, kReportRatePositions[3].bottom};
+    const Pixels changedPage = ExpectedLedPage("EN", 3);
+    const Pixels changed =
+        CaptureShowing(window, changedPage, rates, {}, "the click to mark 1000 Hz");
+    EXPECT_EQ(DifferingPixels(changed, changedPage, rates, {}), 0) << "the click marks 1000 Hz";
+
     ClickAt(window, CentreOf(kExitButton));
     ASSERT_TRUE(WaitUntil("Exit to hide the window", kWindowTimeoutMs,
                           [&] { return !IsWindowVisible(window); }));
     ASSERT_TRUE(ShowFromTray(window));
+    const Pixels restoredPage = ExpectedLedPage("EN", 0);
+    const Pixels restored =
+        CaptureShowing(window, restoredPage, rates, {}, "the page shown again to mark 125 Hz");
+    Keep(restored, "demo-en-led-after-exit");
+    EXPECT_EQ(DifferingPixels(restored, restoredPage, rates, {}), 0)
+        << "shown again, the page marks 125 Hz";
+
     ASSERT_TRUE(SaveAndWait(window, folder_ / "config.bin"));
     const std::vector<std::uint8_t> config = ReadFileBytes(folder_ / "config.bin");
     ASSERT_FALSE(config.empty());
@@ -314,6 +194,8 @@ TEST_F(EndToEnd, ExitRestoresTheSavedSettings) {
     const auto stored = ParseConfigFile(config);
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->record.reportRate, FactorySettingsRecord().reportRate);
+    EXPECT_EQ(ReadFileBytes(folder_ / "simulated-mouse.bin").at(0),
+              FactorySettingsRecord().reportRate);
     EndThroughTrayMenu(program, window);
 }
 

@@ -1,4 +1,4 @@
-#include "app/factory_config.h"
+#include "settings/factory_settings.h"
 
 #include "settings/dpi_table.h"
 
@@ -10,11 +10,6 @@ constexpr std::uint8_t kDefaultDpiLevels[kDpiStages] = {1, 3, 6};
 constexpr std::uint8_t kDefaultLedMode = 2;
 constexpr std::uint8_t kDefaultLedParamB = 3;
 constexpr std::uint8_t kDefaultReportRate = 8;
-constexpr ButtonFunction kDefaultFunctions[kButtonSlots] = {
-    ButtonFunction::LeftClick, ButtonFunction::RightClick, ButtonFunction::MidClick,
-    ButtonFunction::SnipeKey,  ButtonFunction::DpiSwitch,  ButtonFunction::KeyOff,
-    ButtonFunction::KeyOff,    ButtonFunction::KeyOff,
-};
 // Button 3 is a snipe key: its DPI is the first choice of the first sensor.
 constexpr std::uint8_t kFactorySensorType = 0;
 constexpr int kFactorySnipeChoice = 0;
@@ -38,7 +33,7 @@ SettingsRecord FactorySettingsRecord() {
     for (int layer = 0; layer < kLayerCount; ++layer) {
         for (int button = 0; button < kButtonSlots; ++button) {
             record.buttonFunction[layer][button] =
-                static_cast<std::uint8_t>(kDefaultFunctions[button]);
+                static_cast<std::uint8_t>(kDefaultButtonFunctions[button]);
         }
     }
     return record;
