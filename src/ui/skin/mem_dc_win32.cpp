@@ -2,7 +2,9 @@
 
 namespace corvane {
 
-CMemDC::CMemDC(HDC target, const RECT& rect) : target_(target), rect_(rect) {
+CMemDC::CMemDC(HDC target, const RECT& rect) : CMemDC(target, rect, nullptr) {}
+
+CMemDC::CMemDC(HDC target, const RECT& rect, HBITMAP canvas) : target_(target), rect_(rect) {
     if (target_ == nullptr || GetDeviceCaps(target_, TECHNOLOGY) == DT_RASPRINTER) {
         return;
     }
@@ -13,13 +15,21 @@ CMemDC::CMemDC(HDC target, const RECT& rect) : target_(target), rect_(rect) {
     if (memory_ == nullptr) {
         return;
     }
-    bitmap_ = CreateCompatibleBitmap(target_, rect_.right - rect_.left, rect_.bottom - rect_.top);
-    if (bitmap_ == nullptr) {
-        DeleteDC(memory_);
-        memory_ = nullptr;
-        return;
+    if (canvas != nullptr) {
+        oldBitmap_ = SelectObject(memory_, canvas);
     }
-    oldBitmap_ = SelectObject(memory_, bitmap_);
+    // Without a canvas (or one that cannot be selected) the surface is a
+    // blank bitmap of the rectangle's size.
+    if (oldBitmap_ == nullptr) {
+        bitmap_ =
+            CreateCompatibleBitmap(target_, rect_.right - rect_.left, rect_.bottom - rect_.top);
+        if (bitmap_ == nullptr) {
+            DeleteDC(memory_);
+            memory_ = nullptr;
+            return;
+        }
+        oldBitmap_ = SelectObject(memory_, bitmap_);
+    }
     SetWindowOrgEx(memory_, rect_.left, rect_.top, nullptr);
     offScreen_ = true;
 }
@@ -31,7 +41,9 @@ CMemDC::~CMemDC() {
     BitBlt(target_, rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top,
            memory_, rect_.left, rect_.top, SRCCOPY);
     SelectObject(memory_, oldBitmap_);
-    DeleteObject(bitmap_);
+    if (bitmap_ != nullptr) {
+        DeleteObject(bitmap_);
+    }
     DeleteDC(memory_);
 }
 

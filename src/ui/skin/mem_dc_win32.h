@@ -13,6 +13,9 @@ class CMemDC {
     // An all-zero `rect` means the target's current clip box. Drawing uses
     // the target's coordinates.
     explicit CMemDC(HDC target, const RECT& rect = RECT{});
+    // The canvas pattern from the start: `canvas` is the surface, and no
+    // compatible bitmap is made unless `canvas` is nullptr (a blank surface).
+    CMemDC(HDC target, const RECT& rect, HBITMAP canvas);
     ~CMemDC();
     CMemDC(const CMemDC&) = delete;
     CMemDC& operator=(const CMemDC&) = delete;
