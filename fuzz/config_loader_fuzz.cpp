@@ -1,60 +1,20 @@
 // Any bytes as config.bin: loading never fails, takes exactly a 180-byte
-// file and nothing else, and a save after it writes 180 bytes starting with
-// 1 that load back to the same record.
+// file and otherwise keeps the factory settings, and a save after it writes
+// 180 bytes starting with 1 that load back to the same record.
 #include <algorithm>
 #include <cstdlib>
-#include <map>
 
+#include "settings/factory_settings.h"
 #include "settings/stored_files.h"
+#include "support/fake_file_store.h"
+#include "support/fake_ini_store.h"
+#include "support/fake_system_facts.h"
+#include "support/fake_user_messages.h"
 
 namespace {
 
 using namespace corvane;
-
-class MemoryFiles final : public FileStore {
-  public:
-    std::map<std::wstring, std::vector<std::uint8_t>> files;
-    bool Exists(const std::wstring& path) override { return files.count(path) != 0; }
-    std::optional<std::vector<std::uint8_t>> Read(const std::wstring& path, std::uint32_t& error,
-                                                  std::size_t maxBytes) override {
-        const auto& bytes = files.at(path);
-        error = 0;
-        return std::vector<std::uint8_t>(bytes.begin(),
-                                         bytes.begin() + std::min(maxBytes, bytes.size()));
-    }
-    bool Replace(const std::wstring& path, std::span<const std::uint8_t> bytes,
-                 std::uint32_t&) override {
-        files[path].assign(bytes.begin(), bytes.end());
-        return true;
-    }
-};
-
-class NoIni final : public IniStore {
-  public:
-    std::wstring Read(const std::wstring&, const std::wstring&, const std::wstring&,
-                      const std::wstring& fallback, std::size_t) override {
-        return fallback;
-    }
-    bool Write(const std::wstring&, const std::wstring&, const std::wstring&,
-               const std::wstring&) override {
-        return true;
-    }
-};
-
-class Facts final : public SystemFacts {
-  public:
-    std::uint16_t DefaultLanguageId() override { return 1033; }
-    std::uint32_t VersionWord() override { return 0; }
-    std::wstring ExecutablePath() override { return L"C:\\T\\Corvane1.0.exe"; }
-    void Sleep(unsigned) override {}
-    void Trace(const std::wstring&) override {}
-};
-
-class Messages final : public UserMessages {
-  public:
-    int shown = 0;
-    void Show(MessageKind, Caption, std::int64_t) override { ++shown; }
-};
+using namespace corvane::testing;
 
 void Check(bool condition) {
     if (!condition) {
@@ -62,36 +22,49 @@ void Check(bool condition) {
     }
 }
 
+// What a load gives for `bytes` as config.bin, and the store it came from.
+struct Loaded {
+    SettingsState state;
+    FakeFileStore files;
+    FakeIniStore ini;
+    FakeSystemFacts facts;
+    FakeUserMessages messages;
+    StoredFiles stored{state, files, ini, facts, messages, L"Setting-EN"};
+
+    explicit Loaded(std::vector<std::uint8_t> bytes) {
+        files.files[L"C:\\Tools\\config.bin"] = std::move(bytes);
+        stored.LoadConfig();
+    }
+    const std::vector<std::uint8_t>& Saved() { return files.files[L"C:\\Tools\\config.bin"]; }
+};
+
+bool SameRecord(const SettingsRecord& a, const SettingsRecord& b) {
+    return std::equal(a.bytes().begin(), a.bytes().end(), b.bytes().begin());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::wstring config = L"C:\\T\\config.bin";
-    MemoryFiles files;
-    files.files[config].assign(data, data + size);
-    NoIni ini;
-    Facts facts;
-    Messages messages;
-    AppState state;
-    StoredFiles stored(state, files, ini, facts, messages, L"Setting-EN");
-    stored.LoadConfig();
-    Check(messages.shown == 0);
+    Loaded loaded(std::vector<std::uint8_t>(data, data + size));
+    Check(loaded.messages.shown.empty());
     if (size == kConfigFileSize) {
-        Check(state.firstRunFlag == data[0]);
-        Check(std::equal(state.records.working.bytes().begin(), state.records.working.bytes().end(),
-                         data + 1));
+        Check(loaded.state.firstRunFlag == data[0]);
+        Check(std::equal(loaded.state.records.working.bytes().begin(),
+                         loaded.state.records.working.bytes().end(), data + 1));
     } else {
-        Check(state.firstRunFlag == 0);
-        Check(std::all_of(state.records.working.bytes().begin(),
-                          state.records.working.bytes().end(), [](auto b) { return b == 0; }));
+        // Every file of another size loads as an empty one does: the
+        // factory settings, first run still to come.
+        const Loaded empty(std::vector<std::uint8_t>{});
+        Check(loaded.state.firstRunFlag == empty.state.firstRunFlag);
+        Check(SameRecord(loaded.state.records.working, empty.state.records.working));
+        Check(SameRecord(empty.state.records.working, FactorySettingsRecord()));
     }
-    const SettingsRecord loaded = state.records.working;
-    stored.SaveConfig();
-    const auto& saved = files.files[config];
-    Check(saved.size() == kConfigFileSize && saved[0] == 1);
-    state = AppState{};
-    stored.LoadConfig();
-    Check(state.firstRunFlag == 1);
-    Check(std::equal(loaded.bytes().begin(), loaded.bytes().end(),
-                     state.records.working.bytes().begin()));
+    const SettingsRecord record = loaded.state.records.working;
+    loaded.stored.SaveConfig();
+    Check(loaded.Saved().size() == kConfigFileSize && loaded.Saved()[0] == 1);
+    loaded.state = SettingsState{};
+    loaded.stored.LoadConfig();
+    Check(loaded.state.firstRunFlag == 1);
+    Check(SameRecord(record, loaded.state.records.working));
     return 0;
 }

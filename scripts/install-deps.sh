@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev python3
-    googletest libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
+    libcli11-dev nlohmann-json3-dev
+    googletest libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libhidapi-dev pkgconf
     g++-mingw-w64-x86-64-posix
     wine wine64 xvfb fonts-wine fonts-wqy-microhei
     xdotool x11-apps zip

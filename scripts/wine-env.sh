@@ -9,6 +9,14 @@
 # code is passed through. Runs on one prefix are serialised by a lock.
 set -euo pipefail
 
+# The version of the setup a new prefix gets (the fonts and the registry
+# settings below). Bump it with every change to that setup: a prefix whose
+# ready marker holds another version is deleted and made again, so that the
+# change reaches prefixes made before it.
+prefix_setup_version=2
+# How long a run waits for another run on the same prefix to end.
+lock_timeout_s=1800
+
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 prefix="${CORVANE_WINEPREFIX:-$here/build/wineprefix}"
 use_display=0
@@ -30,7 +38,19 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 exec 9>"$prefix.lock"
-flock 9
+if ! flock -w "$lock_timeout_s" 9; then
+    echo "wine-env: $prefix is still in use by another run after ${lock_timeout_s} s" >&2
+    exit 1
+fi
+
+marker="$prefix/.corvane-ready"
+if [ -e "$marker" ] && [ "$(cat "$marker")" != "$prefix_setup_version" ]; then
+    echo "wine-env: the prefix in $prefix has an older setup; making it again" >&2
+    wineserver -k >/dev/null 2>&1 || true
+    timeout 30 wineserver -w >/dev/null 2>&1 || true
+    rm -rf -- "$prefix"
+    mkdir -p "$prefix"
+fi
 
 xvfb_pid=""
 server_started=0
@@ -94,7 +114,7 @@ PY
     wine regedit /S "$reg" >/dev/null 2>&1
 }
 
-if [ ! -e "$prefix/.corvane-ready" ]; then
+if [ ! -e "$marker" ]; then
     echo "wine-env: creating Wine prefix in $prefix" >&2
     wineboot -i >/dev/null 2>&1
     mkdir -p "$prefix/drive_c/windows/Fonts"
@@ -102,7 +122,7 @@ if [ ! -e "$prefix/.corvane-ready" ]; then
         cp -n "$f" "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
     done
     write_registry
-    touch "$prefix/.corvane-ready"
+    echo "$prefix_setup_version" >"$marker"
 fi
 # Start Wine's services (winedevice.exe and others) here, with no handles of
 # ours: started by the command's first wine process they would inherit its

@@ -98,45 +98,56 @@ struct Figures {
     std::vector<double> showMs;
 };
 
+COLORREF PixelOf(HWND window, POINT client) {
+    HDC dc = GetDC(window);
+    const COLORREF c = GetPixel(dc, client.x, client.y);
+    ReleaseDC(window, dc);
+    return c;
+}
+
+// What the screen shows at a client point of `window`, whether or not the
+// window is there.
+COLORREF ScreenPixelAt(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    return PixelOf(nullptr, client);
+}
+
 Figures Measure(const Subject& s, int runs) {
     Figures figures;
     for (int run = 0; run < runs; ++run) {
         const auto t0 = Clock::now();
         Program program(s.exe, {{L"LC_ALL", L"en_US.UTF-8"}}, s.arguments);
         HWND window = nullptr;
-        if (!WaitFor(
-                [&] {
-                    return (window = program.FindWindowOf(s.className)) != nullptr &&
-                           TrayIconExists(window);
-                },
-                30000)) {
+        if (!WaitUntil(std::string(s.name) + " to add its tray icon", 30000, [&] {
+                return (window = program.FindWindowOf(s.className)) != nullptr &&
+                       TrayIconExists(window);
+            })) {
             std::printf("%s: no tray icon\n", s.name);
             return figures;
         }
         figures.startMs.push_back(Ms(Clock::now() - t0));
-        WaitUntilIdle(window);
-        Sleep(300);
+        // A tray click during the start-up would come before it is ready.
+        if (!WaitUntilStartedUp(window, 30000)) {
+            return figures;
+        }
         for (int show = 0; show < 3; ++show) {
             PointerAway();
             const auto t1 = Clock::now();
             ClickTray(window);
-            const bool painted = WaitFor(
-                [&] {
-                    if (!IsWindowVisible(window)) {
-                        return false;
-                    }
-                    HDC dc = GetDC(window);
-                    const COLORREF c = GetPixel(dc, s.probe.x, s.probe.y);
-                    ReleaseDC(window, dc);
-                    return c == s.probeColour;
-                },
-                10000);
+            const bool painted = WaitUntil(std::string(s.name) + " shown and painted", 10000, [&] {
+                return IsWindowVisible(window) && PixelOf(window, s.probe) == s.probeColour;
+            });
             if (painted) {
                 figures.showMs.push_back(Ms(Clock::now() - t1));
             }
+            // Off the screen before the next show is timed.
             SendMessageW(window, WM_CLOSE, 0, 0);
-            WaitUntilIdle(window);
-            Sleep(200);
+            if (!WaitUntil(std::string(s.name) + " hidden from the screen", 10000, [&] {
+                    return !IsWindowVisible(window) &&
+                           ScreenPixelAt(window, s.probe) != s.probeColour;
+                })) {
+                return figures;
+            }
         }
         PostMessageW(window, WM_COMMAND, 1028, 0);
         program.WaitForExit(10000);

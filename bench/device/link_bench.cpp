@@ -4,11 +4,11 @@
 // waited for), beside the processor time of our own side.
 #include <benchmark/benchmark.h>
 
-#include "app/app_state.h"
-#include "app/system_facts.h"
-#include "app/user_messages.h"
+#include "core/system_facts.h"
+#include "core/user_messages.h"
+#include "device/app_state.h"
 #include "device/mouse_link.h"
-#include "device/simulated_mouse.h"
+#include "device/simulator/simulated_mouse.h"
 
 namespace corvane {
 namespace {

@@ -5,7 +5,7 @@
 if(WIN32)
     foreach(_bench draw pages)
         add_executable(corvane_${_bench}_bench ${CMAKE_CURRENT_LIST_DIR}/${_bench}_bench_win32.cpp)
-        target_link_libraries(corvane_${_bench}_bench PRIVATE corvane_win32)
+        target_link_libraries(corvane_${_bench}_bench PRIVATE corvane_ui_main)
         target_compile_definitions(corvane_${_bench}_bench PRIVATE
             CORVANE_ASSETS_DIR_W=L"${PROJECT_SOURCE_DIR}/assets")
         set_target_properties(corvane_${_bench}_bench PROPERTIES

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "app/system_facts.h"
 #include "bench_timing_win32.h"
+#include "core/system_facts.h"
 #include "settings/file_store.h"
 #include "settings/ini_store.h"
 #include "settings/stored_files.h"

@@ -63,10 +63,11 @@ bool InterfaceEventCounter::Count() {
 }
 
 std::optional<DeviceEventKind> MouseInterfaceEvent(std::uint32_t event,
-                                                   const std::optional<DeviceBroadcast>& record) {
+                                                   const BroadcastReader& readRecord) {
     if (event != kDeviceArrival && event != kDeviceRemoveComplete) {
         return std::nullopt;
     }
+    const std::optional<DeviceBroadcast> record = readRecord();
     if (!record || record->deviceType != kDeviceTypeInterface || !IsMousePath(record->path)) {
         return std::nullopt;
     }

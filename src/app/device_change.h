@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -50,10 +51,14 @@ class InterfaceEventCounter {
     std::uint8_t count_ = 0;
 };
 
+// Reads the record a WM_DEVICECHANGE carries, if any.
+using BroadcastReader = std::function<std::optional<DeviceBroadcast>()>;
+
 // Which event a WM_DEVICECHANGE is, if it is one the window follows:
 // an arrival or a completed removal of a device interface whose path is the
-// mouse's.
+// mouse's. The record is read only for an arrival or a completed removal:
+// other event codes carry other data, or none, in the same parameter.
 std::optional<DeviceEventKind> MouseInterfaceEvent(std::uint32_t event,
-                                                   const std::optional<DeviceBroadcast>& record);
+                                                   const BroadcastReader& readRecord);
 
 }  // namespace corvane

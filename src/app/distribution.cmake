@@ -2,11 +2,12 @@
 #   dist/Corvane/      Corvane1.0.exe (real HID port), Skins/CHS, Skins/EN, config.bin
 #   dist/CorvaneDemo/  the same program linked with the simulated mouse, with
 #                      its settings file (memory file and wire log beside it)
-# and a zip of each folder.
+# each with corvanectl.exe beside the program (its --simulate takes the
+# demo's settings file too), and a zip of each folder.
 enable_language(RC)
 
 set(CORVANE_DIST_DIR ${CMAKE_BINARY_DIR}/dist CACHE INTERNAL "Distribution folders")
-set(_app_dir ${CMAKE_CURRENT_LIST_DIR})
+set(_app_dir ${CMAKE_CURRENT_SOURCE_DIR})
 set(_assets_dir ${CMAKE_SOURCE_DIR}/assets)
 
 function(corvane_add_program target folder port_source description)
@@ -21,7 +22,7 @@ function(corvane_add_program target folder port_source description)
     set(out ${CORVANE_DIST_DIR}/${folder})
     add_executable(${target} WIN32
         ${_app_dir}/program_main_win32.cpp ${_app_dir}/${port_source} ${rc})
-    target_link_libraries(${target} PRIVATE corvane_win32)
+    target_link_libraries(${target} PRIVATE corvane_app corvane_simulator)
     if(MINGW)
         target_link_options(${target} PRIVATE -municode)
     endif()
@@ -29,7 +30,8 @@ function(corvane_add_program target folder port_source description)
         OUTPUT_NAME "Corvane1.0"
         RUNTIME_OUTPUT_DIRECTORY ${out})
 
-    set(extra_commands)
+    add_dependencies(${target} corvanectl)
+    set(extra_commands COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:corvanectl> ${out}/)
     foreach(file IN LISTS ARGN)
         list(APPEND extra_commands COMMAND ${CMAKE_COMMAND} -E copy_if_different ${file} ${out}/)
     endforeach()

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "app/factory_config.h"
+#include "settings/factory_settings.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/system_facts.h"
+#include "core/system_facts.h"
 
 namespace corvane {
 

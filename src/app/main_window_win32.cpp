@@ -6,10 +6,10 @@
 
 #include <span>
 
-#include "app/modal_loop_win32.h"
 #include "settings/settings_record.h"
 #include "ui/main/main_layout.h"
 #include "ui/skin/load_png_win32.h"
+#include "ui/skin/modal_loop_win32.h"
 #include "ui/skin/skin_dir.h"
 
 namespace corvane {
@@ -159,7 +159,7 @@ void MainWindowWin32::CreateWindowParts(HFONT listFont, HFONT pageFont) {
                       MainHostWin32::Fonts{pageFont, listFont});
     mainHost_->SetEndProgram([this] { shell_.EndProgram(); });
     dialog_.emplace(
-        state_, *mainHost_, messages_, texts_, files_, [this] { link_.WriteDevice(); },
+        state_, *mainHost_, messages_, texts_, files_, [this] { shell_.WriteMouse(); },
         facts_->DefaultLanguageId());
 }
 
@@ -249,10 +249,10 @@ INT_PTR MainWindowWin32::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             shell_.OnNotice(static_cast<std::uint64_t>(wParam), static_cast<std::int64_t>(lParam));
             return Result(0);
         case WM_DEVICECHANGE:
-            return Result(
-                shell_.OnDeviceChange(static_cast<std::uint32_t>(wParam), BroadcastOf(lParam))
-                    ? TRUE
-                    : FALSE);
+            return Result(shell_.OnDeviceChange(static_cast<std::uint32_t>(wParam),
+                                                [lParam] { return BroadcastOf(lParam); })
+                              ? TRUE
+                              : FALSE);
         case WM_CLOSE:
             shell_.OnClose();
             return Result(0);

@@ -10,11 +10,11 @@
 #include <memory>
 #include <optional>
 
-#include "app/app_state.h"
 #include "app/message_box_win32.h"
 #include "app/shell.h"
 #include "app/shell_host_win32.h"
-#include "app/system_facts.h"
+#include "core/system_facts.h"
+#include "device/app_state.h"
 #include "device/hid_port.h"
 #include "device/mouse_link.h"
 #include "settings/file_store.h"

@@ -1,8 +1,8 @@
 // The demo build: the simulated mouse, configured from the folder of the
 // executable (its settings file, memory file and wire log lie there).
 #include "app/program_port.h"
-#include "app/system_facts.h"
-#include "device/simulated_mouse.h"
+#include "core/system_facts.h"
+#include "device/simulator/simulated_mouse_settings.h"
 
 namespace corvane {
 

@@ -12,6 +12,19 @@ std::uint8_t UiLanguageOf(std::uint16_t languageId) {
     return languageId == kLangSimplifiedChinese ? kUiLanguageSimplifiedChinese : kUiLanguageOther;
 }
 
+// The wait cursor while a full read or write keeps the one thread busy
+// (about 140 ms for a write at full speed, seconds on a slow device).
+class WaitCursor {
+  public:
+    explicit WaitCursor(ShellHost& host) : host_(host) { host_.BeginWaitCursor(); }
+    ~WaitCursor() { host_.EndWaitCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+  private:
+    ShellHost& host_;
+};
+
 }  // namespace
 
 Shell::Shell(const ShellParts& parts)
@@ -37,9 +50,12 @@ Initialisation Shell::Initialise() {
     // The text table of the language was chosen with the window.
     host_.AddTrayIcon(kTrayTip);
     FindAndReadMouse();
-    if (!host_.RegisterForDeviceChanges()) {
+    // Without notifications only plug-in and removal go unnoticed; stopping
+    // here would leave a running window with no settings, labels or skin,
+    // whose Save would write an all-zero record to the mouse.
+    const bool notified = host_.RegisterForDeviceChanges();
+    if (!notified) {
         messages_.Show(MessageKind::RegisterNotificationFailed, Caption::AppTitle);
-        return Initialisation::NotificationFailed;
     }
     files_.LoadConfig();
     state_.records.TakeBackup();
@@ -47,7 +63,12 @@ Initialisation Shell::Initialise() {
     skinDir_ = SkinDir(files_.paths().modulePath, state_.uiLanguage);
     host_.LoadBackground(skinDir_ + std::wstring(kBackgroundImage));
     window_.ShowKeyPage();
-    return Initialisation::Ready;
+    return notified ? Initialisation::Ready : Initialisation::NotificationFailed;
+}
+
+bool Shell::WriteMouse() {
+    const WaitCursor busy(host_);
+    return link_.WriteDevice();
 }
 
 void Shell::FindAndReadMouse() {
@@ -63,7 +84,10 @@ void Shell::FindAndReadMouse() {
 void Shell::ReadMouse() {
     state_.scrambleEnabled = 1;
     state_.image = DeviceImage{};
-    link_.ReadDevice();
+    {
+        const WaitCursor busy(host_);
+        link_.ReadDevice();
+    }
     state_.sensorType = state_.image.page4.sensorType;
 }
 
@@ -94,21 +118,21 @@ void Shell::ShowFromTray() {
 // from the restored settings.
 void Shell::RedrawCurrentPage() {
     switch (window_.CurrentPage()) {
-        case kPageKeys:
-            window_.SetCurrentPage(kPageDpi);
+        case kKeyPage:
+            window_.SetCurrentPage(kDpiPage);
             window_.PageLeave();
             LoadLabels();
-            window_.SetCurrentPage(kPageNone);
+            window_.SetCurrentPage(kNoPage);
             window_.ShowKeyPage();
             break;
-        case kPageDpi:
-            window_.SetCurrentPage(kPageKeys);
+        case kDpiPage:
+            window_.SetCurrentPage(kKeyPage);
             window_.PageLeave();
-            window_.SetCurrentPage(kPageNone);
+            window_.SetCurrentPage(kNoPage);
             window_.ShowDpiPage();
             break;
-        case kPageLed:
-            window_.SetCurrentPage(kPageNone);
+        case kLedPage:
+            window_.SetCurrentPage(kNoPage);
             window_.ShowLedPage();
             break;
         default:
@@ -153,8 +177,8 @@ void Shell::OnTaskbarCreated() {
     host_.AddTrayIcon(kTrayTip);
 }
 
-bool Shell::OnDeviceChange(std::uint32_t event, const std::optional<DeviceBroadcast>& record) {
-    const std::optional<DeviceEventKind> kind = MouseInterfaceEvent(event, record);
+bool Shell::OnDeviceChange(std::uint32_t event, const BroadcastReader& readRecord) {
+    const std::optional<DeviceEventKind> kind = MouseInterfaceEvent(event, readRecord);
     if (!kind || !counter_.Count()) {
         return true;
     }

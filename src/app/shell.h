@@ -9,12 +9,12 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_state.h"
 #include "app/device_change.h"
 #include "app/shell_host.h"
 #include "app/shell_window.h"
-#include "app/system_facts.h"
-#include "app/user_messages.h"
+#include "core/system_facts.h"
+#include "core/user_messages.h"
+#include "device/app_state.h"
 #include "device/mouse_link.h"
 #include "settings/stored_files.h"
 #include "ui/main/text_table.h"
@@ -42,7 +42,7 @@ inline constexpr int kStartHidePaints = 2;
 enum class Initialisation {
     SecondInstance,      // another instance runs: end at once with code 0
     Ready,               // every step ran
-    NotificationFailed,  // stopped after the registration failure box
+    NotificationFailed,  // every step ran, but plug-in and removal go unnoticed
 };
 
 struct ShellParts {
@@ -62,6 +62,9 @@ class Shell {
 
     // The window's initialisation, in its binding order.
     Initialisation Initialise();
+    // Save's write of the whole DeviceImage to the mouse; true when all of
+    // it arrived.
+    bool WriteMouse();
 
     // Tray callback with the mouse message on the icon.
     void OnTrayCallback(std::uint64_t mouseMessage);
@@ -77,9 +80,9 @@ class Shell {
     // The notification area was recreated (Explorer restarted): without a
     // new icon the hidden window could not be reached any more.
     void OnTaskbarCreated();
-    // WM_DEVICECHANGE; `record` is the broadcast record when there is one.
-    // Always handled.
-    bool OnDeviceChange(std::uint32_t event, const std::optional<DeviceBroadcast>& record);
+    // WM_DEVICECHANGE; `readRecord` reads its broadcast record, and is
+    // called only for the events that carry one. Always handled.
+    bool OnDeviceChange(std::uint32_t event, const BroadcastReader& readRecord);
     // A frame paint request; true when it hid the window instead of painting.
     bool OnNonClientPaint();
     // Start-up has settled (the first messages after creation are handled):

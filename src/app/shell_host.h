@@ -31,7 +31,8 @@ class ShellHost {
     // Shows a balloon on the tray icon (information icon).
     virtual void ShowBalloon(std::wstring_view text, std::wstring_view title,
                              unsigned timeoutMs) = 0;
-    // Removes the tray icon; nothing happens when it is not there.
+    // Removes the tray icon, also when the last add reported a failure;
+    // nothing happens when it is not there.
     virtual void RemoveTrayIcon() = 0;
     // Pops up the tray menu at the pointer: one item, `exitText`, whose
     // command comes back as the tray exit command. Returns when it closes.
@@ -46,6 +47,11 @@ class ShellHost {
 
     virtual void ShowInFront() = 0;
     virtual void Hide() = 0;
+
+    // The pointer shows the wait cursor from Begin until End, while the one
+    // thread is busy with the mouse.
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
 
     // Tears the window down and ends the process with `exitCode`. Does not
     // return in the real host.

@@ -3,19 +3,23 @@
 #include <dbt.h>
 
 #include <algorithm>
+#include <cstddef>
 
 #include "app/shell.h"
+#include "device/hid_class_win32.h"
 
 namespace corvane {
 namespace {
 
-// The HID device interface class.
-constexpr GUID kHidInterfaceClass = {
-    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
-
 constexpr DWORD kAppWindowStyle = 0x40000;  // WS_EX_APPWINDOW
 constexpr DWORD kToolWindowStyle = 0x80;    // WS_EX_TOOLWINDOW
 constexpr UINT kTrayFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+// The tray record as the shell of Windows XP and later reads it: every field
+// up to the balloon icon, which the program does not set.
+constexpr DWORD kTrayRecordSize = 968;
+#ifdef _WIN64
+static_assert(kTrayRecordSize == offsetof(NOTIFYICONDATAW, hBalloonIcon));
+#endif
 constexpr UINT kBalloonFlags = kTrayFlags | NIF_INFO;  // 0x17
 
 template <std::size_t N>
@@ -90,7 +94,7 @@ void ShellHostWin32::CreateFonts(const WindowFonts& fonts) {
 
 void ShellHostWin32::AddTrayIcon(std::wstring_view tip) {
     tray_ = NOTIFYICONDATAW{};
-    tray_.cbSize = sizeof(NOTIFYICONDATAW);
+    tray_.cbSize = kTrayRecordSize;
     tray_.hWnd = window_;
     tray_.uID = 0;
     tray_.uFlags = kTrayFlags;
@@ -110,11 +114,15 @@ void ShellHostWin32::ShowBalloon(std::wstring_view text, std::wstring_view title
     Shell_NotifyIconW(NIM_MODIFY, &tray_);
 }
 
+// Deleted whenever an icon was ever asked for: an add can report failure
+// and still have placed the icon (the notification area answers late), and
+// the re-add after the taskbar was recreated fails when the icon survived.
 void ShellHostWin32::RemoveTrayIcon() {
-    if (!trayAdded_) {
+    if (tray_.hWnd == nullptr) {
         return;
     }
     Shell_NotifyIconW(NIM_DELETE, &tray_);
+    tray_.hWnd = nullptr;
     trayAdded_ = false;
 }
 
@@ -154,6 +162,17 @@ void ShellHostWin32::ShowInFront() {
 
 void ShellHostWin32::Hide() {
     ShowWindow(window_, SW_HIDE);
+}
+
+void ShellHostWin32::BeginWaitCursor() {
+    cursorBeforeWait_ = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+}
+
+// The next pointer move sets the window's own cursor again; until then the
+// one shown before, or the arrow when there was none.
+void ShellHostWin32::EndWaitCursor() {
+    SetCursor(cursorBeforeWait_ != nullptr ? cursorBeforeWait_ : LoadCursorW(nullptr, IDC_ARROW));
+    cursorBeforeWait_ = nullptr;
 }
 
 void ShellHostWin32::EndProcess(int exitCode) {

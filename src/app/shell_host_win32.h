@@ -44,6 +44,8 @@ class ShellHostWin32 final : public ShellHost {
     void LoadBackground(const std::wstring& path) override;
     void ShowInFront() override;
     void Hide() override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
     void EndProcess(int exitCode) override;
 
     HICON icon() const { return bigIcon_; }
@@ -60,6 +62,7 @@ class ShellHostWin32 final : public ShellHost {
     HFONT pageFont_ = nullptr;
     NOTIFYICONDATAW tray_{};
     bool trayAdded_ = false;
+    HCURSOR cursorBeforeWait_ = nullptr;
     HDEVNOTIFY notification_ = nullptr;
 };
 

@@ -3,13 +3,9 @@
 #pragma once
 
 #include "settings/key_labels.h"
+#include "ui/main/main_window_tables.h"
 
 namespace corvane {
-
-inline constexpr int kPageNone = 0;
-inline constexpr int kPageKeys = 1;
-inline constexpr int kPageDpi = 2;
-inline constexpr int kPageLed = 3;
 
 class ShellWindow {
   public:
@@ -23,25 +19,6 @@ class ShellWindow {
     virtual void ShowDpiPage() = 0;
     virtual void ShowLedPage() = 0;
     virtual KeyLabels& Labels() = 0;
-};
-
-// The shell's view of a window logic with these operations.
-template <class Window>
-class ShellWindowOf final : public ShellWindow {
-  public:
-    explicit ShellWindowOf(Window& window) : window_(window) {}
-    int CurrentPage() const override { return window_.currentPage(); }
-    void SetCurrentPage(int page) override { window_.setCurrentPage(page); }
-    bool RefreshOnShow() const override { return window_.refreshOnShow(); }
-    void SetRefreshOnShow(bool value) override { window_.setRefreshOnShow(value); }
-    void PageLeave() override { window_.PageLeave(); }
-    void ShowKeyPage() override { window_.ShowKeyPage(); }
-    void ShowDpiPage() override { window_.ShowDpiPage(); }
-    void ShowLedPage() override { window_.ShowLedPage(); }
-    KeyLabels& Labels() override { return window_.labels(); }
-
-  private:
-    Window& window_;
 };
 
 }  // namespace corvane

@@ -16,10 +16,16 @@ struct DeviceLink {
     std::uint16_t commandReportLength = 0;
     std::uint16_t dataReportLength = 0;
     std::wstring devicePath;
+    // Path of the command channel opened by the last discovery; empty when
+    // it found no mouse.
+    std::wstring commandPath;
     // Set by a full read whose transfers all succeeded and whose header
-    // carried the signature; cleared by every discovery. Until it is set the
-    // image holds nothing of the mouse's and must not be written back.
+    // carried the signature; cleared by the start of a read and by every
+    // discovery except one that finds the mouse again at `imagePath`, the
+    // command-channel path of that read. Until it is set the image holds
+    // nothing of the mouse's and must not be written back.
     bool imageRead = false;
+    std::wstring imagePath;
 };
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 // The HID calls that discovery and the feature-report protocol make, one by
 // one, so that every failure step of discovery can happen. Implemented by the
-// real SetupAPI/HID port (hid_port_win32.cpp) and by the simulated mouse.
+// real SetupAPI/HID port (hid_port_win32.cpp), the hidapi port of Linux
+// (hid_port_linux.cpp) and the simulated mouse.
 #pragma once
 
 #include <cstdint>
@@ -32,7 +33,8 @@ struct HidCaps {
     std::uint16_t featureReportByteLength;
 };
 
-// System error numbers and statuses the callers tell apart.
+// System error numbers and statuses the callers tell apart. The error of a
+// failed open is the system's own: GetLastError on Windows, errno on Linux.
 inline constexpr std::uint32_t kErrorNoMoreItems = 259;
 inline constexpr std::uint32_t kHidpStatusSuccess = 0x00110000;
 inline constexpr std::uint32_t kHidpStatusInvalidPreparsedData = 0xC0110001;
@@ -64,6 +66,14 @@ class HidPort {
     // device only. Returns kInvalidHidHandle and the system error on failure.
     virtual HidHandle Open(const std::wstring& path, std::uint32_t flagsAndAttributes,
                            std::uint32_t& lastError) = 0;
+    // Opens `path` only to read its attributes and capabilities. Where the
+    // platform tells these without access to the device (Linux: the
+    // enumeration and sysfs), this succeeds without it, so that devices the
+    // user may not open do not stop a search; elsewhere it is Open without
+    // flags.
+    virtual HidHandle OpenForQuery(const std::wstring& path, std::uint32_t& lastError) {
+        return Open(path, kOpenNoFlags, lastError);
+    }
     virtual void Close(HidHandle handle) = 0;
 
     virtual bool GetAttributes(HidHandle handle, HidAttributes& attributes) = 0;

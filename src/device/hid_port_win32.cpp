@@ -15,14 +15,11 @@ extern "C" {
 #include <cwchar>
 #include <vector>
 
+#include "device/hid_class_win32.h"
 #include "device/hid_port.h"
 
 namespace corvane {
 namespace {
-
-// The HID device interface class {4D1E55B2-F16F-11CF-88CB-001111000030}.
-constexpr GUID kHidInterfaceClass = {
-    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
 HANDLE ToHandle(HidHandle handle) {
     return reinterpret_cast<HANDLE>(handle);

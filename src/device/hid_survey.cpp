@@ -12,6 +12,14 @@ void ReadCapabilities(HidPort& port, HidHandle handle, HidInterfaceInfo& info) {
     port.FreePreparsedData(preparsed);
 }
 
+void TryChannelOpen(HidPort& port, HidInterfaceInfo& info) {
+    const HidHandle handle = port.Open(info.path, kOpenNoFlags, info.accessError);
+    info.accessible = handle != kInvalidHidHandle;
+    if (info.accessible) {
+        port.Close(handle);
+    }
+}
+
 }  // namespace
 
 HidSurvey SurveyHidInterfaces(HidPort& port, std::size_t limit) {
@@ -27,12 +35,13 @@ HidSurvey SurveyHidInterfaces(HidPort& port, std::size_t limit) {
         }
         HidInterfaceInfo info;
         if (port.GetInterfacePath(index, info.path)) {
-            const HidHandle handle = port.Open(info.path, kOpenNoFlags, error);
+            const HidHandle handle = port.OpenForQuery(info.path, info.openError);
             info.opened = handle != kInvalidHidHandle;
             if (info.opened) {
                 port.GetAttributes(handle, info.attributes);
                 ReadCapabilities(port, handle, info);
                 port.Close(handle);
+                TryChannelOpen(port, info);
             }
         }
         survey.interfaces.push_back(std::move(info));

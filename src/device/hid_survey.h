@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,12 @@ namespace corvane {
 
 struct HidInterfaceInfo {
     std::wstring path;
-    bool opened = false;  // a query open succeeded
+    bool opened = false;          // a query open succeeded
+    std::uint32_t openError = 0;  // the system error when it failed
+    // A channel open (the access feature reports need) succeeded; where a
+    // query needs no access (Linux) this is what tells a permission problem.
+    bool accessible = false;
+    std::uint32_t accessError = 0;  // the system error when it failed
     HidAttributes attributes{};
     bool capsKnown = false;  // preparsed data and capabilities were read
     HidCaps caps{};

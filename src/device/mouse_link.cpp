@@ -5,9 +5,6 @@
 namespace corvane {
 namespace {
 
-inline constexpr std::uint16_t kCommandFeatureLength = 8;
-inline constexpr std::uint16_t kDataFeatureLength = 65;
-
 // printf's "%0Nx": lower-case hexadecimal, at least `digits` digits.
 std::wstring Hex(unsigned value, int digits) {
     std::wstring text;
@@ -62,12 +59,15 @@ MouseLink::MouseLink(HidPort& port, AppState& state, SystemFacts& facts, UserMes
 
 bool MouseLink::FindMouse() {
     CloseHandles();
-    link_.imageRead = false;
-    if (!port_.OpenInterfaceList()) {
-        return false;
+    link_.commandPath.clear();
+    bool found = false;
+    if (port_.OpenInterfaceList()) {
+        found = SearchInterfaces();
+        port_.CloseInterfaceList();
     }
-    const bool found = SearchInterfaces();
-    port_.CloseInterfaceList();
+    // A removal that finds the mouse reads nothing: what was read stays the
+    // mouse's memory only if the same unit answers at the same path.
+    link_.imageRead = found && link_.imageRead && link_.commandPath == link_.imagePath;
     return found;
 }
 
@@ -117,7 +117,7 @@ MouseLink::Verdict MouseLink::ExamineInterface(std::uint32_t index, bool command
 
     CloseHandle(link_.queryHandle);
     std::uint32_t error = 0;
-    link_.queryHandle = port_.Open(path, kOpenNoFlags, error);
+    link_.queryHandle = port_.OpenForQuery(path, error);
     if (link_.queryHandle == kInvalidHidHandle) {
         return Verdict::Fail;
     }
@@ -148,38 +148,38 @@ MouseLink::Verdict MouseLink::ExamineInterface(std::uint32_t index, bool command
             caps.featureReportByteLength != kDataFeatureLength) {
             return Verdict::Next;
         }
-        return OpenDataChannel(path, caps.featureReportByteLength) ? Verdict::DataOpened
-                                                                   : Verdict::Fail;
+        return OpenChannel(path, kOpenAttributeNormal, caps.featureReportByteLength,
+                           link_.dataHandle, link_.dataReportLength)
+                   ? Verdict::DataOpened
+                   : Verdict::Fail;
     }
     if (caps.usage == kUsageCommandInterface && caps.usagePage == kUsagePageGenericDesktop &&
         caps.featureReportByteLength == kCommandFeatureLength && !commandOpen) {
         state_.devicePresent = 1;
-        return OpenCommandChannel(path, caps.featureReportByteLength) ? Verdict::CommandOpened
-                                                                      : Verdict::Fail;
+        if (!OpenChannel(path, kOpenNoFlags, caps.featureReportByteLength, link_.commandHandle,
+                         link_.commandReportLength)) {
+            return Verdict::Fail;
+        }
+        link_.commandPath = path;
+        return Verdict::CommandOpened;
     }
     return Verdict::Next;
 }
 
-bool MouseLink::OpenDataChannel(const std::wstring& path, std::uint16_t featureLength) {
-    CloseHandle(link_.dataHandle);
+// Opens one of the two channels into `handle` (a channel met twice in a pass
+// replaces the first) and keeps its report length; a channel that cannot be
+// opened is reported with the system error.
+bool MouseLink::OpenChannel(const std::wstring& path, std::uint32_t flagsAndAttributes,
+                            std::uint16_t featureLength, HidHandle& handle,
+                            std::uint16_t& reportLength) {
+    CloseHandle(handle);
     std::uint32_t error = 0;
-    link_.dataHandle = port_.Open(path, kOpenAttributeNormal, error);
-    if (link_.dataHandle == kInvalidHidHandle) {
+    handle = port_.Open(path, flagsAndAttributes, error);
+    if (handle == kInvalidHidHandle) {
         messages_.Show(MessageKind::CreateFileError, Caption::AppTitle, error);
         return false;
     }
-    link_.dataReportLength = featureLength;
-    return true;
-}
-
-bool MouseLink::OpenCommandChannel(const std::wstring& path, std::uint16_t featureLength) {
-    std::uint32_t error = 0;
-    link_.commandHandle = port_.Open(path, kOpenNoFlags, error);
-    if (link_.commandHandle == kInvalidHidHandle) {
-        messages_.Show(MessageKind::CreateFileError, Caption::AppTitle, error);
-        return false;
-    }
-    link_.commandReportLength = featureLength;
+    reportLength = featureLength;
     return true;
 }
 
@@ -264,34 +264,57 @@ void MouseLink::ReadDevice() {
         }
     }
     link_.imageRead = true;
+    link_.imagePath = link_.commandPath;
 }
 
-void MouseLink::WriteDevice() {
-    if (!link_.imageRead) {
+bool MouseLink::WriteDevice() {
+    if (!link_.imageRead || !WriteImage()) {
         messages_.Show(MessageKind::NotDetected, Caption::WriteOperation);
-        return;
+        return false;
     }
-    // Handshake: only the signature of the reply counts, not its report id.
-    SendCommand(kCommandReadHeader, Scrambling());
-    CommandReport reply{};
-    GetCommandReply(reply);
-    if (!HasCommandSignature(reply)) {
-        messages_.Show(MessageKind::NotDetected, Caption::WriteOperation);
-        return;
+    return true;
+}
+
+// The header and the five pages, each followed by the device's pause. The
+// first transfer that fails ends the write: the mouse is gone, and going on
+// would only report success for pages that never arrived.
+bool MouseLink::WriteImage() {
+    if (!WriteHandshake() || !SendCommand(kCommandWriteHeader, Scrambling(),
+                                          state_.image.reportRate, state_.image.dpiStage)) {
+        return false;
     }
-    SendCommand(kCommandWriteHeader, Scrambling(), state_.image.reportRate, state_.image.dpiStage);
     facts_.Sleep(kWritePauseMs);
     for (int page = 1; page <= kPageCount; ++page) {
-        SendCommand(WritePageCommand(page), Scrambling());
-        CommandReport acknowledgement{};  // not compared
-        GetCommandReply(acknowledgement);
-        DataBytes bytes = ToBytes(MakeDataReport(state_.image.page(page)));
-        if (Scrambling()) {
-            ScrambleDataReport(bytes);
+        if (!WritePage(page)) {
+            return false;
         }
-        port_.SetFeature(link_.dataHandle, Prefix(bytes, link_.dataReportLength));
         facts_.Sleep(kWritePauseMs);
     }
+    return true;
+}
+
+// Only the signature of the reply counts, not its report id.
+bool MouseLink::WriteHandshake() {
+    if (!SendCommand(kCommandReadHeader, Scrambling())) {
+        return false;
+    }
+    CommandReport reply{};
+    return GetCommandReply(reply) && HasCommandSignature(reply);
+}
+
+bool MouseLink::WritePage(int page) {
+    if (!SendCommand(WritePageCommand(page), Scrambling())) {
+        return false;
+    }
+    CommandReport acknowledgement{};  // its content is not compared
+    if (!GetCommandReply(acknowledgement)) {
+        return false;
+    }
+    DataBytes bytes = ToBytes(MakeDataReport(state_.image.page(page)));
+    if (Scrambling()) {
+        ScrambleDataReport(bytes);
+    }
+    return port_.SetFeature(link_.dataHandle, Prefix(bytes, link_.dataReportLength));
 }
 
 }  // namespace corvane

@@ -6,9 +6,9 @@
 #include <span>
 #include <string>
 
-#include "app/app_state.h"
-#include "app/system_facts.h"
-#include "app/user_messages.h"
+#include "core/system_facts.h"
+#include "core/user_messages.h"
+#include "device/app_state.h"
 #include "device/hid_port.h"
 #include "device/reports.h"
 
@@ -19,6 +19,8 @@ inline constexpr std::uint16_t kMouseProductId = 0xA09E;
 inline constexpr std::uint16_t kUsagePageGenericDesktop = 0x0001;
 inline constexpr std::uint16_t kUsageCommandInterface = 0x0006;
 inline constexpr std::uint16_t kUsageDataInterface = 0x0002;
+inline constexpr std::uint16_t kCommandFeatureLength = 8;
+inline constexpr std::uint16_t kDataFeatureLength = 65;
 inline constexpr unsigned kWritePauseMs = 20;
 
 class MouseLink {
@@ -28,15 +30,19 @@ class MouseLink {
     // Walks the HID interfaces once and opens the mouse's command and data
     // channels into state.link. True when the command channel is open. Sets
     // state.devicePresent when the command interface is reached. Handles of
-    // an earlier discovery are closed first.
+    // an earlier discovery are closed first. The image of the last full read
+    // stays valid only when the mouse is found again at the same
+    // command-channel path; any other outcome may be another unit.
     bool FindMouse();
     // Fills state.image (the caller has cleared it) from the mouse. Any
     // failed transfer or a header without the signature shows the
     // "ReadOperation" box and stops.
     void ReadDevice();
-    // Sends the whole of state.image; refused with the "WriteOperation" box
-    // when no full read has succeeded since the last discovery.
-    void WriteDevice();
+    // Sends the whole of state.image. Refused when no full read of this
+    // mouse has succeeded; otherwise every set and get must succeed, and the
+    // first that fails ends the write. Either way the "WriteOperation" box
+    // shows, and the result is false. True only when the whole image arrived.
+    bool WriteDevice();
     // Closes the command, data and query handles that are open.
     void CloseHandles();
 
@@ -45,12 +51,15 @@ class MouseLink {
 
     bool SearchInterfaces();
     Verdict ExamineInterface(std::uint32_t index, bool commandOpen);
-    bool OpenDataChannel(const std::wstring& path, std::uint16_t featureLength);
-    bool OpenCommandChannel(const std::wstring& path, std::uint16_t featureLength);
+    bool OpenChannel(const std::wstring& path, std::uint32_t flagsAndAttributes,
+                     std::uint16_t featureLength, HidHandle& handle, std::uint16_t& reportLength);
     void CloseHandle(HidHandle& handle);
 
     bool ReadHeader();
     bool ReadPage(int page);
+    bool WriteImage();
+    bool WriteHandshake();
+    bool WritePage(int page);
     bool SendCommand(std::uint8_t command, bool scramble, std::uint8_t reportRate = 0,
                      std::uint8_t dpiStage = 0);
     bool GetCommandReply(CommandReport& reply);

@@ -81,8 +81,8 @@ void PatchDeviceImage(const SettingsRecord& record, std::uint8_t sensorType, Dev
     }
 }
 
-void ApplySettings(AppState& state, const std::function<void()>& writeDevice, StoredFiles& files,
-                   const KeyLabels& labels) {
+void ApplySettings(SettingsState& state, const std::function<void()>& writeDevice,
+                   StoredFiles& files, const KeyLabels& labels) {
     PatchDeviceImage(state.records.working, state.sensorType, state.image);
     if (writeDevice) {
         writeDevice();

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/app_state.h"
 #include "settings/key_labels.h"
 #include "settings/settings_record.h"
+#include "settings/settings_state.h"
 #include "settings/stored_files.h"
 
 namespace corvane {
@@ -20,7 +20,7 @@ void PatchDeviceImage(const SettingsRecord& record, std::uint8_t sensorType, Dev
 
 // Patch, write the image, save config.bin, save the labels; the two saves run
 // whatever the write did.
-void ApplySettings(AppState& state, const std::function<void()>& writeDevice, StoredFiles& files,
-                   const KeyLabels& labels);
+void ApplySettings(SettingsState& state, const std::function<void()>& writeDevice,
+                   StoredFiles& files, const KeyLabels& labels);
 
 }  // namespace corvane

@@ -31,9 +31,27 @@ class FileStore {
     // when no temporary file can be made. Never creates `path`; refuses a
     // read-only one. False with the system error number on failure; the old
     // contents then stay (except when an in-place write fails) and no
-    // temporary file is left behind.
-    virtual bool Replace(const std::wstring& path, std::span<const std::uint8_t> bytes,
-                         std::uint32_t& error) = 0;
+    // temporary file is left behind. The same policy for every store, over
+    // the calls below.
+    bool Replace(const std::wstring& path, std::span<const std::uint8_t> bytes,
+                 std::uint32_t& error);
+
+  protected:
+    // True when `path` is an existing file that may be replaced: writable,
+    // not a folder, not held open by another program. False with the system
+    // error number otherwise.
+    virtual bool CheckReplaceable(const std::wstring& path, std::uint32_t& error) = 0;
+    // Creates an empty file beside `path` that takes `path`'s permissions;
+    // its name, or nullopt when the folder takes no new file.
+    virtual std::optional<std::wstring> CreateTemporaryBeside(const std::wstring& path) = 0;
+    // Writes `bytes` over the existing file `path` and flushes them to the
+    // disk; never creates the file.
+    virtual bool WriteExisting(const std::wstring& path, std::span<const std::uint8_t> bytes,
+                               std::uint32_t& error) = 0;
+    // Puts `temporary` in the place of `path` in one step.
+    virtual bool PutInPlace(const std::wstring& temporary, const std::wstring& path,
+                            std::uint32_t& error) = 0;
+    virtual void Remove(const std::wstring& path) = 0;
 };
 
 // The platform's file store (Win32 on Windows, POSIX elsewhere).

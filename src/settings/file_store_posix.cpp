@@ -6,8 +6,8 @@
 
 #include <cerrno>
 
+#include "core/text_encoding.h"
 #include "settings/file_store.h"
-#include "settings/text_encoding.h"
 
 namespace corvane {
 namespace {
@@ -48,23 +48,6 @@ bool IsWritableFile(const std::string& path, const struct stat& info) {
     return true;
 }
 
-bool WriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes,
-                  std::uint32_t& error) {
-    // No O_CREAT: the file is never created here.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0) {
-        error = LastError();
-        return false;
-    }
-    const bool written = WriteAll(fd, bytes);
-    error = LastError();
-    const bool closed = ::close(fd) == 0;
-    if (written && !closed) {
-        error = LastError();
-    }
-    return written && closed;
-}
-
 class PosixFileStore final : public FileStore {
   public:
     bool Exists(const std::wstring& path) override {
@@ -101,36 +84,64 @@ class PosixFileStore final : public FileStore {
         return bytes;
     }
 
-    bool Replace(const std::wstring& widePath, std::span<const std::uint8_t> bytes,
-                 std::uint32_t& error) override {
+  protected:
+    bool CheckReplaceable(const std::wstring& widePath, std::uint32_t& error) override {
         const std::string path = ToUtf8(widePath);
         struct stat info {};
         if (::stat(path.c_str(), &info) != 0 || !IsWritableFile(path, info)) {
             error = LastError();
             return false;
         }
+        return true;
+    }
+
+    std::optional<std::wstring> CreateTemporaryBeside(const std::wstring& widePath) override {
+        const std::string path = ToUtf8(widePath);
+        struct stat info {};
+        if (::stat(path.c_str(), &info) != 0) {
+            return std::nullopt;
+        }
         std::string temporary = path + ".XXXXXX";
         const int fd = ::mkstemp(temporary.data());
         if (fd < 0) {
-            // A folder that takes no new file while the file itself is writable.
-            return WriteInPlace(path, bytes, error);
+            return std::nullopt;
         }
-        bool ok =
-            ::fchmod(fd, info.st_mode & 07777) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-        error = LastError();
-        if (::close(fd) != 0 && ok) {
-            ok = false;
-            error = LastError();
-        }
-        if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) {
-            ok = false;
-            error = LastError();
-        }
-        if (!ok) {
+        const bool moded = ::fchmod(fd, info.st_mode & 07777) == 0;
+        ::close(fd);
+        if (!moded) {
             ::unlink(temporary.c_str());
+            return std::nullopt;
         }
-        return ok;
+        return FromUtf8(temporary);
     }
+
+    bool WriteExisting(const std::wstring& path, std::span<const std::uint8_t> bytes,
+                       std::uint32_t& error) override {
+        // No O_CREAT: the file is never created here.
+        const int fd = ::open(ToUtf8(path).c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        if (fd < 0) {
+            error = LastError();
+            return false;
+        }
+        const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+        error = LastError();
+        const bool closed = ::close(fd) == 0;
+        if (written && !closed) {
+            error = LastError();
+        }
+        return written && closed;
+    }
+
+    bool PutInPlace(const std::wstring& temporary, const std::wstring& path,
+                    std::uint32_t& error) override {
+        if (::rename(ToUtf8(temporary).c_str(), ToUtf8(path).c_str()) != 0) {
+            error = LastError();
+            return false;
+        }
+        return true;
+    }
+
+    void Remove(const std::wstring& path) override { ::unlink(ToUtf8(path).c_str()); }
 };
 
 }  // namespace

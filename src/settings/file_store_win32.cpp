@@ -47,18 +47,6 @@ std::wstring FolderOf(const std::wstring& path) {
     return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash + 1);
 }
 
-bool WriteInPlace(const std::wstring& path, std::span<const std::uint8_t> bytes,
-                  std::uint32_t& error) {
-    // TRUNCATE_EXISTING: the file is never created here.
-    Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid() || !WriteAll(file.get(), bytes) || !file.Close()) {
-        error = GetLastError();
-        return false;
-    }
-    return true;
-}
-
 class Win32FileStore final : public FileStore {
   public:
     bool Exists(const std::wstring& path) override { return PathFileExistsW(path.c_str()) != 0; }
@@ -88,8 +76,8 @@ class Win32FileStore final : public FileStore {
         return bytes;
     }
 
-    bool Replace(const std::wstring& path, std::span<const std::uint8_t> bytes,
-                 std::uint32_t& error) override {
+  protected:
+    bool CheckReplaceable(const std::wstring& path, std::uint32_t& error) override {
         const DWORD attributes = GetFileAttributesW(path.c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES) {
             error = GetLastError();
@@ -108,30 +96,42 @@ class Win32FileStore final : public FileStore {
             error = GetLastError();
             return false;
         }
-        probe.Close();
+        return true;
+    }
+
+    // ReplaceFileW gives the new file the old one's attributes and security.
+    std::optional<std::wstring> CreateTemporaryBeside(const std::wstring& path) override {
         wchar_t temporary[MAX_PATH] = {};
         if (GetTempFileNameW(FolderOf(path).c_str(), L"cfg", 0, temporary) == 0) {
-            // A folder that takes no new file while the file itself is writable.
-            return WriteInPlace(path, bytes, error);
+            return std::nullopt;
         }
-        bool ok = false;
-        {
-            Handle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-            ok = file.valid() && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get()) &&
-                 file.Close();
-            error = GetLastError();
-        }
-        if (ok && !ReplaceFileW(path.c_str(), temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                                nullptr, nullptr)) {
-            ok = false;
-            error = GetLastError();
-        }
-        if (!ok) {
-            DeleteFileW(temporary);
-        }
-        return ok;
+        return std::wstring(temporary);
     }
+
+    bool WriteExisting(const std::wstring& path, std::span<const std::uint8_t> bytes,
+                       std::uint32_t& error) override {
+        // TRUNCATE_EXISTING: the file is never created here.
+        Handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid() || !WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get()) ||
+            !file.Close()) {
+            error = GetLastError();
+            return false;
+        }
+        return true;
+    }
+
+    bool PutInPlace(const std::wstring& temporary, const std::wstring& path,
+                    std::uint32_t& error) override {
+        if (!ReplaceFileW(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                          nullptr, nullptr)) {
+            error = GetLastError();
+            return false;
+        }
+        return true;
+    }
+
+    void Remove(const std::wstring& path) override { DeleteFileW(path.c_str()); }
 };
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "settings/text_encoding.h"
+#include "core/text_encoding.h"
 
 namespace corvane {
 namespace {

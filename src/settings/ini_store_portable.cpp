@@ -5,9 +5,9 @@
 #include <iterator>
 #include <system_error>
 
+#include "core/text_encoding.h"
 #include "settings/ini_document.h"
 #include "settings/ini_store.h"
-#include "settings/text_encoding.h"
 
 namespace corvane {
 namespace {

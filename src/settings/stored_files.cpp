@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "settings/decimal_format.h"
+#include "core/decimal_format.h"
+#include "settings/factory_settings.h"
 
 namespace corvane {
 namespace {
@@ -14,20 +15,9 @@ constexpr std::wstring_view kSaveTrace = L"Data num:%d BYTE -%d BYTE\n Struct si
 
 }  // namespace
 
-std::wstring ReplaceAll(std::wstring text, std::wstring_view name, std::wstring_view replacement) {
-    if (name.empty()) {
-        return text;
-    }
-    for (std::size_t at = text.find(name); at != std::wstring::npos;
-         at = text.find(name, at + replacement.size())) {
-        text.replace(at, name.size(), replacement);
-    }
-    return text;
-}
-
 StoredFilePaths DeriveStoredFilePaths(const std::wstring& modulePath) {
-    return StoredFilePaths{modulePath, ReplaceAll(modulePath, kExecutableName, kConfigFileName),
-                           ReplaceAll(modulePath, kExecutableName, kStrIniFileName)};
+    return StoredFilePaths{modulePath, BesideExecutable(modulePath, kConfigFileName),
+                           BesideExecutable(modulePath, kStrIniFileName)};
 }
 
 std::array<std::uint8_t, kConfigFileSize> ConfigFileBytes(const SettingsRecord& record) {
@@ -47,7 +37,7 @@ std::optional<ConfigFileContents> ParseConfigFile(std::span<const std::uint8_t> 
     return contents;
 }
 
-StoredFiles::StoredFiles(AppState& state, FileStore& files, IniStore& ini, SystemFacts& facts,
+StoredFiles::StoredFiles(SettingsState& state, FileStore& files, IniStore& ini, SystemFacts& facts,
                          UserMessages& messages, std::wstring settingsSection)
     : state_(state),
       files_(files),
@@ -58,6 +48,10 @@ StoredFiles::StoredFiles(AppState& state, FileStore& files, IniStore& ini, Syste
 
 void StoredFiles::LoadConfig() {
     paths_ = DeriveStoredFilePaths(facts_.ExecutablePath());
+    // Until a whole config.bin is read the settings are the factory ones: a
+    // record of zeros would have the first Save program the mouse with
+    // report rate 0 and every button a left click.
+    state_.records.working = FactorySettingsRecord();
     if (!files_.Exists(paths_.configPath)) {
         messages_.Show(MessageKind::ConfigMissing, Caption::AppTitle);
         return;
@@ -119,7 +113,7 @@ void StoredFiles::SaveLabels(const KeyLabels& labels) {
     }
 }
 
-void ApplyFirstRunDefaults(AppState& state, KeyLabels& labels,
+void ApplyFirstRunDefaults(SettingsState& state, KeyLabels& labels,
                            std::span<const std::wstring_view, kButtonFunctionCount> functionNames,
                            StoredFiles& files) {
     if (state.firstRunFlag != 0) {

@@ -9,16 +9,16 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_state.h"
-#include "app/system_facts.h"
-#include "app/user_messages.h"
+#include "core/module_path.h"
+#include "core/system_facts.h"
+#include "core/user_messages.h"
 #include "settings/file_store.h"
 #include "settings/ini_store.h"
 #include "settings/key_labels.h"
+#include "settings/settings_state.h"
 
 namespace corvane {
 
-inline constexpr std::wstring_view kExecutableName = L"Corvane1.0.exe";
 inline constexpr std::wstring_view kConfigFileName = L"config.bin";
 inline constexpr std::wstring_view kStrIniFileName = L"str.ini";
 inline constexpr std::size_t kConfigFileSize = 1 + kSettingsRecordSize;  // 180
@@ -27,9 +27,6 @@ inline constexpr std::uint8_t kWrittenByTool = 1;
 struct StoredFilePaths {
     std::wstring modulePath, configPath, strIniPath;
 };
-
-// Replaces every occurrence of `name` in `text` by `replacement`.
-std::wstring ReplaceAll(std::wstring text, std::wstring_view name, std::wstring_view replacement);
 
 // The stored-file paths of an executable path: every "Corvane1.0.exe" in it
 // replaced by the file name (an executable of another name finds nothing).
@@ -46,11 +43,13 @@ std::optional<ConfigFileContents> ParseConfigFile(std::span<const std::uint8_t> 
 
 class StoredFiles {
   public:
-    StoredFiles(AppState& state, FileStore& files, IniStore& ini, SystemFacts& facts,
+    StoredFiles(SettingsState& state, FileStore& files, IniStore& ini, SystemFacts& facts,
                 UserMessages& messages, std::wstring settingsSection);
 
     // Derives the paths from the executable path, then loads config.bin into
-    // firstRunFlag and the working record.
+    // firstRunFlag and the working record. A missing ("Config file is not
+    // exist."), unreadable or wrong-sized file leaves the factory record and
+    // firstRunFlag as they were.
     void LoadConfig();
     // Rewrites config.bin (never creates it) from the working record.
     void SaveConfig();
@@ -59,7 +58,7 @@ class StoredFiles {
     const StoredFilePaths& paths() const { return paths_; }
 
   private:
-    AppState& state_;
+    SettingsState& state_;
     FileStore& files_;
     IniStore& ini_;
     SystemFacts& facts_;
@@ -72,7 +71,7 @@ class StoredFiles {
 // default device tables, enables the three DPI stages, sets the sixteen
 // labels to the default functions' names and stores them. The button
 // functions stay as they are. functionNames[n] is the name of ButtonFunction n.
-void ApplyFirstRunDefaults(AppState& state, KeyLabels& labels,
+void ApplyFirstRunDefaults(SettingsState& state, KeyLabels& labels,
                            std::span<const std::wstring_view, kButtonFunctionCount> functionNames,
                            StoredFiles& files);
 

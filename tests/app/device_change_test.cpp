@@ -80,14 +80,33 @@ TEST(MousePath, OnlyTheTwoExactFormsMatch) {
     EXPECT_FALSE(IsMousePath(L""));
 }
 
+BroadcastReader Record(std::optional<DeviceBroadcast> record) {
+    return [record] { return record; };
+}
+
 TEST(MouseInterfaceEvents, ArrivalsAndCompletedRemovalsOfTheMouseOnly) {
-    const DeviceBroadcast mouse{kDeviceTypeInterface, L"HID#VID_04D9&PID_A09E"};
+    const auto mouse = Record(DeviceBroadcast{kDeviceTypeInterface, L"HID#VID_04D9&PID_A09E"});
     EXPECT_EQ(MouseInterfaceEvent(kDeviceArrival, mouse), DeviceEventKind::Arrival);
     EXPECT_EQ(MouseInterfaceEvent(kDeviceRemoveComplete, mouse), DeviceEventKind::Removal);
     EXPECT_FALSE(MouseInterfaceEvent(0x8001, mouse));
     EXPECT_FALSE(MouseInterfaceEvent(0x8003, mouse));
-    EXPECT_FALSE(MouseInterfaceEvent(kDeviceArrival, std::nullopt));
-    EXPECT_FALSE(MouseInterfaceEvent(kDeviceArrival, DeviceBroadcast{3, mouse.path}));
+    EXPECT_FALSE(MouseInterfaceEvent(kDeviceArrival, Record(std::nullopt)));
+    EXPECT_FALSE(
+        MouseInterfaceEvent(kDeviceArrival, Record(DeviceBroadcast{3, L"HID#VID_04D9&PID_A09E"})));
+}
+
+// Other event codes carry other data in the same parameter (or nothing, or
+// whatever an in-process sender put there): it must not be read as a record.
+TEST(MouseInterfaceEvents, TheRecordIsReadOnlyForArrivalsAndCompletedRemovals) {
+    std::vector<std::uint32_t> read;
+    for (const std::uint32_t event : {0x0007u, 0x0018u, 0x8001u, 0x8002u, 0x8003u, 0x8005u, 0x8006u,
+                                      0xFFFFu, kDeviceArrival, kDeviceRemoveComplete}) {
+        MouseInterfaceEvent(event, [&, event] {
+            read.push_back(event);
+            return std::optional<DeviceBroadcast>();
+        });
+    }
+    EXPECT_EQ(read, (std::vector<std::uint32_t>{kDeviceArrival, kDeviceRemoveComplete}));
 }
 
 TEST(InterfaceEventCounter, EveryFourthEventAndThenAgain) {

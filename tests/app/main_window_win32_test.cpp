@@ -12,11 +12,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/factory_config.h"
-#include "app/modal_loop_win32.h"
-#include "device/simulated_mouse.h"
+#include "device/simulator/simulated_mouse.h"
+#include "settings/factory_settings.h"
 #include "support/fake_system_facts.h"
 #include "support/temp_folder.h"
+#include "ui/skin/modal_loop_win32.h"
 
 #ifndef CORVANE_APP_TEST_ASSETS_DIR
 #error "CORVANE_APP_TEST_ASSETS_DIR names the skin assets"
@@ -108,7 +108,7 @@ TEST_F(MainWindowWin32Test, StartsHiddenWithTrayIconToolStyleAndExactClientArea)
     ::testing::Test::RecordProperty("hidingPaints", window->shell().hidingPaints());
     EXPECT_TRUE(window->shellHost().trayIconPresent());
     const NOTIFYICONDATAW& tray = window->shellHost().trayRecord();
-    EXPECT_EQ(tray.cbSize, sizeof(NOTIFYICONDATAW));
+    EXPECT_EQ(tray.cbSize, 968u);
     EXPECT_EQ(tray.uCallbackMessage, 1025u);
     EXPECT_STREQ(tray.szTip, L"Gaming Mouse Setting");
     wchar_t className[64] = {};
@@ -175,6 +175,39 @@ TEST_F(MainWindowWin32Test, DeviceInterfaceRecordsAreCountedToFour) {
     EXPECT_GT(mouse->transferCount(), transfers) << "the fourth arrival reads the mouse";
     EXPECT_EQ(window->state().sensorType, mouse->memory()[195]);
     EXPECT_EQ(SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0), TRUE);
+}
+
+TEST_F(MainWindowWin32Test, OtherDeviceEventsAreHandledWithoutReadingTheirParameter) {
+    // Their parameter is no broadcast record: a number, or nothing at all.
+    const WPARAM events[] = {DBT_DEVNODES_CHANGED,
+                             DBT_QUERYCHANGECONFIG,
+                             DBT_CONFIGCHANGED,
+                             DBT_CONFIGCHANGECANCELED,
+                             0x8001,
+                             0xFFFF};
+    for (const WPARAM event : events) {
+        EXPECT_EQ(SendMessageW(hwnd, WM_DEVICECHANGE, event, 0x10), TRUE) << event;
+    }
+    EXPECT_EQ(window->shell().interfaceEventCount(), 0);
+}
+
+bool TrayIconOf(HWND window) {
+    NOTIFYICONDATAW probe{};
+    probe.cbSize = sizeof probe;
+    probe.hWnd = window;
+    return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
+}
+
+TEST_F(MainWindowWin32Test, TheTrayIconIsRemovedAtExitAlsoAfterAFailedReAdd) {
+    Pump();
+    ASSERT_TRUE(TrayIconOf(hwnd));
+    // The notification area still holds the icon, so adding it again fails.
+    SendMessageW(hwnd, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(TrayIconOf(hwnd));
+    // The exit's destroy step, seen before the window itself goes (the
+    // system drops the icons of a destroyed window on its own).
+    window->shell().OnDestroy();
+    EXPECT_FALSE(TrayIconOf(hwnd));
 }
 
 TEST_F(MainWindowWin32Test, TrayExitEndsWithZeroClosesHandlesAndRemovesTheIcon) {

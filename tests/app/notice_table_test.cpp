@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/system_facts.h"
-#include "settings/dpi_table.h"
+#include "core/system_facts.h"
 
 namespace corvane {
 namespace {
@@ -34,20 +33,14 @@ TEST(NoticeTable, DpiNoticesNameTheStageDpiOfTheSensor) {
     record.dpiLevel[1] = 2;
     record.dpiLevel[2] = 4;
     record.dpiLevel[3] = 1;
-    for (std::uint8_t sensor = 0; sensor < kSensorTypeCount; ++sensor) {
-        for (int stage = 1; stage <= 4; ++stage) {
-            const std::optional<Notice> notice = EnglishNotice(7, stage, record, sensor);
-            ASSERT_TRUE(notice);
-            const std::wstring_view base = stage == 1   ? English().textDpiStage1
-                                           : stage == 2 ? English().textDpiStage2
-                                           : stage == 3 ? English().textDpiStage3
-                                                        : English().textDpiStage4;
-            EXPECT_EQ(notice->text, std::wstring(base) +
-                                        std::wstring(DpiText(sensor, record.dpiLevel[stage - 1])));
-            EXPECT_EQ(notice->title, L"Info");
-            EXPECT_EQ(notice->timeoutMs, 5000u);
-        }
-    }
+    EXPECT_EQ(EnglishNotice(7, 1, record, 0),
+              (Notice{L"Switch DPI into the first stage 250", L"Info", 5000}));
+    EXPECT_EQ(EnglishNotice(7, 2, record, 0)->text, L"Switch DPI into the second stage 750");
+    EXPECT_EQ(EnglishNotice(7, 3, record, 1)->text, L"Switch DPI into the third stage 1600");
+    EXPECT_EQ(EnglishNotice(7, 4, record, 2)->text, L"Switch DPI into the fourth stage 500");
+    EXPECT_EQ(EnglishNotice(7, 3, record, 3)->text, L"Switch DPI into the third stage 2000");
+    // A sensor without a DPI list names no value.
+    EXPECT_EQ(EnglishNotice(7, 1, record, 4)->text, L"Switch DPI into the first stage ");
     EXPECT_FALSE(EnglishNotice(7, 0));
     EXPECT_FALSE(EnglishNotice(7, 5));
 }
@@ -57,7 +50,7 @@ TEST(NoticeTable, ChineseDpiTextFollowsWithoutASpace) {
     record.dpiLevel[1] = 1;
     const std::optional<Notice> notice =
         NoticeFor(7, 2, TextTableFor(kLangSimplifiedChinese), record, 0);
-    EXPECT_EQ(notice->text, L"DPI切换到第二段" + std::wstring(DpiText(0, 1)));
+    EXPECT_EQ(notice->text, L"DPI切换到第二段500");
 }
 
 TEST(NoticeTable, KeyMatrixMacroAndDetectionNotices) {

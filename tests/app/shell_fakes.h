@@ -67,6 +67,8 @@ class FakeShellHost final : public ShellHost {
         visible = false;
         calls.push_back(L"Hide");
     }
+    void BeginWaitCursor() override { calls.push_back(L"BeginWaitCursor"); }
+    void EndWaitCursor() override { calls.push_back(L"EndWaitCursor"); }
     void EndProcess(int exitCode) override {
         exitCodes.push_back(exitCode);
         calls.push_back(L"EndProcess");
@@ -83,7 +85,7 @@ class FakeShellHost final : public ShellHost {
 
 class FakeShellWindow final : public ShellWindow {
   public:
-    int page = kPageNone;
+    int page = kNoPage;
     bool refresh = false;
     KeyLabels labels{};
     std::vector<std::wstring> calls;  // page operations, with the page at the time
@@ -94,9 +96,9 @@ class FakeShellWindow final : public ShellWindow {
     void SetRefreshOnShow(bool value) override { refresh = value; }
     void PageLeave() override { calls.push_back(L"PageLeave " + std::to_wstring(page)); }
     // Like the window: a show of the current page does nothing.
-    void ShowKeyPage() override { Show(kPageKeys, L"ShowKeyPage"); }
-    void ShowDpiPage() override { Show(kPageDpi, L"ShowDpiPage"); }
-    void ShowLedPage() override { Show(kPageLed, L"ShowLedPage"); }
+    void ShowKeyPage() override { Show(kKeyPage, L"ShowKeyPage"); }
+    void ShowDpiPage() override { Show(kDpiPage, L"ShowDpiPage"); }
+    void ShowLedPage() override { Show(kLedPage, L"ShowLedPage"); }
     KeyLabels& Labels() override { return labels; }
 
   private:

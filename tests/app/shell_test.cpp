@@ -11,7 +11,7 @@
 
 #include "app/notice_table.h"
 #include "app/shell_fakes.h"
-#include "device/simulated_mouse.h"
+#include "device/simulator/simulated_mouse.h"
 #include "settings/stored_files.h"
 #include "support/fake_system_facts.h"
 #include "ui/dialogs/dialog_tables.h"
@@ -114,8 +114,11 @@ class ShellTest : public ::testing::Test {
         fileStore.files[kConfig].assign(bytes.begin(), bytes.end());
     }
 
-    static std::optional<DeviceBroadcast> Interface(std::wstring path) {
-        return DeviceBroadcast{kDeviceTypeInterface, std::move(path)};
+    static BroadcastReader Record(std::optional<DeviceBroadcast> record) {
+        return [record] { return record; };
+    }
+    static BroadcastReader Interface(std::wstring path) {
+        return Record(DeviceBroadcast{kDeviceTypeInterface, std::move(path)});
     }
 
     AppState state;
@@ -145,6 +148,8 @@ TEST_F(ShellTest, StartUpRunsItsStepsInOrderAndEndsOnTheKeyPage) {
         L"UseToolWindowStyle",
         L"CreateFonts",
         L"AddTrayIcon Gaming Mouse Setting",
+        L"BeginWaitCursor",  // the full read
+        L"EndWaitCursor",
         L"RegisterDeviceNotification",
         L"LoadBackground C:\\Tools\\/Skins/EN/main.png",
     };
@@ -157,7 +162,7 @@ TEST_F(ShellTest, StartUpRunsItsStepsInOrderAndEndsOnTheKeyPage) {
     EXPECT_EQ(state.records.working.reportRate, 4);
     EXPECT_EQ(state.records.backup.reportRate, 4) << "backup taken after loading";
     EXPECT_EQ(window.labels[0][1], L"Right Click");
-    EXPECT_EQ(window.page, kPageKeys);
+    EXPECT_EQ(window.page, kKeyPage);
     EXPECT_EQ(window.calls, std::vector<std::wstring>{L"ShowKeyPage"});
     EXPECT_EQ(host.fonts, (WindowFonts{{16, 400, L"Tahoma"}, {18, 400, L"Tahoma"}}));
     EXPECT_EQ(state.uiLanguage, kUiLanguageOther);
@@ -190,7 +195,7 @@ TEST_F(ShellWithoutMouseTest, StartShowsOneWarningAfterTheTrayIconAndGoesOn) {
     EXPECT_EQ(state.devicePresent, 0u);
     EXPECT_EQ(state.scrambleEnabled, 0u);
     EXPECT_EQ(state.records.working.reportRate, 2) << "stored settings still load";
-    EXPECT_EQ(window.page, kPageKeys);
+    EXPECT_EQ(window.page, kKeyPage);
 }
 
 TEST_F(ShellWithoutMouseTest, TrayClickShowsTheWarningBalloonAndNoWindow) {
@@ -205,23 +210,26 @@ TEST_F(ShellWithoutMouseTest, TrayClickShowsTheWarningBalloonAndNoWindow) {
     EXPECT_EQ(host.Count(L"ShowInFront"), 0u);
 }
 
-TEST_F(ShellTest, FailedNotificationRegistrationStopsBeforeTheStoredSettings) {
+TEST_F(ShellTest, FailedNotificationRegistrationIsShownAndStartUpGoesOn) {
     StoreConfig(1, 4);
+    ini.values[{kStrIni, L"Setting-EN", L"Item2"}] = L"Right Click";
     host.registrationSucceeds = false;
     EXPECT_EQ(shell().Initialise(), Initialisation::NotificationFailed);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0],
               std::make_pair(MessageKind::RegisterNotificationFailed, Caption::AppTitle));
-    EXPECT_EQ(state.records.working.reportRate, 0) << "config.bin not loaded";
-    EXPECT_EQ(host.Count(L"LoadBackground C:\\Tools\\/Skins/EN/main.png"), 0u);
-    EXPECT_TRUE(window.calls.empty());
+    EXPECT_EQ(state.records.working.reportRate, 4) << "config.bin loaded";
+    EXPECT_EQ(state.records.backup.reportRate, 4);
+    EXPECT_EQ(window.labels[0][1], L"Right Click");
+    EXPECT_EQ(host.Count(L"LoadBackground C:\\Tools\\/Skins/EN/main.png"), 1u);
+    EXPECT_EQ(window.calls, std::vector<std::wstring>{L"ShowKeyPage"});
 }
 
 TEST_F(ShellTest, MissingConfigIsReportedAndStartUpContinues) {
     EXPECT_EQ(shell().Initialise(), Initialisation::Ready);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].first, MessageKind::ConfigMissing);
-    EXPECT_EQ(window.page, kPageKeys);
+    EXPECT_EQ(window.page, kKeyPage);
 }
 
 struct LanguageCase {
@@ -337,9 +345,9 @@ TEST_P(ShellRefreshTest, ShowAfterExitRedrawsTheCurrentPageFirst) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pages, ShellRefreshTest,
-    ::testing::Values(RefreshCase{kPageKeys, {L"PageLeave 2", L"ShowKeyPage"}, true},
-                      RefreshCase{kPageDpi, {L"PageLeave 1", L"ShowDpiPage"}, false},
-                      RefreshCase{kPageLed, {L"ShowLedPage"}, false}),
+    ::testing::Values(RefreshCase{kKeyPage, {L"PageLeave 2", L"ShowKeyPage"}, true},
+                      RefreshCase{kDpiPage, {L"PageLeave 1", L"ShowDpiPage"}, false},
+                      RefreshCase{kLedPage, {L"ShowLedPage"}, false}),
     [](const auto& info) { return "Page" + std::to_string(info.param.page); });
 
 // Labels live in the language's section of str.ini: one that is missing or
@@ -381,7 +389,7 @@ TEST_F(ShellLabelTest, TheTraysReloadAfterExitFillsTheEmptyLabelsFromTheRestored
     state.records.working.buttonFunction[0][4] = static_cast<std::uint8_t>(ButtonFunction::KeyOff);
     state.records.backup.buttonFunction[0][4] = static_cast<std::uint8_t>(ButtonFunction::Forward);
     state.records.RestoreBackup();  // what Exit does
-    window.page = kPageKeys;
+    window.page = kKeyPage;
     window.refresh = true;
     window.labels[0][4] = L"Key Off";
 
@@ -474,12 +482,43 @@ TEST_F(ShellTest, ThreeArrivalsAndOneRemovalRediscoverAsARemoval) {
     EXPECT_TRUE(host.balloons.empty());
 }
 
+// A removal that finds the mouse again reads nothing; the image read at the
+// start is still the mouse's, so Save writes it.
+TEST_F(ShellTest, SaveAfterARemovalThatFoundTheMouseAgainWrites) {
+    StoreConfig(1, 8);
+    shell().Initialise();
+    for (int i = 0; i < 3; ++i) {
+        shell().OnDeviceChange(kDeviceArrival, Interface(kUpperPath));
+    }
+    shell().OnDeviceChange(kDeviceRemoveComplete, Interface(kUpperPath));
+    ASSERT_EQ(state.devicePresent, 1u);
+    state.image.page4.ledMode = 1;
+    host.calls.clear();
+
+    EXPECT_TRUE(shell().WriteMouse());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(port.mouse->memory()[204], 1);
+    EXPECT_EQ(host.calls, (std::vector<std::wstring>{L"BeginWaitCursor", L"EndWaitCursor"}));
+}
+
+TEST_F(ShellTest, SaveWhoseMouseVanishesShowsOneBoxAndEndsTheWaitCursor) {
+    StoreConfig(1, 8);
+    shell().Initialise();
+    port.Plug(false);  // pulled out, no device event yet
+    host.calls.clear();
+    EXPECT_FALSE(shell().WriteMouse());
+    EXPECT_EQ(messages.shown, (std::vector<std::pair<MessageKind, Caption>>{
+                                  {MessageKind::NotDetected, Caption::WriteOperation}}));
+    EXPECT_EQ(host.calls,
+              (std::vector<std::wstring>{L"BeginWaitCursor", L"Message", L"EndWaitCursor"}));
+}
+
 TEST_F(ShellTest, OnlyTheTwoExactPathFormsOfInterfaceEventsAreCounted) {
     shell().Initialise();
     shell().OnDeviceChange(kDeviceArrival, Interface(kLowerPath));
     shell().OnDeviceChange(kDeviceArrival, Interface(L"\\\\?\\HID#VID_04D9&Pid_a09e#{x}"));
-    shell().OnDeviceChange(kDeviceArrival, DeviceBroadcast{2, L""});  // a volume
-    shell().OnDeviceChange(kDeviceArrival, std::nullopt);
+    shell().OnDeviceChange(kDeviceArrival, Record(DeviceBroadcast{2, L""}));  // a volume
+    shell().OnDeviceChange(kDeviceArrival, Record(std::nullopt));
     shell().OnDeviceChange(0x8001, Interface(kUpperPath));  // removal query
     shell().OnDeviceChange(0x0007, Interface(kUpperPath));  // devnodes changed
     EXPECT_EQ(shell().interfaceEventCount(), 0);

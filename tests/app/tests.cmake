@@ -18,3 +18,4 @@ if(WIN32)
     set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/main_window_win32_test.cpp PROPERTIES
         COMPILE_DEFINITIONS "CORVANE_APP_TEST_ASSETS_DIR=\"Z:${PROJECT_SOURCE_DIR}/assets\"")
 endif()
+include(${CMAKE_CURRENT_LIST_DIR}/ctl/tests.cmake)

@@ -182,20 +182,76 @@ TEST_F(FindMouseTest, AnEnumerationErrorEndsTheSearchAfterThatIndex) {
     EXPECT_EQ(mouse->openListCount(), 0u);
 }
 
-TEST_F(FindMouseTest, RediscoveryClosesTheEarlierHandlesAndForgetsTheRead) {
+TEST_F(FindMouseTest, RediscoveryClosesTheEarlierHandles) {
     Make();
     ASSERT_TRUE(FindAndRead());
-    ASSERT_TRUE(state.link.imageRead);
     const HidHandle first = state.link.commandHandle;
     EXPECT_TRUE(link->FindMouse());
     EXPECT_NE(state.link.commandHandle, first);
     EXPECT_EQ(mouse->openHandleCount(), 2u);
-    EXPECT_FALSE(state.link.imageRead);
     link->CloseHandles();
     EXPECT_EQ(mouse->openHandleCount(), 0u);
     EXPECT_EQ(state.link.commandHandle, kInvalidHidHandle);
     EXPECT_EQ(state.link.dataHandle, kInvalidHidHandle);
     link->CloseHandles();  // nothing left to close
+}
+
+// The image read from the mouse may be written back only to the unit it was
+// read from: the same command-channel path, with no failed discovery or
+// read in between.
+class ImageValidityTest : public FindMouseTest {
+  protected:
+    void SetUp() override {
+        Make();
+        ASSERT_TRUE(FindAndRead());
+        ASSERT_TRUE(state.link.imageRead);
+        messages.shown.clear();
+    }
+    // Another mouse object (as after a replug) listing the command
+    // interface at `commandPath`.
+    void Replug(std::wstring commandPath, bool present = true) {
+        link->CloseHandles();
+        SimulatedMouseOptions options;
+        options.interfaces = StandardInterfaces(1, false, present);
+        if (present) {
+            options.interfaces[2].path = std::move(commandPath);
+        }
+        Make(options);
+    }
+};
+
+TEST_F(ImageValidityTest, SurvivesADiscoveryAtTheSamePath) {
+    Replug(MouseCommandInterface().path);
+    EXPECT_TRUE(link->FindMouse());
+    EXPECT_TRUE(state.link.imageRead);
+    EXPECT_TRUE(link->WriteDevice());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ImageValidityTest, IsLostAtAnotherPath) {
+    Replug(L"\\\\?\\hid#vid_04d9&pid_a09e&mi_01&col02#9&other&0&0001#{x}");
+    EXPECT_TRUE(link->FindMouse());
+    EXPECT_FALSE(state.link.imageRead);
+    EXPECT_FALSE(link->WriteDevice());
+    EXPECT_EQ(messages.shown, Shown(MessageKind::NotDetected, Caption::WriteOperation));
+}
+
+TEST_F(ImageValidityTest, IsLostByAFailedDiscoveryEvenIfTheMouseReturns) {
+    Replug(L"", false);
+    EXPECT_FALSE(link->FindMouse());
+    EXPECT_FALSE(state.link.imageRead);
+    Replug(MouseCommandInterface().path);
+    EXPECT_TRUE(link->FindMouse());
+    EXPECT_FALSE(state.link.imageRead);
+}
+
+TEST_F(ImageValidityTest, IsLostByAReadThatFails) {
+    mouse->SetReplyFault(SimulatedReplyFault::WrongSignature);
+    ASSERT_TRUE(FindAndRead());
+    EXPECT_FALSE(state.link.imageRead);
+    mouse->SetReplyFault(SimulatedReplyFault::None);
+    EXPECT_TRUE(link->FindMouse());
+    EXPECT_FALSE(state.link.imageRead) << "the failed read cleared it at its start";
 }
 
 TEST_F(FindMouseTest, PathsOfAnyLengthAreCarriedWhole) {

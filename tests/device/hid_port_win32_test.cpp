@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "app/app_state.h"
+#include "device/app_state.h"
 #include "device/hid_survey.h"
 #include "device/mouse_link.h"
 #include "support/fake_system_facts.h"

@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "app/app_state.h"
+#include "device/app_state.h"
 #include "device/mouse_link.h"
-#include "device/simulated_mouse.h"
+#include "device/simulator/simulated_mouse.h"
 #include "support/fake_system_facts.h"
 #include "support/fake_user_messages.h"
 

@@ -132,7 +132,7 @@ TEST_F(ProtocolTest, FullWriteIsEighteenTransfersAndSixPauses) {
     ASSERT_TRUE(FindAndRead());
     mouse->ClearWireLog();
     state.image = ImageB();
-    link->WriteDevice();
+    EXPECT_TRUE(link->WriteDevice());
     ExpectWire(mouse->wireLog(), kFullWriteWire);
     EXPECT_EQ(mouse->transferCount(), 17u + 18u);
     EXPECT_EQ(facts.sleeps, (std::vector<unsigned>(6, 20)));
@@ -179,7 +179,7 @@ TEST_F(ProtocolTest, ReportIdTwoIsRefusedByTheReadAndAcceptedByTheWrite) {
     mouse->SetReplyFault(SimulatedReplyFault::ReportId2);
     mouse->ClearWireLog();
     state.image = ImageB();
-    link->WriteDevice();
+    EXPECT_TRUE(link->WriteDevice());
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(mouse->wireLog().size(), 18u);
     EXPECT_TRUE(ImageMatchesMouse());
@@ -201,7 +201,7 @@ TEST_F(ProtocolTest, HeaderWithoutSignatureStopsReadAndWrite) {
         mouse->SetReplyFault(fault);
         messages.shown.clear();
         state.image = ImageB();
-        link->WriteDevice();
+        EXPECT_FALSE(link->WriteDevice());
         EXPECT_EQ(messages.shown, Shown(MessageKind::NotDetected, Caption::WriteOperation));
         EXPECT_EQ(mouse->transferCount(), 2u + 17u + 2u);
         EXPECT_EQ(mouse->memory(), MemoryA());
@@ -217,7 +217,7 @@ TEST_F(ProtocolTest, ImageThatWasNeverReadIsNotWrittenBack) {
     messages.shown.clear();
     const std::uint32_t transfers = mouse->transferCount();
     state.image = ImageB();
-    link->WriteDevice();
+    EXPECT_FALSE(link->WriteDevice());
     EXPECT_EQ(messages.shown, Shown(MessageKind::NotDetected, Caption::WriteOperation));
     EXPECT_EQ(mouse->transferCount(), transfers);
     EXPECT_EQ(mouse->memory(), MemoryA());
@@ -247,18 +247,64 @@ TEST_F(ProtocolTest, MousePulledOutAtAnyTransferOfTheRead) {
     }
 }
 
-TEST_F(ProtocolTest, WriteTransfersAreNotVerified) {
+// Pauses the write has made when its k-th transfer (1-18) is the first to
+// fail: one after the header (transfer 3), one after each page (6, 9, ...).
+std::size_t PausesBefore(std::uint32_t k) {
+    return (k - 1) / 3;
+}
+
+TEST_F(ProtocolTest, MousePulledOutAtAnyTransferOfTheWrite) {
+    for (std::uint32_t k = 1; k <= 19; ++k) {
+        SCOPED_TRACE(k);
+        SimulatedMouseOptions options;
+        options.failFromTransfer = 17 + k;  // the start-up read comes first
+        Make(options);
+        facts.sleeps.clear();
+        messages.shown.clear();
+        ASSERT_TRUE(FindAndRead());
+        state.image = ImageB();
+        const bool complete = k > 18;
+
+        EXPECT_EQ(link->WriteDevice(), complete);
+        if (complete) {
+            EXPECT_TRUE(messages.shown.empty());
+            EXPECT_TRUE(ImageMatchesMouse());
+            continue;
+        }
+        EXPECT_EQ(messages.shown, Shown(MessageKind::NotDetected, Caption::WriteOperation));
+        EXPECT_EQ(mouse->transferCount(), 17u + k) << "the write stops at the failure";
+        EXPECT_EQ(facts.sleeps.size(), PausesBefore(k));
+        // The header (transfer 3) and the pages (transfers 6, 9, ...) that
+        // went out before the failure are in the mouse, the rest is as before.
+        EXPECT_EQ(mouse->memory()[0], k > 3 ? ImageB().reportRate : MemoryA()[0]);
+        for (int page = 1; page <= kPageCount; ++page) {
+            const bool sent = k > 3u + 3u * page;
+            const std::uint8_t first = mouse->memory()[DeviceImage::PageOffset(page)];
+            EXPECT_EQ(first,
+                      sent ? ImageB().page(page)[0] : MemoryA()[DeviceImage::PageOffset(page)])
+                << "page " << page;
+        }
+    }
+}
+
+TEST_F(ProtocolTest, AFailedWriteIsRepeatedWholeWhenTheMouseAnswersAgain) {
     SimulatedMouseOptions options;
-    options.failFromTransfer = 17 + 8;  // from the ack of page 2 of the write
+    options.failFromTransfer = 17 + 9;  // page 2 is lost
     Make(options);
     ASSERT_TRUE(FindAndRead());
     state.image = ImageB();
-    link->WriteDevice();
+    EXPECT_FALSE(link->WriteDevice());
+
+    // Plugged in again: a new mouse object with the memory the first one kept.
+    const SimulatedMemory kept = mouse->memory();
+    LinkTest::Make();
+    mouse->SetMemory(kept);
+    messages.shown.clear();
+    ASSERT_TRUE(FindAndRead());
+    state.image = ImageB();
+    EXPECT_TRUE(link->WriteDevice());
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(facts.sleeps.size(), 6u);
-    EXPECT_EQ(mouse->memory()[0], 4);  // the header and page 1 arrived
-    EXPECT_EQ(mouse->memory()[2], ImageB().page(1)[0]);
-    EXPECT_EQ(mouse->memory()[66], MemoryA()[66]);
+    EXPECT_TRUE(ImageMatchesMouse());
 }
 
 TEST_F(ProtocolTest, WithTheMouseAbsentBothOperationsShowTheirBox) {
@@ -267,7 +313,7 @@ TEST_F(ProtocolTest, WithTheMouseAbsentBothOperationsShowTheirBox) {
     Make(options);
     EXPECT_FALSE(link->FindMouse());
     link->ReadDevice();
-    link->WriteDevice();
+    EXPECT_FALSE(link->WriteDevice());
     EXPECT_EQ(messages.shown,
               (std::vector<ShownMessage>{{MessageKind::NotDetected, Caption::ReadOperation, 0},
                                          {MessageKind::NotDetected, Caption::WriteOperation, 0}}));

@@ -8,32 +8,15 @@
 #include <map>
 
 #include "device/hid_survey.h"
+#include "device/simulator/simulated_mouse_settings.h"
 #include "link_fixture.h"
 #include "settings/dpi_table.h"
+#include "support/temp_folder.h"
 
 namespace corvane::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A fresh folder under the system's temporary folder, removed afterwards.
-class TempFolder {
-  public:
-    TempFolder() {
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        path_ = fs::temp_directory_path() / ("corvane-sim-" + std::to_string(stamp));
-        fs::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-    std::wstring File(const char* name) const { return (path_ / name).wstring(); }
-
-  private:
-    fs::path path_;
-};
 
 std::vector<std::uint8_t> ReadAll(const std::wstring& file) {
     std::ifstream in(fs::path(file), std::ios::binary);
@@ -90,7 +73,7 @@ TEST(SimulatedMouseTest, TakesOnlyReportsOfTheInterfaceFeatureLength) {
 
 TEST(SimulatedMouseTest, FactoryMemoryCarriesTheSensorTypeAndItsDpiCodes) {
     for (int type = 0; type < 256; ++type) {
-        const SimulatedMemory m = SimulatedMouse::FactoryMemory(static_cast<std::uint8_t>(type));
+        const SimulatedMemory m = FactorySimulatedMemory(static_cast<std::uint8_t>(type));
         ASSERT_EQ(m[195], type);
         EXPECT_EQ(m[0], 1);    // 1000 Hz
         EXPECT_EQ(m[200], 3);  // three stages on
@@ -103,7 +86,7 @@ TEST(SimulatedMouseTest, FactoryMemoryCarriesTheSensorTypeAndItsDpiCodes) {
 
 TEST(SimulatedMouseTest, MemoryFileSurvivesARestart) {
     TempFolder folder;
-    const std::wstring file = folder.File("mouse-memory.bin");
+    const std::wstring file = folder.Wide("mouse-memory.bin");
     SimulatedMouseOptions options;
     options.sensorType = 2;
     options.memoryFile = file;
@@ -132,14 +115,14 @@ TEST(SimulatedMouseTest, MemoryFileSurvivesARestart) {
 
     std::ofstream(fs::path(file), std::ios::binary | std::ios::trunc) << "short";
     SimulatedMouse fromBadFile(options);
-    EXPECT_EQ(fromBadFile.memory(), SimulatedMouse::FactoryMemory(0));
+    EXPECT_EQ(fromBadFile.memory(), FactorySimulatedMemory(0));
     EXPECT_EQ(ReadAll(file).size(), kSimulatedMemorySize);
 }
 
 TEST(SimulatedMouseTest, WireLogFileHasOneLinePerTransfer) {
     TempFolder folder;
     SimulatedMouseOptions options;
-    options.wireLogFile = folder.File("wire.log");
+    options.wireLogFile = folder.Wide("wire.log");
     AppState state;
     FakeSystemFacts facts;
     FakeUserMessages messages;
@@ -231,7 +214,7 @@ TEST(SimulatedMouseSettingsTest, EnvironmentWinsOverTheFile) {
     EXPECT_EQ(OptionsOf(s).interfaces.size(), 1u);
 
     const SimulatedMouseSettings defaults = SimulatedMouseSettingsFor(
-        folder.File("missing"), [](const std::string&) { return std::optional<std::wstring>(); });
+        folder.Wide("missing"), [](const std::string&) { return std::optional<std::wstring>(); });
     EXPECT_EQ(OptionsOf(defaults).interfaces.size(), 3u);
     EXPECT_TRUE(defaults.memoryFile.empty());
 }
@@ -240,11 +223,18 @@ TEST(HidSurveyTest, ListsEveryInterfaceAndClosesWhatItOpened) {
     SimulatedMouseOptions options;
     options.interfaces = StandardInterfaces(2);
     options.interfaces[1].queryOpenFails = true;
+    options.interfaces[2].channelOpenFails = true;
     SimulatedMouse mouse(options);
     const HidSurvey survey = SurveyHidInterfaces(mouse);
     ASSERT_TRUE(survey.listObtained);
     ASSERT_EQ(survey.interfaces.size(), 4u);
     EXPECT_FALSE(survey.interfaces[1].opened);
+    EXPECT_EQ(survey.interfaces[1].openError, 5u);
+    // A query that opens, then a channel open that is refused.
+    EXPECT_TRUE(survey.interfaces[2].opened);
+    EXPECT_FALSE(survey.interfaces[2].accessible);
+    EXPECT_EQ(survey.interfaces[2].accessError, 5u);
+    EXPECT_TRUE(survey.interfaces[3].accessible);
     EXPECT_EQ(survey.interfaces[2].attributes.vendorId, 0x04D9);
     EXPECT_TRUE(survey.interfaces[2].capsKnown);
     EXPECT_EQ(survey.interfaces[2].caps.featureReportByteLength, 65);

@@ -4,40 +4,47 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/file_store_fixture.h"
+#include "settings/file_store_contract.h"
 
 namespace corvane {
+namespace testing {
+
+class Win32World : public TempFolderWorld {
+  public:
+    ~Win32World() {
+        for (const std::wstring& path : readOnly_) {
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
+    }
+    void MakeReadOnly(const std::string& name) {
+        readOnly_.push_back(Path(name));
+        SetFileAttributesW(readOnly_.back().c_str(), FILE_ATTRIBUTE_READONLY);
+    }
+
+  private:
+    std::vector<std::wstring> readOnly_;
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, FileStoreContract, Win32World);
+
+}  // namespace testing
+
 namespace {
 
 using testing::TempFolder;
 
-class Win32FileStoreTest : public testing::FileStoreFixture {};
+using Win32FileStoreTest = testing::PlatformFileStoreTest;
 
-TEST_F(Win32FileStoreTest, ReplacePutsTheNewBytesInPlaceAndLeavesNoTemporaryFile) {
-    TempFolder::WriteFile(folder / "config.bin", old);
-    ASSERT_TRUE(store->Replace(config, fresh, error)) << error;
-    EXPECT_EQ(TempFolder::ReadFile(folder / "config.bin"), fresh);
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"config.bin"});
-    const auto bytes = store->Read(config, error, 181);
-    ASSERT_TRUE(bytes);
-    EXPECT_EQ(*bytes, fresh);
-}
-
-TEST_F(Win32FileStoreTest, ReplaceNeverCreates) {
-    EXPECT_FALSE(store->Exists(config));
+TEST_F(Win32FileStoreTest, FailuresCarryTheSystemErrorNumber) {
     EXPECT_FALSE(store->Replace(config, fresh, error));
     EXPECT_EQ(error, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
-    EXPECT_TRUE(folder.Names().empty());
-}
-
-TEST_F(Win32FileStoreTest, AReadOnlyFileIsRefusedAndKept) {
     TempFolder::WriteFile(folder / "config.bin", old);
     ASSERT_TRUE(SetFileAttributesW(config.c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(store->Replace(config, fresh, error));
     EXPECT_EQ(error, static_cast<std::uint32_t>(ERROR_ACCESS_DENIED));
     SetFileAttributesW(config.c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(TempFolder::ReadFile(folder / "config.bin"), old);
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"config.bin"});
+    EXPECT_FALSE(store->Read(folder.Wide("absent.bin"), error, 181));
+    EXPECT_EQ(error, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
 }
 
 TEST_F(Win32FileStoreTest, ALockedFileIsReportedAndKept) {
@@ -51,13 +58,6 @@ TEST_F(Win32FileStoreTest, ALockedFileIsReportedAndKept) {
     EXPECT_EQ(error, static_cast<std::uint32_t>(ERROR_SHARING_VIOLATION));
     EXPECT_EQ(TempFolder::ReadFile(folder / "config.bin"), old);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"config.bin"});
-}
-
-TEST_F(Win32FileStoreTest, ReadStopsAtTheLimitAndReportsAMissingFile) {
-    TempFolder::WriteFile(folder / "config.bin", std::vector<std::uint8_t>(10000, 7));
-    EXPECT_EQ(store->Read(config, error, 181)->size(), 181u);
-    EXPECT_FALSE(store->Read(folder.Wide("absent.bin"), error, 181));
-    EXPECT_EQ(error, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
 }
 
 }  // namespace

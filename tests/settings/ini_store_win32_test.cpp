@@ -3,7 +3,7 @@
 // through the stored files on an English code page.
 #include <windows.h>
 
-#include "app/app_state.h"
+#include "device/app_state.h"
 #include "settings/file_store.h"
 #include "settings/ini_store_contract.h"
 #include "settings/stored_files.h"

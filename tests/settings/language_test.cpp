@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/system_facts.h"
+#include "core/system_facts.h"
 
 namespace corvane {
 namespace {

@@ -5,6 +5,7 @@
 
 #include <numeric>
 
+#include "settings/factory_settings.h"
 #include "support/fake_file_store.h"
 #include "support/fake_ini_store.h"
 #include "support/fake_system_facts.h"
@@ -41,6 +42,11 @@ TEST(StoredFilePathsTest, ReplaceAllDoesNotRescanTheReplacement) {
     EXPECT_EQ(ReplaceAll(L"abc", L"", L"zz"), L"abc");
 }
 
+bool IsFactoryRecord(const SettingsRecord& record) {
+    const SettingsRecord factory = FactorySettingsRecord();
+    return std::equal(record.bytes().begin(), record.bytes().end(), factory.bytes().begin());
+}
+
 class StoredFilesTest : public ::testing::Test {
   protected:
     StoredFiles MakeFiles(std::wstring section = L"Setting-EN") {
@@ -55,20 +61,20 @@ class StoredFilesTest : public ::testing::Test {
         return bytes;
     }
 
-    AppState state;
+    SettingsState state;
     FakeFileStore files;
     FakeIniStore ini;
     FakeSystemFacts facts;
     FakeUserMessages messages;
 };
 
-TEST_F(StoredFilesTest, MissingConfigIsReportedAndLeavesTheBuiltInSettings) {
+TEST_F(StoredFilesTest, MissingConfigIsReportedAndStartsFromTheFactorySettings) {
     auto stored = MakeFiles();
     stored.LoadConfig();
     EXPECT_EQ(messages.shown,
               (std::vector<ShownMessage>{{MessageKind::ConfigMissing, Caption::AppTitle, 0}}));
     EXPECT_EQ(state.firstRunFlag, 0);
-    EXPECT_EQ(state.records.working.reportRate, 0);
+    EXPECT_TRUE(IsFactoryRecord(state.records.working));
     EXPECT_EQ(stored.paths().configPath, kConfig);
     EXPECT_EQ(stored.paths().strIniPath, kStrIni);
 }
@@ -88,26 +94,36 @@ TEST_F(StoredFilesTest, A180ByteConfigLoadsFlagAndRecordAndTraces) {
     EXPECT_EQ(files.readLimits, std::vector<std::size_t>{kConfigFileSize + 1});
 }
 
-TEST_F(StoredFilesTest, ConfigOfAnyOtherSizeIsIgnoredSilently) {
+TEST_F(StoredFilesTest, ConfigOfAnyOtherSizeIsIgnoredSilentlyForTheFactorySettings) {
     for (const std::size_t size : {0u, 1u, 179u, 181u, 4096u}) {
-        AppState fresh;
+        SettingsState fresh;
         state = fresh;
         files.files[kConfig] = ConfigWith(1, size);
         auto stored = MakeFiles();
         stored.LoadConfig();
         EXPECT_TRUE(messages.shown.empty()) << size;
         EXPECT_EQ(state.firstRunFlag, 0) << size;
-        EXPECT_EQ(state.records.working.reportRate, 0) << size;
+        EXPECT_TRUE(IsFactoryRecord(state.records.working)) << size;
     }
 }
 
-TEST_F(StoredFilesTest, UnreadableConfigIsIgnoredSilently) {
+TEST_F(StoredFilesTest, UnreadableConfigIsIgnoredSilentlyForTheFactorySettings) {
     files.files[kConfig] = ConfigWith(1);
     files.readError = 32;
     auto stored = MakeFiles();
     stored.LoadConfig();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(state.firstRunFlag, 0);
+    EXPECT_TRUE(IsFactoryRecord(state.records.working));
+}
+
+TEST_F(StoredFilesTest, A180ByteConfigIsLoadedAsItIsEvenAllZero) {
+    files.files[kConfig] = std::vector<std::uint8_t>(kConfigFileSize, 0);
+    auto stored = MakeFiles();
+    stored.LoadConfig();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(state.records.working.reportRate, 0);
+    EXPECT_EQ(state.records.working.buttonFunction[0][1], 0);
 }
 
 TEST_F(StoredFilesTest, SaveWritesExactly180BytesStartingWithOne) {
@@ -133,7 +149,7 @@ TEST_F(StoredFilesTest, ConfigRoundTripsEveryByte) {
     }
     const SettingsRecord saved = state.records.working;
     stored.SaveConfig();
-    state = AppState{};
+    state = SettingsState{};
     stored.LoadConfig();
     EXPECT_EQ(state.firstRunFlag, 1);
     EXPECT_TRUE(std::equal(saved.bytes().begin(), saved.bytes().end(),

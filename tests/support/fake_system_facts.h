@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/system_facts.h"
+#include "core/system_facts.h"
 
 namespace corvane::testing {
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/user_messages.h"
+#include "core/user_messages.h"
 
 namespace corvane::testing {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/text_encoding.h"
+#include "core/text_encoding.h"
 
 namespace corvane::testing {
 

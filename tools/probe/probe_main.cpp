@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/app_state.h"
-#include "app/system_facts.h"
-#include "app/user_messages.h"
+#include "core/system_facts.h"
+#include "core/user_messages.h"
+#include "device/app_state.h"
 #include "device/hid_survey.h"
 #include "device/mouse_link.h"
-#include "device/simulated_mouse.h"
+#include "device/simulator/simulated_mouse_settings.h"
 #include "settings/dpi_table.h"
 #include "settings/settings_record.h"
 

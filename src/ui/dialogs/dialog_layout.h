@@ -11,8 +11,9 @@
 #include <optional>
 #include <string_view>
 
+#include "core/rect.h"
 #include "ui/dialogs/dialog_io.h"
-#include "ui/skin/rect.h"
+#include "ui/skin/dropdown_box.h"
 
 namespace corvane {
 
@@ -49,9 +50,6 @@ struct DialogLayout {
 inline constexpr std::wstring_view kImageDialogCloseNormal = L"/Close-normal.png";
 inline constexpr std::wstring_view kImageDialogCloseOver = L"/Close-over.png";
 inline constexpr std::wstring_view kImageDialogDropdown = L"/DropdownBox-normal.png";
-
-// The current choice is drawn centred in the drop-down box less its arrow.
-inline constexpr int kDialogBoxArrowWidth = 28;
 
 namespace dialog_layout_detail {
 

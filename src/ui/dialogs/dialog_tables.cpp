@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/system_facts.h"
+#include "core/language.h"
 
 namespace corvane {
 namespace {

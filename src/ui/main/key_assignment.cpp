@@ -7,8 +7,10 @@
 namespace corvane {
 namespace {
 
+constexpr int kNormalLayer = 0;
 constexpr int kShiftLayer = 1;
 constexpr int kShift = static_cast<int>(ButtonFunction::Shift);
+constexpr int kLeftClick = static_cast<int>(ButtonFunction::LeftClick);
 constexpr std::uint8_t kSnipeEnabled = 1;
 
 constexpr std::uint8_t LowByte(int value) {
@@ -116,6 +118,28 @@ bool CoupleShiftLayer(SettingsRecord& record, KeyLabels& labels, int button) {
     record.buttonFunction[kShiftLayer][button] = kShift;
     labels[kShiftLayer][button] = labels[0][button];
     return true;
+}
+
+bool LeftClickRuleAllows(const SettingsRecord& record, int button) {
+    if (record.leftRuleLayer >= kLayerCount || button < 0 || button >= kButtonSlots) {
+        return true;
+    }
+    const std::uint8_t* functions = record.buttonFunction[record.leftRuleLayer];
+    if (functions[button] != kLeftClick) {
+        return true;
+    }
+    for (int other = 0; other < kButtonSlots; ++other) {
+        if (other != button && functions[other] == kLeftClick) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ShiftLayerBoxLocked(const SettingsRecord& record, int button) {
+    return button >= 0 && button < kButtonSlots &&
+           record.buttonFunction[kShiftLayer][button] == kShift &&
+           record.buttonFunction[kNormalLayer][button] == kShift;
 }
 
 }  // namespace corvane

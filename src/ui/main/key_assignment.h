@@ -66,4 +66,15 @@ KeyAssignmentResult AssignKeyFunction(SettingsRecord& record, KeyLabels& labels,
 // label of (0, button); returns true. Otherwise nothing changes.
 bool CoupleShiftLayer(SettingsRecord& record, KeyLabels& labels, int button);
 
+// The two rules on which box may change at all, checked before a function
+// list opens.
+//
+// The left-click rule of the normal layer's boxes: false when the layer that
+// leftRuleLayer names (0 normal, 1 shift, any other value: no rule) has its
+// only Left Click on `button`, among all eight buttons of that layer.
+bool LeftClickRuleAllows(const SettingsRecord& record, int button);
+// A button that is Shift in both layers is changed from its normal-layer box
+// only: its shift-layer box takes no click.
+bool ShiftLayerBoxLocked(const SettingsRecord& record, int button);
+
 }  // namespace corvane

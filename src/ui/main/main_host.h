@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/rect.h"
 #include "ui/dialogs/dialog_io.h"
-#include "ui/skin/rect.h"
 
 namespace corvane {
 

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "app/user_messages.h"
+#include "core/user_messages.h"
 #include "ui/main/control_colour.h"
 #include "ui/main/main_host.h"
 #include "ui/main/text_messages.h"

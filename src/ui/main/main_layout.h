@@ -8,7 +8,8 @@
 
 #include <string_view>
 
-#include "ui/skin/rect.h"
+#include "core/rect.h"
+#include "ui/skin/dropdown_box.h"
 
 namespace corvane {
 
@@ -77,7 +78,6 @@ inline constexpr Rect kKeyListZones[kKeyLayerCount][kKeyBoxButtonCount] = {
 // Key box texts: one line, vertically centred, left-aligned, in the box less
 // 5 pixels on the left and the 28-pixel arrow on the right.
 inline constexpr int kKeyBoxTextInsetLeft = 5;
-inline constexpr int kBoxArrowWidth = 28;
 
 // DPI page: stage boxes 1-3 and their list zones (for a list that opens to
 // the right of the box; lists opening below the box follow from the box).

@@ -11,8 +11,8 @@
 #include <functional>
 #include <string>
 
-#include "app/app_state.h"
-#include "app/user_messages.h"
+#include "core/user_messages.h"
+#include "device/app_state.h"
 #include "settings/key_labels.h"
 #include "settings/stored_files.h"
 #include "ui/main/control_colour.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "settings/decimal_format.h"
+#include "core/decimal_format.h"
 
 namespace corvane {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/user_messages.h"
+#include "core/user_messages.h"
 #include "ui/main/text_table.h"
 
 namespace corvane {

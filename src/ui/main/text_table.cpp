@@ -1,6 +1,6 @@
 #include "ui/main/text_table.h"
 
-#include "app/system_facts.h"
+#include "core/system_facts.h"
 
 namespace corvane {
 namespace {

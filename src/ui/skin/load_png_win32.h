@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/user_messages.h"
+#include "core/user_messages.h"
 #include "ui/skin/gdiplus_session_win32.h"
 
 namespace corvane {

@@ -1,13 +1,13 @@
 #include "ui/skin/skin_dir.h"
 
-#include "app/app_state.h"
-#include "settings/stored_files.h"
+#include "core/language.h"
+#include "core/module_path.h"
 
 namespace corvane {
 
 std::wstring SkinDir(const std::wstring& modulePath, std::uint8_t uiLanguage) {
-    return ReplaceAll(modulePath, kExecutableName,
-                      uiLanguage == kUiLanguageSimplifiedChinese ? kSkinFolderChs : kSkinFolderEn);
+    return BesideExecutable(
+        modulePath, uiLanguage == kUiLanguageSimplifiedChinese ? kSkinFolderChs : kSkinFolderEn);
 }
 
 }  // namespace corvane

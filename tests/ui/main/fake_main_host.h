@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/text_encoding.h"
+#include "core/text_encoding.h"
 #include "ui/main/main_host.h"
 
 namespace corvane::testing {

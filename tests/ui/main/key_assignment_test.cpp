@@ -8,7 +8,7 @@
 
 #include <cstring>
 
-#include "app/system_facts.h"
+#include "core/system_facts.h"
 
 namespace corvane {
 namespace {

@@ -404,8 +404,8 @@ TEST_F(WindowTest, AFirstStartWithoutConfigBinShowsTheFirstRunLabels) {
                       std::string("text '") + kColumn[button]);
         }
         EXPECT_THAT(state.records.working.buttonFunction[layer],
-                    ElementsAre(0, 0, 0, 0, 0, 0, 0, 0))
-            << "the functions keep what the record held";
+                    ElementsAre(0, 1, 2, 11, 5, 12, 12, 12))
+            << "the factory record's functions, which the labels name";
     }
     EXPECT_EQ(ini.writes.size(), 16u) << "the labels are stored";
     EXPECT_EQ(ini.Read(stored.paths().strIniPath, L"Setting-EN", L"Item83", L"", 100), L"Key Off");

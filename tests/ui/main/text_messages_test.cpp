@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/system_facts.h"
+#include "core/system_facts.h"
 
 namespace corvane {
 namespace {

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/app_state.h"
+#include "device/app_state.h"
 #include "ui/main/main_layout.h"
 #include "ui/skin/premultiply.h"
 #include "ui/skin/skin_dir.h"

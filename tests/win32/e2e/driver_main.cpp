@@ -1,10 +1,13 @@
 // corvane_driver: the end-to-end driver as a command for scripts.
 //   corvane_driver show-and-screenshot OUTPUT.png [TIMEOUT_MS]
-//     waits for the program's window (class "KelAPClass-Ver2"), sends the
-//     tray callback so that it shows, and saves the client area as a PNG;
+//     waits for the program's window (class "KelAPClass-Ver2") and the end of
+//     its start-up, sends the tray callback so that it shows, and saves the
+//     client area as a PNG once it is painted;
 //   corvane_driver end [TIMEOUT_MS]
 //     chooses the tray menu's "Exit" and waits until the window is gone.
-// Exits 0 on success.
+// Exits 0 on success; every wait is bounded and says what it awaited when
+// its time is up.
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -15,20 +18,67 @@ using namespace corvane::e2e;
 
 namespace {
 
+constexpr DWORD kShowTimeoutMs = 5000;
+constexpr DWORD kPaintTimeoutMs = 5000;
+
 int End(DWORD timeout) {
     HWND window = FindWindowW(kMainClass, nullptr);
     if (window == nullptr) {
         return 0;
     }
     PostMessageW(window, WM_COMMAND, 1028, 0);
-    return WaitFor([] { return FindWindowW(kMainClass, nullptr) == nullptr; }, timeout) ? 0 : 1;
+    return WaitUntil("the program's window to close after the tray menu's Exit", timeout,
+                     [] { return FindWindowW(kMainClass, nullptr) == nullptr; })
+               ? 0
+               : 1;
+}
+
+// An unpainted window reads as one colour (black); the skin never is.
+bool ShowsAnImage(const Pixels& pixels) {
+    return !pixels.bgrx.empty() &&
+           std::any_of(pixels.bgrx.begin(), pixels.bgrx.end(),
+                       [&](std::uint32_t p) { return p != pixels.bgrx.front(); });
+}
+
+int ShowAndScreenshot(const wchar_t* output, DWORD timeout) {
+    GdiplusScope gdiplus;
+    HWND window = nullptr;
+    if (!WaitUntil("a window of class \"" + Utf8(kMainClass) + "\"", timeout,
+                   [&] { return (window = FindWindowW(kMainClass, nullptr)) != nullptr; }) ||
+        !WaitUntilStartedUp(window, timeout)) {
+        return 1;
+    }
+    if (!ClickTray(window) || !WaitUntil("the window to show after a tray click", kShowTimeoutMs,
+                                         [&] { return IsWindowVisible(window) != FALSE; })) {
+        return 1;
+    }
+    PointerAway();
+    // Painted and settled: an image, the same in two captures in a row.
+    Pixels shot;
+    if (!WaitUntil("the shown window to be painted", kPaintTimeoutMs, [&] {
+            Pixels next = CaptureClient(window);
+            const bool settled = ShowsAnImage(next) && next.bgrx == shot.bgrx;
+            shot = std::move(next);
+            return settled;
+        })) {
+        return 1;
+    }
+    if (!SavePng(shot, output)) {
+        std::fwprintf(stderr, L"corvane_driver: cannot write %ls\n", output);
+        return 1;
+    }
+    return 0;
+}
+
+DWORD TimeoutArgument(int argc, wchar_t** argv, int index, DWORD fallback) {
+    return argc > index ? static_cast<DWORD>(std::wcstoul(argv[index], nullptr, 10)) : fallback;
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc >= 2 && std::wstring(argv[1]) == L"end") {
-        return End(argc > 2 ? static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10)) : 10000);
+        return End(TimeoutArgument(argc, argv, 2, 10000));
     }
     if (argc < 3 || std::wstring(argv[1]) != L"show-and-screenshot") {
         std::fwprintf(stderr,
@@ -36,27 +86,9 @@ int wmain(int argc, wchar_t** argv) {
                       L"       corvane_driver end [TIMEOUT_MS]\n");
         return 2;
     }
-    const DWORD timeout = argc > 3 ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)) : 30000;
-    GdiplusScope gdiplus;
-    HWND window = nullptr;
-    if (!WaitFor([&] { return (window = FindWindowW(kMainClass, nullptr)) != nullptr; }, timeout)) {
-        std::fwprintf(stderr, L"corvane_driver: no window of class %ls\n", kMainClass);
-        return 1;
+    const int result = ShowAndScreenshot(argv[2], TimeoutArgument(argc, argv, 3, 30000));
+    if (result != 0) {
+        std::fwprintf(stderr, L"corvane_driver: no screenshot of the shown window\n");
     }
-    WaitUntilIdle(window);
-    Sleep(500);
-    ClickTray(window);
-    WaitUntilIdle(window);
-    if (!WaitFor([&] { return IsWindowVisible(window) != FALSE; }, 5000)) {
-        std::fwprintf(stderr, L"corvane_driver: the window did not show\n");
-        return 1;
-    }
-    PointerAway();
-    Sleep(500);
-    WaitUntilIdle(window);
-    if (!SavePng(CaptureClient(window), argv[2])) {
-        std::fwprintf(stderr, L"corvane_driver: cannot write %ls\n", argv[2]);
-        return 1;
-    }
-    return 0;
+    return result;
 }

@@ -7,6 +7,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cwctype>
 #include <fstream>
 #include <iterator>
@@ -56,6 +57,26 @@ std::wstring ClassOf(HWND window) {
     return name;
 }
 
+// How long one round trip to a window may take before it is sent again; how
+// long a sent tray click may take to be handled; how long a terminated
+// process may take to end.
+constexpr UINT kRoundTripMs = 250;
+constexpr UINT kSendTimeoutMs = 10000;
+constexpr DWORD kTerminateTimeoutMs = 5000;
+
+bool Answers(HWND window) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kRoundTripMs, &result) != 0;
+}
+
+std::string WindowWanted(const wchar_t* className, const wchar_t* caption) {
+    std::string wanted = "a window of class \"" + Utf8(className) + "\"";
+    if (caption != nullptr) {
+        wanted += " captioned \"" + Utf8(caption) + "\"";
+    }
+    return wanted;
+}
+
 bool EncoderClsid(const wchar_t* mime, CLSID& clsid) {
     UINT count = 0;
     UINT size = 0;
@@ -76,6 +97,32 @@ bool EncoderClsid(const wchar_t* mime, CLSID& clsid) {
 }
 
 }  // namespace
+
+void ReportTimeout(std::string_view awaited, DWORD timeoutMs) {
+    std::fprintf(stderr, "timed out after %lu ms waiting for %.*s\n",
+                 static_cast<unsigned long>(timeoutMs), static_cast<int>(awaited.size()),
+                 awaited.data());
+    std::fflush(stderr);
+}
+
+std::string Describe(HWND window) {
+    char text[32] = {};
+    std::snprintf(text, sizeof text, "window 0x%llx",
+                  static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(window)));
+    return text;
+}
+
+std::string Utf8(std::wstring_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int wide = static_cast<int>(text.size());
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, result.data(), size, nullptr, nullptr);
+    return result;
+}
 
 Program::Program(const std::filesystem::path& exe, const std::map<std::wstring, std::wstring>& env,
                  const std::wstring& arguments) {
@@ -118,7 +165,9 @@ Program Program::WithLocale(const std::filesystem::path& exe, const std::wstring
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
     HWND window = nullptr;
-    if (WaitFor([&] { return (window = FindWindowW(className, nullptr)) != nullptr; }, timeoutMs)) {
+    if (WaitUntil(WindowWanted(className, nullptr) + " started with LC_ALL=" + Utf8(locale),
+                  timeoutMs,
+                  [&] { return (window = FindWindowW(className, nullptr)) != nullptr; })) {
         GetWindowThreadProcessId(window, &program.pid_);
         program.process_ = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE,
                                        FALSE, program.pid_);
@@ -128,9 +177,10 @@ Program Program::WithLocale(const std::filesystem::path& exe, const std::wstring
 
 Program::~Program() {
     if (process_ != nullptr) {
-        if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+        if (!Ended()) {
             TerminateProcess(process_, 99);
-            WaitForSingleObject(process_, 5000);
+            WaitUntil("process " + std::to_string(pid_) + " to end when terminated",
+                      kTerminateTimeoutMs, [&] { return Ended(); });
         }
         CloseHandle(process_);
     }
@@ -146,8 +196,13 @@ Program& Program::operator=(Program&& other) noexcept {
     return *this;
 }
 
+bool Program::Ended() const {
+    return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+}
+
 std::optional<DWORD> Program::WaitForExit(DWORD timeoutMs) {
-    if (process_ == nullptr || WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) {
+    if (process_ == nullptr || !WaitUntil("process " + std::to_string(pid_) + " to exit", timeoutMs,
+                                          [&] { return Ended(); })) {
         return std::nullopt;
     }
     DWORD code = 0;
@@ -185,16 +240,24 @@ HWND Program::FindWindowOf(const wchar_t* className, const wchar_t* caption) con
 HWND Program::WaitForWindow(const wchar_t* className, const wchar_t* caption,
                             DWORD timeoutMs) const {
     HWND found = nullptr;
-    WaitFor([&] { return (found = FindWindowOf(className, caption)) != nullptr; }, timeoutMs);
+    WaitUntil(WindowWanted(className, caption) + " of process " + std::to_string(pid_), timeoutMs,
+              [&] { return (found = FindWindowOf(className, caption)) != nullptr; });
     return found;
 }
 
-void WaitUntilIdle(HWND window) {
-    for (int i = 0; i < 3; ++i) {
-        DWORD_PTR result = 0;
-        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
-        Sleep(30);
-    }
+bool WaitUntilAnswered(HWND window, DWORD timeoutMs) {
+    return WaitUntil(Describe(window) + " to answer a message", timeoutMs,
+                     [&] { return Answers(window); });
+}
+
+bool WaitUntilStartedUp(HWND window, DWORD timeoutMs) {
+    return WaitUntil(Describe(window) +
+                         " to end its start-up: tray icon added, window hidden and "
+                         "answering messages",
+                     timeoutMs, [&] {
+                         return TrayIconExists(window) && Answers(window) &&
+                                IsWindowVisible(window) == FALSE;
+                     });
 }
 
 std::wstring WindowText(HWND window) {
@@ -218,8 +281,14 @@ void CloseMessageBox(HWND box) {
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
-void ClickTray(HWND window) {
-    SendMessageW(window, WM_USER + 1, 0, WM_LBUTTONUP);
+bool ClickTray(HWND window) {
+    DWORD_PTR result = 0;
+    if (SendMessageTimeoutW(window, WM_USER + 1, 0, WM_LBUTTONUP, SMTO_NORMAL, kSendTimeoutMs,
+                            &result) == 0) {
+        ReportTimeout(Describe(window) + " to handle a tray click", kSendTimeoutMs);
+        return false;
+    }
+    return true;
 }
 
 bool TrayIconExists(HWND window) {
@@ -237,12 +306,12 @@ void ClickAt(HWND window, POINT client, bool release) {
     if (release) {
         PostMessageW(window, WM_LBUTTONUP, 0, at);
     }
-    WaitUntilIdle(window);
 }
 
 HWND WaitForList(HWND window, int id, DWORD timeoutMs) {
     HWND list = nullptr;
-    WaitFor([&] { return (list = GetDlgItem(window, id)) != nullptr; }, timeoutMs);
+    WaitUntil("list " + std::to_string(id) + " to open", timeoutMs,
+              [&] { return (list = GetDlgItem(window, id)) != nullptr; });
     return list;
 }
 
@@ -262,7 +331,8 @@ std::optional<POINT> PointAtListItem(HWND list, int index, DWORD timeoutMs) {
     // already rests where the item is.
     SetCursorPos(screen.x, screen.y - 1);
     SetCursorPos(screen.x, screen.y);
-    if (!WaitFor([&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == index; }, timeoutMs)) {
+    if (!WaitUntil("item " + std::to_string(index) + " lit under the pointer", timeoutMs,
+                   [&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == index; })) {
         return std::nullopt;
     }
     return item;
@@ -286,8 +356,6 @@ void PointerTo(HWND window, POINT client) {
 }
 
 void PointerAway() {
-    SetCursorPos(1, 1);
-    Sleep(30);
     SetCursorPos(0, 0);
 }
 
@@ -430,6 +498,15 @@ int DifferingPixels(const Pixels& actual, const Pixels& expected, RECT rect,
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+std::optional<std::uint64_t> LastWriteTime(const std::filesystem::path& file) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(file.wstring().c_str(), GetFileExInfoStandard, &data)) {
+        return std::nullopt;
+    }
+    return (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+           data.ftLastWriteTime.dwLowDateTime;
 }
 
 std::wstring IniValue(const std::filesystem::path& file, const wchar_t* section,

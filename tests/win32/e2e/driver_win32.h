@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvane::e2e {
@@ -52,24 +53,48 @@ class Program {
     std::vector<HWND> WindowsOf(const wchar_t* className, const wchar_t* caption = nullptr) const;
 
   private:
+    bool Ended() const;
+
     HANDLE process_ = nullptr;
     DWORD pid_ = 0;
 };
 
-// The window's message queue has handled everything sent before.
-void WaitUntilIdle(HWND window);
-// Polls `condition` every 20 ms for at most `timeoutMs`.
+// Bounded waits. Every wait of the driver and the tests is one of these: it
+// looks at a condition every `pollMs` until the condition holds or
+// `timeoutMs` has passed, and a timeout is reported on stderr together with
+// what was awaited, so that a failing wait says what did not happen.
+inline constexpr DWORD kPollIntervalMs = 10;
+
+void ReportTimeout(std::string_view awaited, DWORD timeoutMs);
+
 template <class Condition>
-bool WaitFor(Condition condition, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
+bool WaitUntil(std::string_view awaited, DWORD timeoutMs, Condition condition,
+               DWORD pollMs = kPollIntervalMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     while (!condition()) {
-        if (GetTickCount() - start > timeoutMs) {
+        if (GetTickCount64() >= deadline) {
+            ReportTimeout(awaited, timeoutMs);
             return false;
         }
-        Sleep(20);
+        Sleep(pollMs);
     }
     return true;
 }
+
+// "window 0x1234": names a window in what a wait reports.
+std::string Describe(HWND window);
+std::string Utf8(std::wstring_view text);
+
+// The window's thread is in a message loop: it answered a message sent now.
+// Sent messages go before posted ones, so this says nothing about what was
+// posted before; wait for the effect of posted input instead.
+bool WaitUntilAnswered(HWND window, DWORD timeoutMs);
+// The program's start-up has ended: its tray icon is there, and its window
+// answers a message sent after that and is hidden. Until the tray icon is
+// added the start-up answers messages from inside its own calls (a tray
+// click there would come before the mouse is found); after it, the start-up
+// runs without a message loop until it has shown and hidden the window.
+bool WaitUntilStartedUp(HWND window, DWORD timeoutMs);
 
 // Text of a window (caption of a box, a static's text).
 std::wstring WindowText(HWND window);
@@ -78,12 +103,14 @@ std::wstring MessageBoxText(HWND box);
 // Closes a message box with its OK button.
 void CloseMessageBox(HWND box);
 
-// The tray callback: a left button up on the icon.
-void ClickTray(HWND window);
+// The tray callback: a left button up on the icon, sent, so that the window
+// has handled it when this returns true.
+bool ClickTray(HWND window);
 // True when the tray holds an icon of `window` (id 0).
 bool TrayIconExists(HWND window);
 
-// A left press at a client point (posted, as a click would arrive). A press
+// A left press at a client point, posted as a click would arrive: the window
+// handles it after everything posted before, so wait for its effect. A press
 // that no region consumes starts the system's move loop: `release` lets it
 // end with a button release at the same point.
 void ClickAt(HWND window, POINT client, bool release = true);
@@ -120,6 +147,10 @@ int DifferingPixels(const Pixels& actual, const Pixels& expected, RECT rect,
                     const std::vector<RECT>& excluded, int tolerance = 3);
 
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& file);
+// The file's last write time, read without opening the file: a file this
+// process holds open, even only for reading, is one the program cannot
+// replace, so a file the program may be writing is watched with this.
+std::optional<std::uint64_t> LastWriteTime(const std::filesystem::path& file);
 std::wstring IniValue(const std::filesystem::path& file, const wchar_t* section,
                       const wchar_t* key);
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,12 @@ namespace corvane::e2e {
 
 namespace fs = std::filesystem;
 
+// Bounds of the waits: a step that takes longer has failed.
 inline constexpr DWORD kStartTimeoutMs = 20000;
+inline constexpr DWORD kWindowTimeoutMs = 5000;  // shows, hides, answers
+inline constexpr DWORD kPaintTimeoutMs = 5000;   // the screen shows what was drawn
+inline constexpr DWORD kSaveTimeoutMs = 10000;
+inline constexpr DWORD kExitTimeoutMs = 10000;
 inline constexpr wchar_t kWarning[] = L"Warning";
 
 inline const fs::path kDist = CORVANE_E2E_DIST_DIR;
@@ -41,6 +47,21 @@ inline std::vector<RECT> Corners(const Rect& r) {
 
 inline POINT CentreOf(const Rect& r) {
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// Clicks Save and waits until its handler has returned: config.bin has
+// been replaced (watched without opening it, which would make the replace
+// fail) and the window answers again, so that str.ini, written after
+// config.bin in the same handler, is complete too.
+inline bool SaveAndWait(HWND window, const fs::path& config) {
+    const std::optional<std::uint64_t> before = LastWriteTime(config);
+    ClickAt(window, CentreOf(kSaveButton));
+    return WaitUntil("Save to replace config.bin", kSaveTimeoutMs,
+                     [&] {
+                         const std::optional<std::uint64_t> now = LastWriteTime(config);
+                         return now && now != before;
+                     }) &&
+           WaitUntilAnswered(window, kWindowTimeoutMs);
 }
 
 class EndToEnd : public ::testing::Test {
@@ -71,27 +92,44 @@ class EndToEnd : public ::testing::Test {
         return program;
     }
 
-    // Starts the demo and waits for its window to settle hidden.
+    // Starts the demo and waits for the end of its start-up; none when
+    // either does not come.
     HWND StartDemo(Program& program, const std::wstring& locale = L"en_US.UTF-8") {
         program = Start(Install("CorvaneDemo"), locale);
         HWND window = program.WaitForWindow(kMainClass, nullptr, kStartTimeoutMs);
-        if (window != nullptr) {
-            WaitUntilIdle(window);
+        if (window == nullptr || !WaitUntilStartedUp(window, kStartTimeoutMs)) {
+            return nullptr;
         }
         return window;
     }
 
-    void ShowFromTray(HWND window) {
-        ClickTray(window);
-        WaitUntilIdle(window);
+    // The tray click has shown the window when it returns true; the pointer
+    // is then away from it, so that no region is lit.
+    static bool ShowFromTray(HWND window) {
+        const bool shown = ClickTray(window) &&
+                           WaitUntil("the window to show after a tray click", kWindowTimeoutMs,
+                                     [&] { return IsWindowVisible(window) != FALSE; });
         PointerAway();
-        Sleep(300);
-        WaitUntilIdle(window);
+        return shown;
+    }
+
+    // The client area once `area` of it shows `expected` outside `excluded`;
+    // when it does not within the time, the last capture, for the assertion
+    // that follows to report.
+    static Pixels CaptureShowing(HWND window, const Pixels& expected, RECT area,
+                                 const std::vector<RECT>& excluded, const std::string& awaited) {
+        Pixels shown;
+        WaitUntil(awaited, kPaintTimeoutMs, [&] {
+            shown = CaptureClient(window);
+            return shown.width == expected.width && shown.height == expected.height &&
+                   DifferingPixels(shown, expected, area, excluded) == 0;
+        });
+        return shown;
     }
 
     void EndThroughTrayMenu(Program& program, HWND window) {
         PostMessageW(window, WM_COMMAND, 1028, 0);
-        EXPECT_EQ(program.WaitForExit(10000), std::optional<DWORD>(0));
+        EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), std::optional<DWORD>(0));
     }
 
     void Keep(const Pixels& pixels, const char* name) {

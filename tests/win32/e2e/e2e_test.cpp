@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <map>
 
-#include "app/factory_config.h"
 #include "driver_win32.h"
 #include "e2e_fixture.h"
 #include "settings/apply.h"
+#include "settings/factory_settings.h"
 #include "settings/stored_files.h"
 #include "ui/main/main_layout.h"
 
@@ -43,7 +43,7 @@ TEST_F(EndToEnd, SecondInstanceExitsWithZeroAndCreatesNoWindow) {
     ASSERT_NE(window, nullptr);
     // Started directly, so that its exit code comes back.
     Program second(folder_ / "Corvane1.0.exe", {});
-    EXPECT_EQ(second.WaitForExit(15000), std::optional<DWORD>(0));
+    EXPECT_EQ(second.WaitForExit(kStartTimeoutMs), std::optional<DWORD>(0));
     EXPECT_TRUE(second.WindowsOf(kMainClass).empty());
     EXPECT_TRUE(second.WindowsOf(kDialogBoxClass).empty()) << "silently";
     EXPECT_EQ(first.WindowsOf(kMainClass).size(), 1u);
@@ -55,23 +55,24 @@ TEST_F(EndToEnd, WithoutTheMouseOneWarningATrayIconAndAHiddenWindow) {
     Program program = Start(Install("Corvane"));
     HWND box = program.WaitForWindow(kDialogBoxClass, kWarning, kStartTimeoutMs);
     ASSERT_NE(box, nullptr);
+    // The box's own message loop runs the program now: the box is complete.
+    ASSERT_TRUE(WaitUntilAnswered(box, kWindowTimeoutMs));
     EXPECT_EQ(MessageBoxText(box), L"The system did not detect the gaming mouse!");
-    Sleep(500);
     EXPECT_EQ(program.WindowsOf(kDialogBoxClass, kWarning).size(), 1u);
     CloseMessageBox(box);
 
     HWND window = program.WaitForWindow(kMainClass, nullptr, kStartTimeoutMs);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return program.WindowsOf(kDialogBoxClass).empty(); }, 5000));
-    WaitUntilIdle(window);
-    Sleep(500);
+    ASSERT_TRUE(WaitUntil("the warning box to close", kWindowTimeoutMs,
+                          [&] { return program.WindowsOf(kDialogBoxClass).empty(); }));
+    // A later box would hold the start-up in its own loop until closed.
+    ASSERT_TRUE(WaitUntilStartedUp(window, kStartTimeoutMs));
     EXPECT_TRUE(program.WindowsOf(kDialogBoxClass).empty()) << "exactly one box";
     EXPECT_TRUE(TrayIconExists(window));
     EXPECT_FALSE(IsWindowVisible(window));
 
-    ClickTray(window);
-    WaitUntilIdle(window);
-    Sleep(300);
+    // Sent: handled to its end when it returns.
+    ASSERT_TRUE(ClickTray(window));
     EXPECT_FALSE(IsWindowVisible(window)) << "the tray warns instead of showing";
     EXPECT_TRUE(program.WindowsOf(kDialogBoxClass).empty());
     EndThroughTrayMenu(program, window);
@@ -82,37 +83,38 @@ TEST_F(EndToEnd, DemoStartsHiddenAndTheTrayShowsTheKeyPage) {
     Program program;
     HWND window = StartDemo(program);
     ASSERT_NE(window, nullptr);
-    Sleep(500);
     EXPECT_FALSE(IsWindowVisible(window));
     EXPECT_TRUE(TrayIconExists(window));
     EXPECT_TRUE(program.WindowsOf(kDialogBoxClass).empty()) << "no box with the mouse present";
 
-    ShowFromTray(window);
+    ASSERT_TRUE(ShowFromTray(window));
     ASSERT_TRUE(IsWindowVisible(window));
     RECT client{};
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, 760);
     EXPECT_EQ(client.bottom, 630);
 
-    const Pixels shown = CaptureClient(window);
-    Keep(shown, "demo-en-key-page");
     const Pixels expected = ExpectedKeyPage("EN");
+    const Pixels shown = CaptureShowing(window, expected, RECT{0, 0, 760, 630}, KeyBoxes(),
+                                        "the window to show the English key page");
+    Keep(shown, "demo-en-key-page");
     ASSERT_EQ(shown.width, expected.width);
     EXPECT_EQ(DifferingPixels(shown, expected, RECT{0, 0, 760, 630}, KeyBoxes()), 0);
 
     PointerTo(window, CentreOf(kSaveButton));
-    Sleep(400);
-    const Pixels hovered = CaptureClient(window);
-    Keep(hovered, "demo-en-save-hover");
     const Pixels saveOver =
         Compose(expected, kAssets / "Skins/EN/Save-over.png", kSaveButton.left, kSaveButton.top);
+    const Pixels hovered = CaptureShowing(window, saveOver, RectOf(kSaveButton),
+                                          Corners(kSaveButton), "Save lit under the pointer");
+    Keep(hovered, "demo-en-save-hover");
     EXPECT_EQ(DifferingPixels(hovered, saveOver, RectOf(kSaveButton), Corners(kSaveButton)), 0);
 
     PointerTo(window, POINT{100, 140});
-    Sleep(400);
-    const Pixels restored = CaptureClient(window);
     const Pixels saveNormal =
         Compose(expected, kAssets / "Skins/EN/Save-normal.png", kSaveButton.left, kSaveButton.top);
+    const Pixels restored =
+        CaptureShowing(window, saveNormal, RectOf(kSaveButton), Corners(kSaveButton),
+                       "Save unlit once the pointer has left it");
     EXPECT_EQ(DifferingPixels(restored, saveNormal, RectOf(kSaveButton), Corners(kSaveButton)), 0);
     PointerAway();
 
@@ -125,14 +127,12 @@ TEST_F(EndToEnd, SaveWritesTheStoredFilesAndWhatApplyComputesToTheMouse) {
     Program program;
     HWND window = StartDemo(program);
     ASSERT_NE(window, nullptr);
-    ShowFromTray(window);
+    ASSERT_TRUE(ShowFromTray(window));
     const std::vector<std::uint8_t> memoryBefore = ReadFileBytes(folder_ / "simulated-mouse.bin");
     ASSERT_EQ(memoryBefore.size(), kDeviceImageSize);
     EXPECT_EQ(ReadFileBytes(folder_ / "config.bin")[0], 0) << "factory config.bin";
 
-    ClickAt(window, CentreOf(kSaveButton));
-    ASSERT_TRUE(WaitFor([&] { return ReadFileBytes(folder_ / "config.bin")[0] == 1; }, 10000));
-    WaitUntilIdle(window);
+    ASSERT_TRUE(SaveAndWait(window, folder_ / "config.bin"));
 
     const std::vector<std::uint8_t> config = ReadFileBytes(folder_ / "config.bin");
     ASSERT_EQ(config.size(), 180u);
@@ -165,26 +165,33 @@ TEST_F(EndToEnd, ExitRestoresTheSavedSettings) {
     Program program;
     HWND window = StartDemo(program);
     ASSERT_NE(window, nullptr);
-    ShowFromTray(window);
+    ASSERT_TRUE(ShowFromTray(window));
+    // Posted clicks are handled in the order they were posted.
     ClickAt(window, CentreOf(kLedTab));
     ClickAt(window, CentreOf(kReportRatePositions[3]));
     const RECT rates{kReportRatePositions[0].left, kReportRatePositions[0].top,
                      kReportRatePositions[3].right, kReportRatePositions[3].bottom};
-    const Pixels changed = CaptureClient(window);
-    EXPECT_EQ(DifferingPixels(changed, ExpectedLedPage("EN", 3), rates, {}), 0)
-        << "the click marks 1000 Hz";
+    const Pixels changedPage = ExpectedLedPage("EN", 3);
+    const Pixels changed =
+        CaptureShowing(window, changedPage, rates, {}, "the click to mark 1000 Hz");
+    EXPECT_EQ(DifferingPixels(changed, changedPage, rates, {}), 0) << "the click marks 1000 Hz";
 
     ClickAt(window, CentreOf(kExitButton));
-    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(window); }, 5000)) << "Exit hides";
-    ShowFromTray(window);
-    const Pixels restored = CaptureClient(window);
+    ASSERT_TRUE(WaitUntil("Exit to hide the window", kWindowTimeoutMs,
+                          [&] { return !IsWindowVisible(window); }));
+    ASSERT_TRUE(ShowFromTray(window));
+    const Pixels restoredPage = ExpectedLedPage("EN", 0);
+    const Pixels restored =
+        CaptureShowing(window, restoredPage, rates, {}, "the page shown again to mark 125 Hz");
     Keep(restored, "demo-en-led-after-exit");
-    EXPECT_EQ(DifferingPixels(restored, ExpectedLedPage("EN", 0), rates, {}), 0)
+    EXPECT_EQ(DifferingPixels(restored, restoredPage, rates, {}), 0)
         << "shown again, the page marks 125 Hz";
 
-    ClickAt(window, CentreOf(kSaveButton));
-    ASSERT_TRUE(WaitFor([&] { return ReadFileBytes(folder_ / "config.bin")[0] == 1; }, 10000));
-    const auto stored = ParseConfigFile(ReadFileBytes(folder_ / "config.bin"));
+    ASSERT_TRUE(SaveAndWait(window, folder_ / "config.bin"));
+    const std::vector<std::uint8_t> config = ReadFileBytes(folder_ / "config.bin");
+    ASSERT_FALSE(config.empty());
+    EXPECT_EQ(config[0], 1);
+    const auto stored = ParseConfigFile(config);
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->record.reportRate, FactorySettingsRecord().reportRate);
     EXPECT_EQ(ReadFileBytes(folder_ / "simulated-mouse.bin").at(0),
@@ -196,12 +203,12 @@ TEST_F(EndToEnd, CloseEndsTheProcessWithZeroAndWritesNothing) {
     Program program;
     HWND window = StartDemo(program);
     ASSERT_NE(window, nullptr);
-    ShowFromTray(window);
+    ASSERT_TRUE(ShowFromTray(window));
     const auto config = ReadFileBytes(folder_ / "config.bin");
     const auto labels = ReadFileBytes(folder_ / "str.ini");
     const auto memory = ReadFileBytes(folder_ / "simulated-mouse.bin");
     ClickAt(window, CentreOf(kCloseButton), false);
-    EXPECT_EQ(program.WaitForExit(10000), std::optional<DWORD>(0));
+    EXPECT_EQ(program.WaitForExit(kExitTimeoutMs), std::optional<DWORD>(0));
     EXPECT_EQ(ReadFileBytes(folder_ / "config.bin"), config);
     EXPECT_EQ(ReadFileBytes(folder_ / "str.ini"), labels);
     EXPECT_EQ(ReadFileBytes(folder_ / "simulated-mouse.bin"), memory);
@@ -222,10 +229,14 @@ TEST_P(EndToEndLanguage, SkinFontsAndTextsFollowTheSystemLanguage) {
     Program program;
     HWND window = StartDemo(program, c.locale);
     ASSERT_NE(window, nullptr);
-    ShowFromTray(window);
-    const Pixels shown = CaptureClient(window);
+    ASSERT_TRUE(ShowFromTray(window));
+    const Pixels expected = ExpectedKeyPage(c.skin);
+    const Pixels shown =
+        CaptureShowing(window, expected, RECT{0, 0, 760, 630}, KeyBoxes(),
+                       std::string("the window to show the key page of skin ") + c.skin);
     Keep(shown, c.screenshot);
-    EXPECT_EQ(DifferingPixels(shown, ExpectedKeyPage(c.skin), RECT{0, 0, 760, 630}, KeyBoxes()), 0);
+    ASSERT_EQ(shown.width, expected.width);
+    EXPECT_EQ(DifferingPixels(shown, expected, RECT{0, 0, 760, 630}, KeyBoxes()), 0);
     EXPECT_EQ(IniValue(folder_ / "str.ini", c.section, L"Item1"), c.firstLabel);
     EXPECT_EQ(IniValue(folder_ / "str.ini", L"Setting-EN", L"Item1"), L"");
     EndThroughTrayMenu(program, window);

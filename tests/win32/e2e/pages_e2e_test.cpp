@@ -20,7 +20,6 @@ namespace corvane::e2e {
 namespace {
 
 constexpr DWORD kListTimeoutMs = 5000;
-constexpr DWORD kSaveTimeoutMs = 10000;
 
 class PagesEndToEnd : public EndToEnd {
   protected:
@@ -32,17 +31,15 @@ class PagesEndToEnd : public EndToEnd {
         ASSERT_NE(list, nullptr) << "list " << id;
         EXPECT_EQ(ListItemCount(list), items);
         ASSERT_TRUE(ChooseListItem(list, index, kListTimeoutMs)) << "item " << index;
-        ASSERT_TRUE(WaitFor([&] { return !IsWindow(list); }, kListTimeoutMs))
-            << "a choice closes the list";
-        WaitUntilIdle(window);
+        ASSERT_TRUE(WaitUntil("a choice to close the list", kListTimeoutMs,
+                              [&] { return !IsWindow(list); }));
+        ASSERT_TRUE(WaitUntilAnswered(window, kWindowTimeoutMs));
     }
 
-    // Save, waited for by the first-run flag the factory config.bin lacks.
+    // Save of the factory config.bin, which then carries the first-run flag.
     void SaveFromFactory(HWND window) {
-        ClickAt(window, CentreOf(kSaveButton));
-        ASSERT_TRUE(WaitFor([&] { return ReadFileBytes(folder_ / "config.bin").at(0) == 1; },
-                            kSaveTimeoutMs));
-        WaitUntilIdle(window);
+        ASSERT_TRUE(SaveAndWait(window, folder_ / "config.bin"));
+        ASSERT_EQ(ReadFileBytes(folder_ / "config.bin").at(0), 1);
     }
 
     std::optional<SettingsRecord> StoredRecord() {
@@ -67,7 +64,7 @@ TEST_F(PagesEndToEnd, MidClickChosenInAKeyListReachesTheFilesAndTheMouse) {
     Program program;
     HWND window = StartDemo(program);
     ASSERT_NE(window, nullptr);
-    ShowFromTray(window);
+    ASSERT_TRUE(ShowFromTray(window));
     ChooseInBox(window, kKeyBoxes[0][1], KeyListId(0, 1), 14, 2);
     Keep(CaptureClient(window), "demo-en-mid-click-chosen");
     SaveFromFactory(window);
@@ -86,7 +83,7 @@ TEST_F(PagesEndToEnd, ADpiStageAndTheReportRateReachTheFilesAndTheMouse) {
     Program program;
     HWND window = StartDemo(program);
     ASSERT_NE(window, nullptr);
-    ShowFromTray(window);
+    ASSERT_TRUE(ShowFromTray(window));
     ClickAt(window, CentreOf(kDpiTab));
     // Sensor type 0 of the demo: twelve values, "2500" at index 8.
     ChooseInBox(window, kDpiStageBoxes[0], DpiListId(0), 12, 8);
@@ -108,14 +105,15 @@ TEST_F(PagesEndToEnd, TheOnlyLeftClickShowsTheWarningAndOpensNoList) {
     Program program;
     HWND window = StartDemo(program);
     ASSERT_NE(window, nullptr);
-    ShowFromTray(window);
+    ASSERT_TRUE(ShowFromTray(window));
     ClickAt(window, CentreOf(kKeyBoxes[0][0]));
     HWND box = program.WaitForWindow(kDialogBoxClass, kWarning, kListTimeoutMs);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), L"Left key must be selected!");
     CloseMessageBox(box);
-    ASSERT_TRUE(WaitFor([&] { return program.WindowsOf(kDialogBoxClass).empty(); }, 5000));
-    WaitUntilIdle(window);
+    ASSERT_TRUE(WaitUntil("the warning box to close", kWindowTimeoutMs,
+                          [&] { return program.WindowsOf(kDialogBoxClass).empty(); }));
+    ASSERT_TRUE(WaitUntilAnswered(window, kWindowTimeoutMs));
     EXPECT_EQ(GetDlgItem(window, KeyListId(0, 0)), nullptr);
 
     ChooseInBox(window, kKeyBoxes[0][2], KeyListId(0, 2), 14, 0);  // a second Left Click
@@ -132,26 +130,26 @@ TEST_F(PagesEndToEnd, AChineseStartAfterAnEnglishSaveShowsLabelsInEveryBox) {
         Program english;
         HWND window = StartDemo(english);
         ASSERT_NE(window, nullptr);
-        ShowFromTray(window);
+        ASSERT_TRUE(ShowFromTray(window));
         SaveFromFactory(window);
         EndThroughTrayMenu(english, window);
     }
     Program chinese = Start(folder_ / "Corvane1.0.exe", L"zh_CN.UTF-8");
     HWND window = chinese.WaitForWindow(kMainClass, nullptr, kStartTimeoutMs);
     ASSERT_NE(window, nullptr);
-    WaitUntilIdle(window);
-    ShowFromTray(window);
-    const Pixels shown = CaptureClient(window);
-    Keep(shown, "demo-chs-after-english-save");
+    ASSERT_TRUE(WaitUntilStartedUp(window, kStartTimeoutMs));
+    ASSERT_TRUE(ShowFromTray(window));
     const Pixels empty = ExpectedKeyPage("CHS");
+    const Pixels shown =
+        CaptureShowing(window, empty, RECT{0, 0, 760, 630}, KeyBoxes(), "the Chinese key page");
+    Keep(shown, "demo-chs-after-english-save");
     for (int layer = 0; layer < kKeyLayerCount; ++layer) {
         for (int button = 0; button < kClickableKeyButtonCount; ++button) {
             EXPECT_GT(DifferingPixels(shown, empty, RectOf(kKeyBoxes[layer][button]), {}), 20)
                 << "a label in box " << layer << "," << button;
         }
     }
-    ClickAt(window, CentreOf(kSaveButton));
-    ASSERT_TRUE(WaitFor([&] { return !Label(L"Setting-CHS", L"Item1").empty(); }, kSaveTimeoutMs));
+    ASSERT_TRUE(SaveAndWait(window, folder_ / "config.bin"));
     EXPECT_EQ(Label(L"Setting-CHS", L"Item1"), L"左键");
     EXPECT_EQ(Label(L"Setting-CHS", L"Item2"), L"右键");
     EXPECT_EQ(Label(L"Setting-CHS", L"Item5"), L"DPI切换");
@@ -175,20 +173,19 @@ TEST_P(PagesInLanguage, EveryPageDrawsItsImageMarksAndTexts) {
     Program program;
     HWND window = StartDemo(program, c.locale);
     ASSERT_NE(window, nullptr);
-    ShowFromTray(window);
+    ASSERT_TRUE(ShowFromTray(window));
     const std::string prefix = std::string("page-") + c.name + "-";
-    const Pixels keys = CaptureClient(window);
+    const Pixels keyPage = ExpectedKeyPage(c.skin);
+    const Pixels keys =
+        CaptureShowing(window, keyPage, RECT{0, 0, 760, 630}, KeyBoxes(), "the key page");
     Keep(keys, (prefix + "keys").c_str());
-    EXPECT_EQ(DifferingPixels(keys, ExpectedKeyPage(c.skin), RECT{0, 0, 760, 630}, KeyBoxes()), 0);
+    EXPECT_EQ(DifferingPixels(keys, keyPage, RECT{0, 0, 760, 630}, KeyBoxes()), 0);
 
     ClickAt(window, CentreOf(kDpiTab));
     ClickAt(window, CentreOf(kDpiStageBoxes[0]));
     HWND list = WaitForList(window, DpiListId(0), kListTimeoutMs);
     ASSERT_NE(list, nullptr);
     ASSERT_TRUE(PointAtListItem(list, 5, kListTimeoutMs));
-    WaitUntilIdle(window);
-    const Pixels dpi = CaptureClient(window);
-    Keep(dpi, (prefix + "dpi").c_str());
     RECT listRect{};
     GetWindowRect(list, &listRect);
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&listRect), 2);
@@ -196,15 +193,18 @@ TEST_P(PagesInLanguage, EveryPageDrawsItsImageMarksAndTexts) {
     for (const Rect& box : kDpiStageBoxes) {
         dpiTexts.push_back(RectOf(box));
     }
-    EXPECT_EQ(
-        DifferingPixels(dpi, ExpectedPage(c.skin, "DPISet.png"), RECT{0, 0, 760, 630}, dpiTexts),
-        0);
+    const Pixels dpiPage = ExpectedPage(c.skin, "DPISet.png");
+    const Pixels dpi =
+        CaptureShowing(window, dpiPage, RECT{0, 0, 760, 630}, dpiTexts, "the DPI page");
+    Keep(dpi, (prefix + "dpi").c_str());
+    EXPECT_EQ(DifferingPixels(dpi, dpiPage, RECT{0, 0, 760, 630}, dpiTexts), 0);
 
     PointerAway();
     ClickAt(window, CentreOf(kLedTab));
-    const Pixels led = CaptureClient(window);
+    const Pixels ledPage = ExpectedLedPage(c.skin, 0);
+    const Pixels led = CaptureShowing(window, ledPage, RECT{0, 0, 760, 630}, {}, "the LED page");
     Keep(led, (prefix + "led").c_str());
-    EXPECT_EQ(DifferingPixels(led, ExpectedLedPage(c.skin, 0), RECT{0, 0, 760, 630}, {}), 0);
+    EXPECT_EQ(DifferingPixels(led, ledPage, RECT{0, 0, 760, 630}, {}), 0);
     EndThroughTrayMenu(program, window);
 }
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/app_state.h"
+#include "device/app_state.h"
 #include "ui/main/main_host.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/pages/dropdown_lists.h"

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "ui/main/main_host.h"
-#include "ui/skin/rect.h"
+#include "core/rect.h"
 
 namespace corvane {
 

@@ -14,8 +14,6 @@ constexpr int kNormalLayerEntries = 14;
 constexpr int kShiftLayerEntries = 13;
 constexpr int kNormalLayer = 0;
 constexpr int kShiftLayer = 1;
-constexpr std::uint8_t kLeftClick = static_cast<std::uint8_t>(ButtonFunction::LeftClick);
-constexpr std::uint8_t kShift = static_cast<std::uint8_t>(ButtonFunction::Shift);
 
 // Layer 0 buttons 0-5, then layer 1 buttons 0-5: the order every closing
 // step and the notification take. Button 5's lists are never opened.
@@ -77,11 +75,7 @@ bool KeyPage::Click(Point p) {
 }
 
 void KeyPage::BoxClick(KeyBox box) {
-    const LayerButtonBytes& functions = state_.records.working.buttonFunction;
-    // A button that is Shift in both layers is changed from its normal-layer
-    // box only.
-    if (box.layer == kShiftLayer && functions[kShiftLayer][box.button] == kShift &&
-        functions[kNormalLayer][box.button] == kShift) {
+    if (box.layer == kShiftLayer && ShiftLayerBoxLocked(state_.records.working, box.button)) {
         return;
     }
     const int slot = SlotOf(box);
@@ -98,21 +92,10 @@ void KeyPage::BoxClick(KeyBox box) {
                 std::span<const std::wstring>(functionItems_).first(entries));
 }
 
-// The layer that leftRuleLayer names must keep a Left Click on one of its
-// eight buttons (those without a box count too); any other value: no rule.
+// The left-click rule tells the user when it refuses.
 bool KeyPage::LeftRuleAllows(int button) {
-    const SettingsRecord& record = state_.records.working;
-    if (record.leftRuleLayer >= kLayerCount) {
+    if (LeftClickRuleAllows(state_.records.working, button)) {
         return true;
-    }
-    const std::uint8_t* functions = record.buttonFunction[record.leftRuleLayer];
-    if (functions[button] != kLeftClick) {
-        return true;
-    }
-    for (int other = 0; other < kButtonSlots; ++other) {
-        if (other != button && functions[other] == kLeftClick) {
-            return true;
-        }
     }
     messages_.Show(MessageKind::LeftRequired, Caption::Warning);
     return false;

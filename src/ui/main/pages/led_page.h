@@ -4,7 +4,7 @@
 // erases the earlier ones, at every show and every click.
 #pragma once
 
-#include "app/app_state.h"
+#include "device/app_state.h"
 #include "ui/main/main_host.h"
 
 namespace corvane {

@@ -1,0 +1,70 @@
+# The areas of src/ are libraries in one order, each linked only to the ones
+# below it:
+#
+#   core -> settings -> device -> simulator
+#                             \-> ui_skin -> ui_dialogs -> ui_main -> app
+#                                                               \-> ctl (corvanectl)
+#
+# An area's headers are not reached through src/ but through a folder of
+# forwarding headers of its own, which only the area and the areas above it
+# (through target_link_libraries) have on their include path. An include that
+# points up a layer therefore finds no file and the build fails.
+
+set(CORVANE_SOURCE_ROOT ${CMAKE_CURRENT_LIST_DIR}/../src)
+get_filename_component(CORVANE_SOURCE_ROOT ${CORVANE_SOURCE_ROOT} ABSOLUTE)
+
+# corvane_add_area(<target> <folder> [EXCLUDE <subfolder>...] [SOURCES <file>...]
+#                  [WIN32_SOURCES <file>...] [POSIX_SOURCES <file>...]
+#                  [LINKS <target>...] [WIN32_LINKS <library>...])
+# Sources are named relative to the area's folder. Sub-folders listed under
+# EXCLUDE are areas of their own.
+function(corvane_add_area target folder)
+    cmake_parse_arguments(ARG "" "" "EXCLUDE;SOURCES;WIN32_SOURCES;POSIX_SOURCES;LINKS;WIN32_LINKS"
+                          ${ARGN})
+    set(sources ${ARG_SOURCES})
+    if(WIN32)
+        list(APPEND sources ${ARG_WIN32_SOURCES})
+    else()
+        list(APPEND sources ${ARG_POSIX_SOURCES})
+    endif()
+    list(TRANSFORM sources PREPEND ${CORVANE_SOURCE_ROOT}/${folder}/)
+
+    set(view ${CMAKE_BINARY_DIR}/layers/${target})
+    if(sources)
+        add_library(${target} STATIC ${sources})
+        set(scope PUBLIC)
+    else()
+        add_library(${target} INTERFACE)
+        set(scope INTERFACE)
+    endif()
+    target_include_directories(${target} ${scope} ${view})
+    target_link_libraries(${target} ${scope} ${ARG_LINKS})
+    if(WIN32 AND ARG_WIN32_LINKS)
+        target_link_libraries(${target} ${scope} ${ARG_WIN32_LINKS})
+    endif()
+
+    file(GLOB_RECURSE headers CONFIGURE_DEPENDS RELATIVE ${CORVANE_SOURCE_ROOT}
+         ${CORVANE_SOURCE_ROOT}/${folder}/*.h)
+    foreach(header IN LISTS headers)
+        set(own TRUE)
+        foreach(excluded IN LISTS ARG_EXCLUDE)
+            string(FIND "${header}" "${folder}/${excluded}/" at)
+            if(at EQUAL 0)
+                set(own FALSE)
+            endif()
+        endforeach()
+        if(own)
+            set(forward "#include \"${CORVANE_SOURCE_ROOT}/${header}\"\n")
+            set(out ${view}/${header})
+            if(EXISTS ${out})
+                file(READ ${out} current)
+            else()
+                set(current "")
+            endif()
+            # Rewritten only when it changes, so a configure rebuilds nothing.
+            if(NOT current STREQUAL forward)
+                file(WRITE ${out} "${forward}")
+            endif()
+        endif()
+    endforeach()
+endfunction()

@@ -1,0 +1,104 @@
+// The commands on the stored files: show, export, import.
+#include "app/ctl/commands.h"
+#include "app/ctl/console_messages.h"
+#include "app/ctl/ctl_errors.h"
+#include "app/ctl/file_output.h"
+#include "app/ctl/record_view.h"
+#include "app/ctl/settings_files.h"
+#include "app/ctl/settings_json.h"
+#include "core/text_encoding.h"
+
+namespace corvane::ctl {
+namespace {
+
+SettingsFileBytes ReadSettingsFiles(CtlContext& context, const SettingsPaths& paths) {
+    const auto config = ReadConfigBytes(context.files, paths.configPath);
+    if (!config) {
+        throw Failed("there is no config.bin in " + Utf8Path(paths.folder) +
+                     "; name the folder with --dir (a `set` creates it from the factory settings)");
+    }
+    return SettingsFileBytes{*config, ReadStrIniBytes(context.files, paths.strIniPath)};
+}
+
+// An export whose import would not give the same str.ini says so.
+void NoteUnkeptText(CtlContext& context, const SettingsFileBytes& files, const std::string& json) {
+    if (SettingsFromJson(json).files != files) {
+        context.err << kProgramName
+                    << ": note: str.ini holds text the program does not keep (comments, blank "
+                       "lines, repeated names or another encoding); an import writes the same "
+                       "sections, keys and values in the program's own form\n";
+    }
+}
+
+KeyLabels LabelsOf(CtlContext& context, const SettingsPaths& paths) {
+    const TextTable& texts = TextTableFor(context.facts.DefaultLanguageId());
+    KeyLabels labels;
+    for (int layer = 0; layer < kLayerCount; ++layer) {
+        for (int button = 0; button < kButtonSlots; ++button) {
+            labels[layer][button] =
+                context.ini.Read(paths.strIniPath, std::wstring(texts.settingsSection),
+                                 std::wstring(kLabelKeys[layer][button]), L"", kLabelCapacity);
+        }
+    }
+    return labels;
+}
+
+}  // namespace
+
+int RunShow(CtlContext& context, const CommonOptions& options) {
+    const SettingsPaths paths = SettingsPathsOf(context, options);
+    const SettingsFileBytes files = ReadSettingsFiles(context, paths);
+    const auto sensor = static_cast<std::uint8_t>(options.sensor);
+    if (options.json) {
+        context.out << SettingsToJson(files, sensor);
+        return kExitDone;
+    }
+    const TextTable& texts = TextTableFor(context.facts.DefaultLanguageId());
+    context.out << "config.bin: " << Utf8Path(paths.configPath) << '\n'
+                << "str.ini: " << Utf8Path(paths.strIniPath) << (files.strIni ? "" : " (missing)")
+                << ", labels of section " << ToUtf8(std::wstring(texts.settingsSection)) << '\n'
+                << RecordText(*ParseConfigFile(files.config), LabelsOf(context, paths), sensor);
+    return kExitDone;
+}
+
+int RunExport(CtlContext& context, const CommonOptions& options,
+              const std::optional<std::string>& file) {
+    const SettingsPaths paths = SettingsPathsOf(context, options);
+    const SettingsFileBytes files = ReadSettingsFiles(context, paths);
+    const std::string json = SettingsToJson(files, static_cast<std::uint8_t>(options.sensor));
+    NoteUnkeptText(context, files, json);
+    if (!file) {
+        context.out << json;
+        return kExitDone;
+    }
+    WriteWholeFile(context.files, FromUtf8(*file),
+                   std::span(reinterpret_cast<const std::uint8_t*>(json.data()), json.size()));
+    return kExitDone;
+}
+
+int RunImport(CtlContext& context, const CommonOptions& options, const std::string& file) {
+    const SettingsPaths paths = SettingsPathsOf(context, options);
+    const auto bytes =
+        ReadWholeFile(context.files, FromUtf8(file), std::numeric_limits<std::size_t>::max());
+    if (!bytes) {
+        throw Failed("the file " + file + " does not exist");
+    }
+    ImportedSettings imported;
+    try {
+        imported = SettingsFromJson(
+            std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    } catch (const CommandFailure& failure) {
+        throw BadInput(file + ": " + failure.what() + "; nothing was changed");
+    }
+    WriteWholeFile(context.files, paths.configPath, imported.files.config);
+    if (imported.files.strIni) {
+        WriteWholeFile(context.files, paths.strIniPath, *imported.files.strIni);
+    } else {
+        RemoveFile(paths.strIniPath);
+    }
+    context.out << "Wrote config.bin" << (imported.files.strIni ? " and str.ini" : "") << " in "
+                << Utf8Path(paths.folder) << " from " << file << '\n';
+    return kExitDone;
+}
+
+}  // namespace corvane::ctl

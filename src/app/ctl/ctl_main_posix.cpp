@@ -1,0 +1,28 @@
+// corvanectl on Linux: the arguments as they come (UTF-8), the mouse through
+// hidapi's hidraw back end, the settings in the current folder.
+#include <filesystem>
+#include <iostream>
+
+#include "app/ctl/ctl.h"
+#include "app/ctl/file_output.h"
+#include "core/system_facts.h"
+#include "device/hid_port_linux.h"
+#include "device/simulator/simulated_mouse_settings.h"
+
+int main(int argc, char** argv) {
+    using namespace corvane;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const auto files = MakePlatformFileStore();
+    const auto ini = MakePlatformIniStore();
+    const auto facts = MakePlatformSystemFacts();
+    std::error_code error;
+    ctl::CtlContext context{std::cout,
+                            std::cerr,
+                            *files,
+                            *ini,
+                            *facts,
+                            [] { return MakeLinuxHidPort(); },
+                            ProcessEnvironment,
+                            ctl::WidePath(std::filesystem::current_path(error))};
+    return ctl::RunCorvaneCtl(args, context);
+}

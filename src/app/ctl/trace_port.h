@@ -1,0 +1,74 @@
+// The bug-report trace: a HidPort that passes every call to the port it
+// wraps and writes one line per feature transfer, unscrambled and decoded:
+//   SET cmd 01 AA CC EE DD 81 00 00 | read page 1
+//   GET data 00 ... | page 1
+// A failed transfer ends in "| FAILED" (a failed get shows the buffer as it
+// was prepared). Lines starting with "#" are comments.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <span>
+#include <string>
+
+#include "device/hid_port.h"
+
+namespace corvane::ctl {
+
+// Turns the transfers of one exchange, in order, into trace lines; it
+// remembers the last command to say what a reply or data report carries.
+class TraceDecoder {
+  public:
+    // `bytes` as they crossed the wire (scrambled).
+    std::string Line(bool set, std::span<const std::uint8_t> bytes, bool ok);
+
+  private:
+    std::string DescribeCommand(bool set, std::span<const std::uint8_t, 8> plain);
+    std::string DescribeData() const;
+
+    int lastCommand_ = -1;  // none yet
+};
+
+// Upper-case hex bytes separated by spaces, as the simulated mouse logs them.
+std::string HexBytes(std::span<const std::uint8_t> bytes);
+// The bytes of a report with its scrambled blocks unscrambled (8-byte
+// command and 65-byte data reports; any other length as it is).
+std::string UnscrambledHex(std::span<const std::uint8_t> bytes);
+
+class TracingHidPort final : public HidPort {
+  public:
+    TracingHidPort(HidPort& inner, std::ostream& out);
+
+    bool OpenInterfaceList() override { return inner_.OpenInterfaceList(); }
+    bool EnumInterface(std::uint32_t index, std::uint32_t& lastError) override {
+        return inner_.EnumInterface(index, lastError);
+    }
+    bool GetInterfacePath(std::uint32_t index, std::wstring& path) override {
+        return inner_.GetInterfacePath(index, path);
+    }
+    void CloseInterfaceList() override { inner_.CloseInterfaceList(); }
+    HidHandle Open(const std::wstring& path, std::uint32_t flagsAndAttributes,
+                   std::uint32_t& lastError) override {
+        return inner_.Open(path, flagsAndAttributes, lastError);
+    }
+    void Close(HidHandle handle) override { inner_.Close(handle); }
+    bool GetAttributes(HidHandle handle, HidAttributes& attributes) override {
+        return inner_.GetAttributes(handle, attributes);
+    }
+    bool GetPreparsedData(HidHandle handle, HidPreparsedData& data) override {
+        return inner_.GetPreparsedData(handle, data);
+    }
+    void FreePreparsedData(HidPreparsedData data) override { inner_.FreePreparsedData(data); }
+    std::uint32_t GetCaps(HidPreparsedData data, HidCaps& caps) override {
+        return inner_.GetCaps(data, caps);
+    }
+    bool SetFeature(HidHandle handle, std::span<const std::uint8_t> report) override;
+    bool GetFeature(HidHandle handle, std::span<std::uint8_t> report) override;
+
+  private:
+    HidPort& inner_;
+    std::ostream& out_;
+    TraceDecoder decoder_;
+};
+
+}  // namespace corvane::ctl

@@ -1,0 +1,20 @@
+// Files beside the program are found by replacing the executable's file
+// name in its full path; under another name the program finds none of them.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+inline constexpr std::wstring_view kExecutableName = L"Corvane1.0.exe";
+
+// Replaces every occurrence of `name` in `text` by `replacement`.
+std::wstring ReplaceAll(std::wstring text, std::wstring_view name, std::wstring_view replacement);
+
+// `modulePath` with every "Corvane1.0.exe" in it replaced by `besideName`.
+inline std::wstring BesideExecutable(const std::wstring& modulePath, std::wstring_view besideName) {
+    return ReplaceAll(modulePath, kExecutableName, besideName);
+}
+
+}  // namespace corvane

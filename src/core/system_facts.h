@@ -1,0 +1,37 @@
+// Facts about the running system that the core asks for, injected so that
+// tests choose them.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/language.h"
+
+namespace corvane {
+
+class SystemFacts {
+  public:
+    virtual ~SystemFacts() = default;
+
+    // The system default language id (a Windows language identifier).
+    virtual std::uint16_t DefaultLanguageId() = 0;
+    // The Windows version word: major version in the low byte, minor in the
+    // next byte.
+    virtual std::uint32_t VersionWord() = 0;
+    // The full path of the running executable, at most 1023 characters.
+    virtual std::wstring ExecutablePath() = 0;
+    virtual void Sleep(unsigned milliseconds) = 0;
+    // Diagnostic trace text; never shown to the user.
+    virtual void Trace(const std::wstring& text) = 0;
+};
+
+// The language id of a POSIX locale name: simplified Chinese script to 2052,
+// Chinese of Taiwan to 1028, everything else to 1033.
+std::uint16_t LanguageIdOfLocale(const std::string& locale);
+
+// The platform's own facts (Win32 on Windows, the process locale and
+// /proc/self/exe elsewhere).
+std::unique_ptr<SystemFacts> MakePlatformSystemFacts();
+
+}  // namespace corvane

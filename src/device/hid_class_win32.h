@@ -1,0 +1,13 @@
+// The HID device interface class {4D1E55B2-F16F-11CF-88CB-001111000030}:
+// the class the interface list is taken from and the one whose arrivals and
+// removals the window asks to hear about.
+#pragma once
+
+#include <windows.h>
+
+namespace corvane {
+
+inline constexpr GUID kHidInterfaceClass = {
+    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
+
+}  // namespace corvane
