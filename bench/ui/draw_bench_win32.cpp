@@ -112,8 +112,8 @@ int Run(const std::wstring& skin) {
         },
         kRounds);
     const Figures hover = f[0], keyPage = f[1], copy = f[2], decodeTwo = f[3], decodeKeySet = f[4];
-    const Figures floorHover{copy.median + decodeTwo.median, copy.mean + decodeTwo.mean};
-    const Figures floorKeyPage{copy.median + decodeKeySet.median, copy.mean + decodeKeySet.mean};
+    const Figures floorHover = copy + decodeTwo;
+    const Figures floorKeyPage = copy + decodeKeySet;
 
     std::printf("Main window drawing, %d rounds each, client %d x %d\n", kRounds, kClientWidth,
                 kClientHeight);

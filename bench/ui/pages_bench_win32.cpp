@@ -183,7 +183,10 @@ int Run(const std::wstring& skin) {
             {[&] {
                  openKeyList();
                  choice = choice == 2 ? 1 : 2;
-                 SendMessageW(GetDlgItem(window, listId), LB_SETCURSEL, choice, 0);
+                 // Shown and highlighted, as the user saw it before the click.
+                 HWND list = GetDlgItem(window, listId);
+                 SendMessageW(list, LB_SETCURSEL, choice, 0);
+                 UpdateWindow(list);
              },
              [&] { dlg.OnListNotify(listId, kListSelectionChanged); }},
             // Floor: the box image decoded, one copy of the client area.
