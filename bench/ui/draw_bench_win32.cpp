@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing_win32.h"
 #include "core/system_facts.h"
 #include "settings/file_store.h"
 #include "settings/ini_store.h"
@@ -26,6 +27,9 @@
 namespace corvane {
 namespace {
 
+using bench::Figures;
+using bench::Print;
+
 constexpr int kRounds = 200;
 
 class CountingMessages final : public UserMessages {
@@ -33,50 +37,6 @@ class CountingMessages final : public UserMessages {
     int shown = 0;
     void Show(MessageKind, Caption, std::int64_t) override { ++shown; }
 };
-
-struct Figures {
-    double median;
-    double mean;
-};
-
-// Runs the steps round-robin, so that a change in the machine's load (the
-// cores are shared) falls on all of them alike.
-std::vector<Figures> Measure(const std::vector<std::function<void()>>& steps) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<std::vector<double>> times(steps.size());
-    for (const auto& step : steps) {
-        step();  // warm up
-    }
-    for (int i = 0; i < kRounds; ++i) {
-        for (std::size_t s = 0; s < steps.size(); ++s) {
-            LARGE_INTEGER start, end;
-            QueryPerformanceCounter(&start);
-            steps[s]();
-            QueryPerformanceCounter(&end);
-            times[s].push_back(1e6 * static_cast<double>(end.QuadPart - start.QuadPart) /
-                               static_cast<double>(frequency.QuadPart));
-        }
-    }
-    std::vector<Figures> figures;
-    for (auto& t : times) {
-        double sum = 0;
-        for (double v : t) {
-            sum += v;
-        }
-        std::sort(t.begin(), t.end());
-        figures.push_back({t[t.size() / 2], sum / static_cast<double>(t.size())});
-    }
-    return figures;
-}
-
-void Print(const char* name, Figures f, const Figures* floor) {
-    std::printf("%-44s median %9.1f us   mean %9.1f us", name, f.median, f.mean);
-    if (floor != nullptr) {
-        std::printf("   x%.2f of floor", f.median / floor->median);
-    }
-    std::printf("\n");
-}
 
 std::wstring DefaultSkinDir() {
     std::wstring dir = CORVANE_ASSETS_DIR_W;
@@ -123,34 +83,37 @@ int Run(const std::wstring& skin) {
     // Alternating Save and Exit: each hover draws one over and one normal image.
     bool onSave = false;
     GdiplusLease lease;  // as the window's own image keeps GDI+ started
-    const std::vector<Figures> f = Measure({
-        [&] {
-            onSave = !onSave;
-            dlg.OnMouseHover(onSave ? Point{kSaveButton.left + 5, kSaveButton.top + 5}
-                                    : Point{kExitButton.left + 5, kExitButton.top + 5});
+    const std::vector<Figures> f = bench::Measure(
+        {
+            [&] {
+                onSave = !onSave;
+                dlg.OnMouseHover(onSave ? Point{kSaveButton.left + 5, kSaveButton.top + 5}
+                                        : Point{kExitButton.left + 5, kExitButton.top + 5});
+            },
+            [&] {
+                dlg.setCurrentPage(kNoPage);
+                dlg.ShowKeyPage();
+            },
+            [&] {
+                HDC dc = GetDC(window);
+                HDC memory = CreateCompatibleDC(dc);
+                HGDIOBJ old = SelectObject(memory, host.backBuffer());
+                BitBlt(dc, 0, 0, kClientWidth, kClientHeight, memory, 0, 0, SRCCOPY);
+                SelectObject(memory, old);
+                DeleteDC(memory);
+                ReleaseDC(window, dc);
+            },
+            [&] {
+                DecodedImage over(SkinImagePath(skin, onSave ? kImageSaveOver : kImageExitOver));
+                DecodedImage normal(
+                    SkinImagePath(skin, onSave ? kImageExitNormal : kImageSaveNormal));
+            },
+            [&] { DecodedImage page(SkinImagePath(skin, kImageKeySet)); },
         },
-        [&] {
-            dlg.setCurrentPage(kNoPage);
-            dlg.ShowKeyPage();
-        },
-        [&] {
-            HDC dc = GetDC(window);
-            HDC memory = CreateCompatibleDC(dc);
-            HGDIOBJ old = SelectObject(memory, host.backBuffer());
-            BitBlt(dc, 0, 0, kClientWidth, kClientHeight, memory, 0, 0, SRCCOPY);
-            SelectObject(memory, old);
-            DeleteDC(memory);
-            ReleaseDC(window, dc);
-        },
-        [&] {
-            DecodedImage over(SkinImagePath(skin, onSave ? kImageSaveOver : kImageExitOver));
-            DecodedImage normal(SkinImagePath(skin, onSave ? kImageExitNormal : kImageSaveNormal));
-        },
-        [&] { DecodedImage page(SkinImagePath(skin, kImageKeySet)); },
-    });
+        kRounds);
     const Figures hover = f[0], keyPage = f[1], copy = f[2], decodeTwo = f[3], decodeKeySet = f[4];
-    const Figures floorHover{copy.median + decodeTwo.median, copy.mean + decodeTwo.mean};
-    const Figures floorKeyPage{copy.median + decodeKeySet.median, copy.mean + decodeKeySet.mean};
+    const Figures floorHover = copy + decodeTwo;
+    const Figures floorKeyPage = copy + decodeKeySet;
 
     std::printf("Main window drawing, %d rounds each, client %d x %d\n", kRounds, kClientWidth,
                 kClientHeight);

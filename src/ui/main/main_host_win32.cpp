@@ -87,8 +87,7 @@ bool MainHostWin32::BeginDrawingPass() {
     windowDc_ = GetDC(window_);
     RECT client{};
     GetClientRect(window_, &client);
-    pass_ = std::make_unique<CMemDC>(windowDc_, client);
-    pass_->SelectCanvas(backBuffer_);
+    pass_ = std::make_unique<CMemDC>(windowDc_, client, backBuffer_);
     return backBuffer_ != nullptr;
 }
 
@@ -121,6 +120,9 @@ void MainHostWin32::Present() {
     pass_.reset();  // copies the whole client area to the window
     ReleaseDC(window_, windowDc_);
     windowDc_ = nullptr;
+    // The window now shows the whole back buffer: a repaint still pending
+    // (the area of a list just closed) would copy the same pixels again.
+    ValidateRect(window_, nullptr);
 }
 
 void MainHostWin32::RepaintFromBackBuffer() {
@@ -128,10 +130,7 @@ void MainHostWin32::RepaintFromBackBuffer() {
     HDC dc = GetDC(window_);
     RECT client{};
     GetClientRect(window_, &client);
-    {
-        CMemDC memory(dc, client);
-        memory.SelectCanvas(backBuffer_);
-    }
+    { CMemDC memory(dc, client, backBuffer_); }
     ReleaseDC(window_, dc);
 }
 
@@ -146,9 +145,11 @@ void MainHostWin32::CreateList(int id, Rect rect, std::span<const std::wstring> 
     if (ListWindow(id) != nullptr) {
         return;
     }
+    // Filled while hidden, then shown: a visible list would update and
+    // invalidate itself for every item added.
     HWND list = CreateWindowExW(
-        0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, rect.left, rect.top,
-        rect.Width(), rect.Height(), window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        0, L"LISTBOX", L"", WS_CHILD | WS_BORDER | LBS_NOTIFY, rect.left, rect.top, rect.Width(),
+        rect.Height(), window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)), nullptr);
     if (list == nullptr) {
         return;
@@ -156,14 +157,27 @@ void MainHostWin32::CreateList(int id, Rect rect, std::span<const std::wstring> 
     for (const std::wstring& item : items) {
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     }
+    ShowWindow(list, SW_SHOWNA);
     lists_[id] = list;
 }
 
 void MainHostWin32::DestroyList(int id) {
-    if (HWND list = ListWindow(id)) {
-        DestroyWindow(list);
-        lists_.erase(id);
+    HWND list = ListWindow(id);
+    if (list == nullptr) {
+        return;
     }
+    // Hidden without erasing what lies under it at once: the area is left to
+    // the next repaint, which a drawing pass that copies the whole client
+    // area makes unnecessary (Present validates the window).
+    RECT covered{};
+    GetWindowRect(list, &covered);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&covered), 2);
+    SetWindowPos(
+        list, nullptr, 0, 0, 0, 0,
+        SWP_HIDEWINDOW | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
+    DestroyWindow(list);
+    lists_.erase(id);
+    InvalidateRect(window_, &covered, TRUE);
 }
 
 bool MainHostWin32::ListExists(int id) const {

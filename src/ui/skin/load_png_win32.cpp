@@ -142,7 +142,7 @@ void DecodedImage::Premultiply() {
     GdiFlush();  // the section may be written by GDI+ through GDI
     // 32-bit rows are never padded: the rows form one block, bottom row first.
     std::uint8_t* bottom = firstRow_ + static_cast<std::ptrdiff_t>(pitch_) * (height_ - 1);
-    PremultiplyBgra(
+    opaque_ = PremultiplyBgra(
         std::span<std::uint8_t>(bottom, static_cast<std::size_t>(width_) * height_ * 4));
 }
 
@@ -156,7 +156,10 @@ bool DecodedImage::DrawAt(HDC target, int x, int y) const {
     }
     HGDIOBJ old = SelectObject(source, bitmap_);
     BOOL drawn = FALSE;
-    if (hasAlpha_) {
+    if (hasAlpha_ && opaque_) {
+        // Blending a premultiplied opaque image gives its own pixels.
+        drawn = BitBlt(target, x, y, width_, height_, source, 0, 0, SRCCOPY);
+    } else if (hasAlpha_) {
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
         drawn = AlphaBlend(target, x, y, width_, height_, source, 0, 0, width_, height_, blend);
     } else if (transparentIndex_ >= 0) {

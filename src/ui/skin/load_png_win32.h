@@ -34,6 +34,8 @@ class DecodedImage {
 
     // Scales the colour channels of a 32-bit image by their alpha.
     void Premultiply();
+    // Premultiplied and without a transparent pixel: drawn as a copy.
+    bool opaque() const { return opaque_; }
     // Blends (alpha), keys (transparent index) or copies the image onto
     // `target` with its top-left corner at (x, y).
     bool DrawAt(HDC target, int x, int y) const;
@@ -49,6 +51,7 @@ class DecodedImage {
     int pitch_ = 0;
     std::uint8_t* firstRow_ = nullptr;
     bool hasAlpha_ = false;
+    bool opaque_ = false;
     int transparentIndex_ = -1;
     COLORREF transparentColour_ = 0;
 };

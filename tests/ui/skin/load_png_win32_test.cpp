@@ -110,6 +110,27 @@ TEST_F(LoadPngTest, NormalThenOverOnTheSameSpotLeavesTheOverImageOnTop) {
     EXPECT_TRUE(SameColour(canvas.At(0, 0), kCanvas));
 }
 
+TEST_F(LoadPngTest, AnOpaqueImageIsDrawnAsACopyOfItsPixels) {
+    const std::wstring opaquePath = Png(L"opaque.png", {{200, 100, 50, 255}, {1, 2, 3, 255}});
+    DecodedImage opaque(opaquePath);
+    ASSERT_TRUE(opaque.ok());
+    EXPECT_FALSE(opaque.opaque()) << "known only once premultiplied";
+    opaque.Premultiply();
+    EXPECT_TRUE(opaque.opaque());
+    Canvas canvas(4, 1, {10, 20, 30, 255});
+    ASSERT_TRUE(LoadPng(canvas.dc(), opaquePath, 1, 0, messages));
+    EXPECT_TRUE(SameColour(canvas.At(1, 0), {200, 100, 50, 0})) << Describe(canvas.At(1, 0));
+    EXPECT_TRUE(SameColour(canvas.At(2, 0), {1, 2, 3, 0})) << Describe(canvas.At(2, 0));
+    EXPECT_TRUE(SameColour(canvas.At(0, 0), {10, 20, 30, 0}));
+
+    const std::wstring onePartial = Png(L"one-partial.png", {{200, 100, 50, 255}, {9, 9, 9, 0}});
+    DecodedImage partial(onePartial);
+    partial.Premultiply();
+    EXPECT_FALSE(partial.opaque());
+    DeleteFileW(opaquePath.c_str());
+    DeleteFileW(onePartial.c_str());
+}
+
 TEST_F(LoadPngTest, AMissingImageShowsTheBoxAndLeavesTheCanvas) {
     const Bgra kCanvas{5, 6, 7, 255};
     Canvas canvas(3, 3, kCanvas);
@@ -193,6 +214,32 @@ TEST(CMemDCTest, AnAllZeroRectangleIsTheClipBoxAndACanvasIsTheSurface) {
     }
     EXPECT_TRUE(SameColour(target.At(3, 3), {0, 200, 0, 0})) << "the canvas was copied";
     EXPECT_TRUE(SameColour(target.At(1, 1), {255, 0, 0, 0}));
+    SelectObject(background.dc(), canvasBitmap);
+    EXPECT_TRUE(SameColour(background.At(1, 1), {255, 0, 0, 0})) << "the drawing stays on it";
+    DeleteObject(placeholder);
+}
+
+TEST(CMemDCTest, ACanvasGivenAtTheStartIsTheSurfaceAndABusyOneGivesABlankSurface) {
+    Canvas target(8, 8, {0, 0, 0, 255});
+    Canvas background(8, 8, {0, 200, 0, 255});
+    HBITMAP canvasBitmap = static_cast<HBITMAP>(GetCurrentObject(background.dc(), OBJ_BITMAP));
+    {
+        // Still selected into the background's context: it cannot be the
+        // surface, so the pass draws on a blank one.
+        CMemDC memory(target.dc(), RECT{0, 0, 8, 8}, canvasBitmap);
+        ASSERT_TRUE(memory.offScreen());
+        SetPixel(memory.dc(), 2, 2, RGB(0, 0, 255));
+    }
+    EXPECT_TRUE(SameColour(target.At(2, 2), {255, 0, 0, 0}));
+    EXPECT_FALSE(SameColour(target.At(3, 3), {0, 200, 0, 0})) << "not the busy canvas";
+
+    HBITMAP placeholder = CreateCompatibleBitmap(background.dc(), 1, 1);
+    SelectObject(background.dc(), placeholder);
+    {
+        CMemDC memory(target.dc(), RECT{0, 0, 8, 8}, canvasBitmap);
+        SetPixel(memory.dc(), 1, 1, RGB(0, 0, 255));
+    }
+    EXPECT_TRUE(SameColour(target.At(3, 3), {0, 200, 0, 0})) << "the canvas was copied";
     SelectObject(background.dc(), canvasBitmap);
     EXPECT_TRUE(SameColour(background.At(1, 1), {255, 0, 0, 0})) << "the drawing stays on it";
     DeleteObject(placeholder);

@@ -46,9 +46,17 @@ TEST(Premultiply, PixelsKeepTheirAlphaAndALeftoverByteIsUntouched) {
                                          9,   9,  9,   0,    // fully transparent
                                          10,  20, 30,  255,  // opaque
                                          77};
-    PremultiplyBgra(bgra);
+    EXPECT_FALSE(PremultiplyBgra(bgra));
     EXPECT_EQ(bgra,
               (std::array<std::uint8_t, 13>{128, 0, 64, 128, 0, 0, 0, 0, 10, 20, 30, 255, 77}));
+}
+
+TEST(Premultiply, OnlyAnImageWithoutATransparentPixelIsOpaque) {
+    std::array<std::uint8_t, 9> opaque = {1, 2, 3, 255, 4, 5, 6, 255, 0};  // leftover alpha 0
+    EXPECT_TRUE(PremultiplyBgra(opaque));
+    EXPECT_EQ(opaque, (std::array<std::uint8_t, 9>{1, 2, 3, 255, 4, 5, 6, 255, 0}));
+    std::array<std::uint8_t, 8> lastNot = {1, 2, 3, 255, 4, 5, 6, 254};
+    EXPECT_FALSE(PremultiplyBgra(lastNot));
 }
 
 }  // namespace
