@@ -1,9 +1,10 @@
-# Drawing costs of the main window and its pages (Windows build; run under
-# Wine):
+# Drawing costs of the main window, its pages and the key function dialogs
+# (Windows build; run under Wine):
 #   scripts/wine-env.sh -- wine build/windows/bench/ui/corvane_draw_bench.exe
 #   scripts/wine-env.sh -- wine build/windows/bench/ui/corvane_pages_bench.exe
+#   scripts/wine-env.sh -- wine build/windows/bench/ui/corvane_dialog_bench.exe
 if(WIN32)
-    foreach(_bench draw pages)
+    foreach(_bench draw pages dialog)
         add_executable(corvane_${_bench}_bench ${CMAKE_CURRENT_LIST_DIR}/${_bench}_bench_win32.cpp)
         target_link_libraries(corvane_${_bench}_bench PRIVATE corvane_ui_main)
         target_compile_definitions(corvane_${_bench}_bench PRIVATE
@@ -16,16 +17,3 @@ if(WIN32)
     endforeach()
 endif()
 
-# Opening a key function dialog and its hover change, beside their floors:
-#   scripts/wine-env.sh -- wine build/windows/bench/ui/corvane_dialog_bench.exe
-if(WIN32)
-    add_executable(corvane_dialog_bench ${CMAKE_CURRENT_LIST_DIR}/dialog_bench_win32.cpp)
-    target_link_libraries(corvane_dialog_bench PRIVATE corvane_ui_dialogs)
-    target_compile_definitions(corvane_dialog_bench PRIVATE
-        CORVANE_ASSETS_DIR_W=L"${PROJECT_SOURCE_DIR}/assets")
-    set_target_properties(corvane_dialog_bench PROPERTIES
-        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench/ui)
-    if(MINGW)
-        target_link_options(corvane_dialog_bench PRIVATE -municode)
-    endif()
-endif()

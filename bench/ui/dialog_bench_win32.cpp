@@ -10,13 +10,12 @@
 // Run: scripts/wine-env.sh -- wine build/windows/bench/ui/corvane_dialog_bench.exe [skin folder]
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench_timing_win32.h"
 #include "ui/dialogs/dialog_factory.h"
 #include "ui/dialogs/dialog_layout.h"
 #include "ui/skin/dialog_host_win32.h"
@@ -26,6 +25,9 @@
 namespace corvane {
 namespace {
 
+using bench::Figures;
+using bench::Print;
+
 constexpr int kRounds = 200;
 
 class CountingMessages final : public UserMessages {
@@ -33,54 +35,6 @@ class CountingMessages final : public UserMessages {
     int shown = 0;
     void Show(MessageKind, Caption, std::int64_t) override { ++shown; }
 };
-
-struct Figures {
-    double median;
-    double mean;
-};
-
-Figures Sum(Figures a, Figures b) {
-    return {a.median + b.median, a.mean + b.mean};
-}
-
-// Runs the steps round-robin, so that a change in the machine's load (the
-// cores are shared) falls on all of them alike.
-std::vector<Figures> Measure(const std::vector<std::function<void()>>& steps) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<std::vector<double>> times(steps.size());
-    for (const auto& step : steps) {
-        step();  // warm up
-    }
-    for (int i = 0; i < kRounds; ++i) {
-        for (std::size_t s = 0; s < steps.size(); ++s) {
-            LARGE_INTEGER start, end;
-            QueryPerformanceCounter(&start);
-            steps[s]();
-            QueryPerformanceCounter(&end);
-            times[s].push_back(1e6 * static_cast<double>(end.QuadPart - start.QuadPart) /
-                               static_cast<double>(frequency.QuadPart));
-        }
-    }
-    std::vector<Figures> figures;
-    for (auto& t : times) {
-        double sum = 0;
-        for (double v : t) {
-            sum += v;
-        }
-        std::sort(t.begin(), t.end());
-        figures.push_back({t[t.size() / 2], sum / static_cast<double>(t.size())});
-    }
-    return figures;
-}
-
-void Print(const char* name, Figures f, const Figures* floor) {
-    std::printf("%-46s median %9.1f us   mean %9.1f us", name, f.median, f.mean);
-    if (floor != nullptr) {
-        std::printf("   x%.2f of floor", f.median / floor->median);
-    }
-    std::printf("\n");
-}
 
 std::wstring DefaultSkinDir() {
     std::wstring dir = CORVANE_ASSETS_DIR_W;
@@ -167,29 +121,33 @@ int Run(const std::wstring& skin) {
     // Two batches: windows created and destroyed make the next drawing on
     // any window recompute its visible region, which the hover steps must
     // not pay for.
-    const std::vector<Figures> opening = Measure({
-        [&] { openAndPaint(DialogKind::Media); },
-        [&] { openAndPaint(DialogKind::FireKey); },
-        [&] { bareWindow(0); },
-        [&] { bareWindow(3); },
-    });
-    const std::vector<Figures> hovering = Measure({
-        [&] {
-            // Each hover draws one over and one normal image.
-            onAccept = !onAccept;
-            hoverDialog->OnMouseHover(onAccept ? acceptPoint : cancelPoint);
-        },
-        [&] {
-            // The same two decodes as the hover, alternating like it.
-            DecodedImage over(onAccept ? acceptOver : cancelOver);
-            DecodedImage normal(onAccept ? cancelNormal : acceptNormal);
-        },
-        [&] { CopyClientArea(hoverHost.window(), memory, width, height); },
-    });
+    const std::vector<Figures> opening =
+        bench::Measure({
+                           [&] { openAndPaint(DialogKind::Media); },
+                           [&] { openAndPaint(DialogKind::FireKey); },
+                           [&] { bareWindow(0); },
+                           [&] { bareWindow(3); },
+                       },
+                       kRounds);
+    const std::vector<Figures> hovering =
+        bench::Measure({
+                           [&] {
+                               // Each hover draws one over and one normal image.
+                               onAccept = !onAccept;
+                               hoverDialog->OnMouseHover(onAccept ? acceptPoint : cancelPoint);
+                           },
+                           [&] {
+                               // The same two decodes as the hover, alternating like it.
+                               DecodedImage over(onAccept ? acceptOver : cancelOver);
+                               DecodedImage normal(onAccept ? cancelNormal : acceptNormal);
+                           },
+                           [&] { CopyClientArea(hoverHost.window(), memory, width, height); },
+                       },
+                       kRounds);
     const Figures openMedia = opening[0], openFire = opening[1], floorOpen = opening[2],
                   floorFire = opening[3];
     const Figures hover = hovering[0], decodeTwo = hovering[1], copy = hovering[2];
-    const Figures floorHover = Sum(decodeTwo, copy);
+    const Figures floorHover = decodeTwo + copy;
 
     std::printf("Key function dialogs, %d rounds each, client %d x %d\n", kRounds, width, height);
     Print("floor: bare window, 3 decodes, one BitBlt", floorOpen, nullptr);

@@ -9,7 +9,7 @@ if(WIN32)
 
     corvane_add_gtest_suite(corvane_e2e_tests SERIAL)
     target_sources(corvane_e2e_tests PRIVATE ${_e2e_dir}/e2e_test.cpp ${_e2e_dir}/faults_test.cpp
-        ${_e2e_dir}/pages_e2e_test.cpp)
+        ${_e2e_dir}/pages_e2e_test.cpp ${_e2e_dir}/dialogs_e2e_test.cpp)
     target_link_libraries(corvane_e2e_tests PRIVATE corvane_e2e_driver corvane_app)
     target_compile_definitions(corvane_e2e_tests PRIVATE
         CORVANE_E2E_DIST_DIR="Z:${CORVANE_DIST_DIR}"
