@@ -125,8 +125,17 @@ class DialogsEndToEnd : public EndToEnd {
     // With `screenshot`, the window is kept once the pointer has lit the
     // item it is about to click.
     bool Choose(HWND list, int index, HWND window, const char* screenshot) {
-        if (screenshot != nullptr && PointAtListItem(list, index, kWaitMs)) {
-            Keep(CaptureScreenOf(window), screenshot);
+        if (screenshot != nullptr) {
+            const Pixels before = CaptureScreenOf(window);
+            if (PointAtListItem(list, index, kWaitMs)) {
+                // The highlight is painted after the list has taken it.
+                Pixels lit = before;
+                WaitUntil("the list to paint its highlight", kPaintTimeoutMs, [&] {
+                    lit = CaptureScreenOf(window);
+                    return DifferingPixels(lit, before, RECT{0, 0, lit.width, lit.height}, {}) > 0;
+                });
+                Keep(lit, screenshot);
+            }
         }
         return ChooseListItem(list, index, kWaitMs);
     }
@@ -348,7 +357,23 @@ struct ShotLanguage {
 };
 
 class DialogScreenshots : public DialogsEndToEnd,
-                          public ::testing::WithParamInterface<ShotLanguage> {};
+                          public ::testing::WithParamInterface<ShotLanguage> {
+  protected:
+    // For the screenshot: a list dialog with its list open and the pointer
+    // on its third entry, the single key dialog with a key pressed.
+    void ShowWhatTheDialogOffers(HWND dialog, DialogKind kind) {
+        const DialogLayout& layout = LayoutOf(kind);
+        if (kind == DialogKind::SingleKey) {
+            PressKeyIntoTheBox(dialog, 'A', 0x1E);
+        } else if (layout.list && kind != DialogKind::FireKey) {
+            ClickAt(dialog, CentreOf(*layout.dropdown));
+            HWND list = WaitForList(dialog, layout.list->controlId, kWaitMs);
+            ASSERT_NE(list, nullptr);
+            ASSERT_TRUE(PointAtListItem(list, 2, kWaitMs));
+        }
+        ASSERT_TRUE(WaitUntilAnswered(dialog, kWindowTimeoutMs));
+    }
+};
 
 // Every dialog opened from the running demo, its background checked
 // against the skin where nothing is drawn on it, and kept as a screenshot.
@@ -385,7 +410,9 @@ TEST_P(DialogScreenshots, EveryDialogOpensOverTheMainWindowOnItsBackground) {
         const Pixels shown =
             CaptureShowing(dialog, *background, strip, {}, "the dialog's background");
         EXPECT_EQ(DifferingPixels(shown, *background, strip, {}), 0);
-        Keep(shown, (std::string("dialog-") + language.skin + "-" + shot.name).c_str());
+        ShowWhatTheDialogOffers(dialog, shot.kind);
+        Keep(CaptureClient(dialog),
+             (std::string("dialog-") + language.skin + "-" + shot.name).c_str());
         Cancel(dialog, shot.kind);
         ASSERT_TRUE(WaitUntilAnswered(window, kWindowTimeoutMs));
     }
