@@ -7,8 +7,8 @@
 #include <optional>
 #include <string_view>
 
-#include "core/user_messages.h"
 #include "core/rect.h"
+#include "core/user_messages.h"
 
 namespace corvane {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/skin/modal_loop_win32.h"
 #include "ui/skin/load_png_win32.h"
+#include "ui/skin/modal_loop_win32.h"
 #include "ui/skin/skin_colours.h"
 #include "ui/skin/skin_dir.h"
 

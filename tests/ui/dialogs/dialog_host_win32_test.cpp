@@ -9,14 +9,14 @@
 #include <functional>
 #include <memory>
 
-#include "ui/skin/modal_loop_win32.h"
 #include "support/fake_user_messages.h"
 #include "ui/dialogs/dialog_factory.h"
 #include "ui/dialogs/dialog_layout.h"
 #include "ui/dialogs/fire_key_dialog.h"
 #include "ui/dialogs/single_dialog.h"
-#include "ui/skin/pixels_win32.h"
 #include "ui/skin/dropdown_box.h"
+#include "ui/skin/modal_loop_win32.h"
+#include "ui/skin/pixels_win32.h"
 #include "ui/skin/skin_dir.h"
 
 namespace corvane::testing {
