@@ -57,9 +57,9 @@ TEST_F(WindowTest, ATabShowsItsPageThenTheClickEndsAsADrag) {
     EXPECT_EQ(dlg.currentPage(), kLedPage);
     // A zero record: no report-rate position of its own (the last is marked)
     // and lighting off.
-    EXPECT_THAT(host.calls, ElementsAre("pass", "image /LEDSet.png 0,0",
-                                        "image /PaneMakingTick.png 476,434",
-                                        "image /PaneMakingTick.png 135,200", "present", "drag"));
+    EXPECT_THAT(host.calls,
+                ElementsAre("pass", "image /LEDSet.png 0,0", "image /PaneMakingTick.png 476,434",
+                            "image /PaneMakingTick.png 135,200", "present", "drag"));
 }
 
 TEST_F(WindowTest, TheDpiTabClosesAnOpenKeyList) {

@@ -11,8 +11,8 @@
 #include <span>
 #include <string>
 
-#include "ui/main/main_host.h"
 #include "core/rect.h"
+#include "ui/main/main_host.h"
 
 namespace corvane {
 

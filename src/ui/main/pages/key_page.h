@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "device/app_state.h"
 #include "core/user_messages.h"
+#include "device/app_state.h"
 #include "settings/key_labels.h"
 #include "settings/stored_files.h"
 #include "ui/main/main_host.h"
