@@ -36,9 +36,7 @@ MainHostWin32::MainHostWin32(HWND window, std::wstring skinDir, UserMessages& me
 
 MainHostWin32::~MainHostWin32() {
     Present();
-    for (const auto& [id, list] : lists_) {
-        DestroyWindow(list);
-    }
+    lists_.DestroyAll();
     if (brush_ != nullptr) {
         DeleteObject(brush_);
     }
@@ -136,33 +134,16 @@ void MainHostWin32::RepaintFromBackBuffer() {
 
 // -------------------------------------------------------------------- lists
 
-HWND MainHostWin32::ListWindow(int id) const {
-    const auto it = lists_.find(id);
-    return it == lists_.end() ? nullptr : it->second;
-}
-
 void MainHostWin32::CreateList(int id, Rect rect, std::span<const std::wstring> items) {
-    if (ListWindow(id) != nullptr) {
-        return;
-    }
     // Filled while hidden, then shown: a visible list would update and
     // invalidate itself for every item added.
-    HWND list = CreateWindowExW(
-        0, L"LISTBOX", L"", WS_CHILD | WS_BORDER | LBS_NOTIFY, rect.left, rect.top, rect.Width(),
-        rect.Height(), window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)), nullptr);
-    if (list == nullptr) {
-        return;
+    if (HWND list = lists_.Create(window_, id, rect, WS_CHILD | WS_BORDER | LBS_NOTIFY, items)) {
+        ShowWindow(list, SW_SHOWNA);
     }
-    for (const std::wstring& item : items) {
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    }
-    ShowWindow(list, SW_SHOWNA);
-    lists_[id] = list;
 }
 
 void MainHostWin32::DestroyList(int id) {
-    HWND list = ListWindow(id);
+    HWND list = lists_.Find(id);
     if (list == nullptr) {
         return;
     }
@@ -176,67 +157,34 @@ void MainHostWin32::DestroyList(int id) {
         list, nullptr, 0, 0, 0, 0,
         SWP_HIDEWINDOW | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
     DestroyWindow(list);
-    lists_.erase(id);
+    lists_.Forget(id);
     InvalidateRect(window_, &covered, TRUE);
 }
 
 bool MainHostWin32::ListExists(int id) const {
-    return ListWindow(id) != nullptr;
+    return lists_.Exists(id);
 }
 
 std::optional<int> MainHostWin32::ListSelection(int id) const {
-    HWND list = ListWindow(id);
-    if (list == nullptr) {
-        return std::nullopt;
-    }
-    const LRESULT selection = SendMessageW(list, LB_GETCURSEL, 0, 0);
-    return selection == LB_ERR ? std::nullopt : std::optional<int>(static_cast<int>(selection));
+    return lists_.Selection(id);
 }
 
 void MainHostWin32::SetListSelection(int id, int index) {
-    if (HWND list = ListWindow(id)) {
-        SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    }
+    lists_.SetSelection(id, index);
 }
 
+// A point below the last item names the nearest item (the last one).
 std::optional<int> MainHostWin32::ListItemAt(int id, Point screenPoint) const {
-    HWND list = ListWindow(id);
-    if (list == nullptr) {
-        return std::nullopt;
-    }
-    POINT p{screenPoint.x, screenPoint.y};
-    ScreenToClient(list, &p);
-    const LRESULT item = SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
-    if (item == LB_ERR) {
-        return std::nullopt;
-    }
-    return static_cast<int>(LOWORD(item));
+    const std::optional<ListBoxHit> hit = lists_.ItemAt(id, screenPoint);
+    return hit ? std::optional<int>(hit->index) : std::nullopt;
 }
 
 std::wstring MainHostWin32::ListText(int id, int index) const {
-    HWND list = ListWindow(id);
-    if (list == nullptr) {
-        return {};
-    }
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR) {
-        return {};
-    }
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+    return lists_.Text(id, index);
 }
 
 std::optional<int> MainHostWin32::ListUnderScreenPoint(Point screenPoint) const {
-    HWND under = WindowFromPoint(POINT{screenPoint.x, screenPoint.y});
-    for (const auto& [id, list] : lists_) {
-        if (list == under) {
-            return id;
-        }
-    }
-    return std::nullopt;
+    return lists_.IdUnder(screenPoint);
 }
 
 // ------------------------------------------------------------------ window

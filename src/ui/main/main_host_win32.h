@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -16,6 +15,7 @@
 #include "ui/main/main_host.h"
 #include "ui/main/text_messages.h"
 #include "ui/skin/gdiplus_session_win32.h"
+#include "ui/skin/list_box_win32.h"
 #include "ui/skin/mem_dc_win32.h"
 
 namespace corvane {
@@ -76,7 +76,6 @@ class MainHostWin32 final : public MainWindowHost, public MessageBoxSink {
     void EndProgram() override;
 
   private:
-    HWND ListWindow(int id) const;
     HFONT FontOf(FontKind font) const { return font == FontKind::Page ? fonts_.page : fonts_.list; }
 
     HWND window_;
@@ -88,7 +87,7 @@ class MainHostWin32 final : public MainWindowHost, public MessageBoxSink {
     HBRUSH brush_ = nullptr;
     HDC windowDc_ = nullptr;
     std::unique_ptr<CMemDC> pass_;
-    std::map<int, HWND> lists_;
+    ListBoxesWin32 lists_;
     std::function<DialogOutcome(DialogKind, const DialogInputs&)> runDialog_;
     std::function<void()> endProgram_;
 };

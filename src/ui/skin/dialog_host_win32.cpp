@@ -144,7 +144,7 @@ void DialogHostWin32::Close() {
         DestroyWindow(window_);
     }
     window_ = nullptr;
-    lists_.clear();
+    lists_.ForgetAll();
 }
 
 bool DialogHostWin32::PreFilter(const MSG& message) {
@@ -350,93 +350,42 @@ void DialogHostWin32::Present() {
 
 // --------------------------------------------------------------------- list
 
-HWND DialogHostWin32::ListWindow(int id) const {
-    const auto it = lists_.find(id);
-    return it == lists_.end() ? nullptr : it->second;
-}
-
 void DialogHostWin32::CreateList(int id, Rect rect, std::span<const std::wstring> items,
                                  bool scrollBar) {
-    if (ListWindow(id) != nullptr) {
-        return;
-    }
-    HWND list = CreateWindowExW(0, L"LISTBOX", L"", kListStyle | (scrollBar ? WS_VSCROLL : 0),
-                                rect.left, rect.top, rect.Width(), rect.Height(), window_,
-                                ChildId(id), InstanceOf(window_), nullptr);
-    if (list == nullptr) {
-        return;
-    }
-    for (const std::wstring& item : items) {
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    }
-    lists_[id] = list;
+    lists_.Create(window_, id, rect, kListStyle | (scrollBar ? WS_VSCROLL : 0), items);
 }
 
 void DialogHostWin32::DestroyList(int id) {
-    if (HWND list = ListWindow(id)) {
-        lists_.erase(id);
+    if (HWND list = lists_.Find(id)) {
+        lists_.Forget(id);
         DestroyWindow(list);
     }
 }
 
 bool DialogHostWin32::ListExists(int id) const {
-    return ListWindow(id) != nullptr;
+    return lists_.Exists(id);
 }
 
 std::optional<int> DialogHostWin32::ListSelection(int id) const {
-    HWND list = ListWindow(id);
-    if (list == nullptr) {
-        return std::nullopt;
-    }
-    const LRESULT selection = SendMessageW(list, LB_GETCURSEL, 0, 0);
-    return selection == LB_ERR ? std::nullopt : std::optional<int>(static_cast<int>(selection));
+    return lists_.Selection(id);
 }
 
 void DialogHostWin32::SetListSelection(int id, int index) {
-    if (HWND list = ListWindow(id)) {
-        SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    }
+    lists_.SetSelection(id, index);
 }
 
 std::wstring DialogHostWin32::ListText(int id, int index) const {
-    HWND list = ListWindow(id);
-    if (list == nullptr) {
-        return {};
-    }
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR) {
-        return {};
-    }
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+    return lists_.Text(id, index);
 }
 
+// Only a point on an item names one: below the last item nothing is chosen.
 std::optional<int> DialogHostWin32::ListItemAt(int id, Point screenPoint) const {
-    HWND list = ListWindow(id);
-    if (list == nullptr) {
-        return std::nullopt;
-    }
-    POINT p{screenPoint.x, screenPoint.y};
-    ScreenToClient(list, &p);
-    const LRESULT item = SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
-    // The high word is set when the point lies outside every item.
-    if (item == LB_ERR || HIWORD(item) != 0) {
-        return std::nullopt;
-    }
-    return static_cast<int>(LOWORD(item));
+    const std::optional<ListBoxHit> hit = lists_.ItemAt(id, screenPoint);
+    return hit && hit->onItem ? std::optional<int>(hit->index) : std::nullopt;
 }
 
 std::optional<int> DialogHostWin32::ListUnderScreenPoint(Point screenPoint) const {
-    HWND under = WindowFromPoint(POINT{screenPoint.x, screenPoint.y});
-    for (const auto& [id, list] : lists_) {
-        if (list == under) {
-            return id;
-        }
-    }
-    return std::nullopt;
+    return lists_.IdUnder(screenPoint);
 }
 
 // -------------------------------------------------------------- number boxes

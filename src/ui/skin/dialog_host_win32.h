@@ -9,13 +9,13 @@
 
 #include <windows.h>
 
-#include <map>
 #include <memory>
 #include <string>
 
 #include "core/user_messages.h"
 #include "ui/skin/dialog_host.h"
 #include "ui/skin/gdiplus_session_win32.h"
+#include "ui/skin/list_box_win32.h"
 #include "ui/skin/mem_dc_win32.h"
 #include "ui/skin/skinned_dialog_frame.h"
 
@@ -86,7 +86,6 @@ class DialogHostWin32 final : public DialogHost {
     INT_PTR OnCommand(WPARAM wParam, LPARAM lParam);
     INT_PTR OnChildColour(DialogChild child, HDC dc);
     void PlaceOverOwner();
-    HWND ListWindow(int id) const;
     HWND NumberBoxWindow(int id) const;
 
     std::wstring skinDir_;
@@ -101,7 +100,7 @@ class DialogHostWin32 final : public DialogHost {
     HDC paintDc_ = nullptr;   // the paint context while the background is erased
     HDC windowDc_ = nullptr;  // the window context of a pass outside painting
     std::unique_ptr<CMemDC> pass_;
-    std::map<int, HWND> lists_;
+    ListBoxesWin32 lists_;
     bool hookInstalled_ = false;
 };
 
