@@ -181,11 +181,7 @@ void MainWindowWin32::EndProcess(int exitCode) {
 
 INT_PTR CALLBACK MainWindowWin32::DialogProc(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(window, DWLP_USER, lParam);
-        reinterpret_cast<MainWindowWin32*>(lParam)->window_ = window;
-    }
-    auto* self = reinterpret_cast<MainWindowWin32*>(GetWindowLongPtrW(window, DWLP_USER));
+    auto* self = DialogObjectOf(window, message, lParam, &MainWindowWin32::window_);
     return self != nullptr ? self->Handle(message, wParam, lParam) : FALSE;
 }
 

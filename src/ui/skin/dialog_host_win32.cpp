@@ -167,11 +167,8 @@ bool DialogHostWin32::PreFilter(const MSG& message) {
 
 INT_PTR CALLBACK DialogHostWin32::DialogProc(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(window, DWLP_USER, lParam);
-        reinterpret_cast<DialogHostWin32*>(lParam)->window_ = window;
-    }
-    auto* self = reinterpret_cast<DialogHostWin32*>(GetWindowLongPtrW(window, DWLP_USER));
+    auto* self = DialogObjectOf(window, message, lParam, &DialogHostWin32::window_);
+    // A window the host has already let go of is not the frame's any more.
     if (self == nullptr || self->window_ != window) {
         return FALSE;
     }
@@ -233,16 +230,13 @@ INT_PTR DialogHostWin32::OnInitDialog() {
 // origin.
 void DialogHostWin32::PlaceOverOwner() {
     const DialogFrameLayout& layout = frame_->layout();
-    RECT frame{0, 0, layout.clientWidth, layout.clientHeight};
-    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE));
-    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE));
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    const SIZE outer = OuterSizeForClient(window_, layout.clientWidth, layout.clientHeight);
     POINT origin{0, 0};
     if (owner_ != nullptr) {
         ClientToScreen(owner_, &origin);
     }
-    SetWindowPos(window_, nullptr, origin.x, origin.y, frame.right - frame.left,
-                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, origin.x, origin.y, outer.cx, outer.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 INT_PTR DialogHostWin32::OnEraseBackground(HDC dc) {

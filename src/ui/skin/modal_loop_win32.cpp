@@ -79,18 +79,21 @@ std::vector<WORD> BuildDialogTemplate(const DialogTemplateSpec& dialog) {
     return words;
 }
 
-void SetExactClientSize(HWND window, int width, int height) {
+SIZE OuterSizeForClient(HWND window, int width, int height) {
     RECT frame{0, 0, width, height};
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    const int outerWidth = frame.right - frame.left;
-    const int outerHeight = frame.bottom - frame.top;
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void SetExactClientSize(HWND window, int width, int height) {
+    const SIZE outer = OuterSizeForClient(window, width, height);
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int x = work.left + ((work.right - work.left) - outerWidth) / 2;
-    const int y = work.top + ((work.bottom - work.top) - outerHeight) / 2;
-    SetWindowPos(window, nullptr, x, y, outerWidth, outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    const int x = work.left + ((work.right - work.left) - outer.cx) / 2;
+    const int y = work.top + ((work.bottom - work.top) - outer.cy) / 2;
+    SetWindowPos(window, nullptr, x, y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace corvane

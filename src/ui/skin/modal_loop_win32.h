@@ -40,6 +40,22 @@ struct DialogTemplateSpec {
 // The template's words, aligned for CreateDialogIndirectParamW.
 std::vector<WORD> BuildDialogTemplate(const DialogTemplateSpec& dialog);
 
+// The object a dialog procedure serves: the creation parameter of
+// CreateDialogIndirectParamW, kept with the window and told its window
+// (through `windowOf`) at WM_INITDIALOG, which comes before the creation
+// returns; nullptr for the few messages before that.
+template <typename Object>
+Object* DialogObjectOf(HWND window, UINT message, LPARAM lParam, HWND Object::*windowOf) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        reinterpret_cast<Object*>(lParam)->*windowOf = window;
+    }
+    return reinterpret_cast<Object*>(GetWindowLongPtrW(window, DWLP_USER));
+}
+
+// The outer size of `window` whose client area is width x height pixels.
+SIZE OuterSizeForClient(HWND window, int width, int height);
+
 // Resizes `window` so that its client area is exactly width x height
 // pixels whatever the template font made of it, and centres it on the
 // primary monitor's work area.
