@@ -17,6 +17,7 @@
 #include "support/fake_system_facts.h"
 #include "support/temp_folder.h"
 #include "ui/skin/modal_loop_win32.h"
+#include "ui/skin/window_probes_win32.h"
 
 #ifndef CORVANE_APP_TEST_ASSETS_DIR
 #error "CORVANE_APP_TEST_ASSETS_DIR names the skin assets"
@@ -225,20 +226,14 @@ TEST_F(MainWindowWin32Test, ListBoxGetsTheListColoursAndFont) {
                                 128, 100, hwnd, reinterpret_cast<HMENU>(300), nullptr, nullptr);
     ASSERT_NE(list, nullptr);
     SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Left Click"));
-    HDC dc = GetDC(list);
-    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-        hwnd, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(list)));
-    LOGBRUSH logBrush{};
-    ASSERT_EQ(GetObjectW(brush, sizeof logBrush, &logBrush), static_cast<int>(sizeof logBrush));
-    EXPECT_EQ(logBrush.lbColor, RGB(26, 54, 51));
-    EXPECT_EQ(GetTextColor(dc), RGB(0, 255, 198));
-    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-    EXPECT_EQ(GetBkColor(dc), RGB(26, 54, 51));
-    LOGFONTW font{};
-    GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, 16);
-    EXPECT_STREQ(font.lfFaceName, L"Tahoma");
-    ReleaseDC(list, dc);
+    const testing::ListBoxColours colours = testing::AskListBoxColours(hwnd, list);
+    ASSERT_TRUE(colours.brushRead);
+    EXPECT_EQ(colours.brush, RGB(26, 54, 51));
+    EXPECT_EQ(colours.text, RGB(0, 255, 198));
+    EXPECT_EQ(colours.backgroundMode, TRANSPARENT);
+    EXPECT_EQ(colours.background, RGB(26, 54, 51));
+    EXPECT_EQ(colours.font.lfHeight, 16);
+    EXPECT_STREQ(colours.font.lfFaceName, L"Tahoma");
 
     DestroyWindow(list);
 }

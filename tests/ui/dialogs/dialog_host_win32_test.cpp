@@ -18,6 +18,7 @@
 #include "ui/skin/modal_loop_win32.h"
 #include "ui/skin/pixels_win32.h"
 #include "ui/skin/skin_dir.h"
+#include "ui/skin/window_probes_win32.h"
 
 namespace corvane::testing {
 namespace {
@@ -26,13 +27,8 @@ constexpr wchar_t kOwnerClass[] = L"CorvaneDialogOwner";
 constexpr Point kOwnerAt{60, 40};
 
 HWND CreateOwner() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kOwnerClass;
-    RegisterClassW(&wc);  // fails harmlessly when already registered
-    return CreateWindowExW(0, kOwnerClass, L"owner", WS_POPUP | WS_VISIBLE, kOwnerAt.x, kOwnerAt.y,
-                           760, 630, nullptr, nullptr, wc.hInstance, nullptr);
+    return CreatePlainWindow(kOwnerClass, L"owner", WS_POPUP | WS_VISIBLE, kOwnerAt.x, kOwnerAt.y,
+                             760, 630);
 }
 
 // What a timer callback inside the modal loop acts on.
@@ -221,19 +217,13 @@ TEST_F(DialogWin32Test, TheListIsARealListBoxAndAClickInItChooses) {
     EXPECT_TRUE(style & WS_BORDER);
     EXPECT_FALSE(style & WS_VSCROLL);
 
-    HDC dc = GetDC(list);
-    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-        window, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(list)));
-    LOGBRUSH logBrush{};
-    ASSERT_EQ(GetObjectW(brush, sizeof logBrush, &logBrush), static_cast<int>(sizeof logBrush));
-    EXPECT_EQ(logBrush.lbColor, RGB(26, 54, 51));
-    EXPECT_EQ(GetTextColor(dc), RGB(0, 255, 198));
-    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-    LOGFONTW font{};
-    GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof font, &font);
-    EXPECT_STREQ(font.lfFaceName, L"Tahoma");
-    EXPECT_EQ(font.lfHeight, 14);
-    ReleaseDC(list, dc);
+    const ListBoxColours colours = AskListBoxColours(window, list);
+    ASSERT_TRUE(colours.brushRead);
+    EXPECT_EQ(colours.brush, RGB(26, 54, 51));
+    EXPECT_EQ(colours.text, RGB(0, 255, 198));
+    EXPECT_EQ(colours.backgroundMode, TRANSPARENT);
+    EXPECT_STREQ(colours.font.lfFaceName, L"Tahoma");
+    EXPECT_EQ(colours.font.lfHeight, 14);
 
     RECT item{};
     SendMessageW(list, LB_GETITEMRECT, 6, reinterpret_cast<LPARAM>(&item));

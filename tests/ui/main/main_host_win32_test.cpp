@@ -12,6 +12,7 @@
 #include "ui/main/tessary_dlg.h"
 #include "ui/skin/pixels_win32.h"
 #include "ui/skin/skin_dir.h"
+#include "ui/skin/window_probes_win32.h"
 
 namespace corvane::testing {
 namespace {
@@ -19,14 +20,8 @@ namespace {
 constexpr wchar_t kClass[] = L"CorvaneHostTestWindow";
 
 HWND CreateTestWindow() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kClass;
-    RegisterClassW(&wc);  // fails harmlessly when already registered
-    HWND window =
-        CreateWindowExW(0, kClass, L"host test", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                        kClientWidth, kClientHeight, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND window = CreatePlainWindow(kClass, L"host test", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+                                    0, 0, kClientWidth, kClientHeight);
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     return window;
 }
