@@ -30,6 +30,12 @@ class CountingMessages final : public UserMessages {
   public:
     int shown = 0;
     void Show(MessageKind, Caption, std::int64_t) override { ++shown; }
+    // Says how many images failed to load, if any.
+    void ReportFailedImages() const {
+        if (shown != 0) {
+            std::printf("%d images failed to load\n", shown);
+        }
+    }
 };
 
 // The English skin of the source tree's assets, as Wine names it.
@@ -74,8 +80,7 @@ inline HFONT TahomaOf(int height) {
 }
 
 // The main window's logic over its real host in the benchmark's window,
-// with the skin's background as back buffer and the platform's stores. The
-// fonts stay the caller's to delete, after the window.
+// with the skin's background as back buffer and the platform's stores.
 struct MainWindowBench {
     // None (said on stdout) when the skin's background does not load.
     // `adjust` sets the state the window starts from; the state never asks
@@ -106,6 +111,15 @@ struct MainWindowBench {
                                                    TextTableFor(kLangEnglishUs), *bench->stored,
                                                    nullptr, kLangEnglishUs);
         return bench;
+    }
+
+    // Destroys the benchmark's window, then the fonts it used; the exit
+    // code: 0 when every image loaded.
+    int Close(HWND window) {
+        DestroyWindow(window);
+        DeleteObject(pageFont);
+        DeleteObject(listFont);
+        return messages.shown == 0 ? 0 : 1;
     }
 
     HFONT pageFont = nullptr;

@@ -148,9 +148,7 @@ int Run(const std::wstring& skin) {
     DeleteObject(surface);
     DeleteDC(memory);
     DestroyWindow(owner);
-    if (messages.shown != 0) {
-        std::printf("%d images failed to load\n", messages.shown);
-    }
+    messages.ReportFailedImages();
     return messages.shown == 0 ? 0 : 1;
 }
 

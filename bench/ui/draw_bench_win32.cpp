@@ -80,14 +80,9 @@ int Run(const std::wstring& skin) {
     std::printf(
         "(floor of a hover change = BitBlt + two decodes; of the key page = BitBlt + "
         "KeySet decode)\n");
-    if (app->messages.shown != 0) {
-        std::printf("%d images failed to load\n", app->messages.shown);
-    }
+    app->messages.ReportFailedImages();
 
-    DestroyWindow(window);
-    DeleteObject(app->pageFont);
-    DeleteObject(app->listFont);
-    return app->messages.shown == 0 ? 0 : 1;
+    return app->Close(window);
 }
 
 }  // namespace

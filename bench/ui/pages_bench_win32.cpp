@@ -175,19 +175,14 @@ int Run(const std::wstring& skin) {
     PrintBeside("opening a key list", f[0], f[1]);
     PrintBeside("a choice (assign, box redraw, copy)", f[2], f[3]);
     PrintBeside("an LED click", f[4], f[5]);
-    if (app->messages.shown != 0) {
-        std::printf("%d images failed to load\n", app->messages.shown);
-    }
+    app->messages.ReportFailedImages();
 
     gDialog = nullptr;
     gHost = nullptr;
     if (bareList != nullptr) {
         DestroyWindow(bareList);
     }
-    DestroyWindow(window);
-    DeleteObject(app->pageFont);
-    DeleteObject(app->listFont);
-    return app->messages.shown == 0 ? 0 : 1;
+    return app->Close(window);
 }
 
 }  // namespace
