@@ -16,6 +16,7 @@ if(WIN32)
     # read of a slow mouse: build/windows/bench/corvane_busy_bench.exe [RUNS].
     add_executable(corvane_busy_bench ${CMAKE_CURRENT_LIST_DIR}/busy_bench_win32.cpp)
     target_link_libraries(corvane_busy_bench PRIVATE corvane_e2e_driver corvane_app)
+    target_include_directories(corvane_busy_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     if(MINGW)
         target_link_options(corvane_busy_bench PRIVATE -municode)
     endif()

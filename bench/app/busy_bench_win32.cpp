@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "driver_win32.h"
+#include "support/interface_record_win32.h"
 #include "ui/main/main_layout.h"
 
 namespace {
@@ -39,10 +40,6 @@ constexpr int kReadTransfers = 17;
 constexpr double kWritePausesMs = 6 * 20;
 constexpr double kHungAfterMs = 5000;  // IsHungAppWindow's threshold
 constexpr int kEventsPerRediscovery = 4;
-
-const wchar_t kMousePath[] =
-    L"\\\\?\\HID#VID_04D9&PID_A09E&MI_01&Col02#8&1c2a3b4d&0&0001#"
-    L"{4d1e55b2-f16f-11cf-88cb-001111000030}";
 
 double Ms(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
@@ -120,13 +117,8 @@ void PostSaveClick(HWND window) {
 // A device-interface arrival of the mouse, sent (a posted one could not
 // carry its record to the other process); returns when it was handled.
 void SendArrival(HWND window) {
-    const std::wstring path(kMousePath);
-    std::vector<std::uint8_t> bytes(sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) +
-                                    path.size() * sizeof(wchar_t));
-    auto* record = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(bytes.data());
-    record->dbcc_size = static_cast<DWORD>(bytes.size());
-    record->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    std::copy(path.begin(), path.end(), record->dbcc_name);
+    std::vector<std::uint8_t> bytes =
+        corvane::testing::InterfaceRecord(corvane::testing::kMouseInterfacePath);
     DWORD_PTR result = 0;
     SendMessageTimeoutW(window, WM_DEVICECHANGE, DBT_DEVICEARRIVAL,
                         reinterpret_cast<LPARAM>(bytes.data()), SMTO_NORMAL, kPingTimeoutMs,

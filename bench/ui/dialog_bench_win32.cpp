@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_setup_win32.h"
 #include "bench_timing_win32.h"
 #include "ui/dialogs/dialog_factory.h"
 #include "ui/dialogs/dialog_layout.h"
@@ -30,20 +31,6 @@ using bench::Print;
 
 constexpr int kRounds = 200;
 
-class CountingMessages final : public UserMessages {
-  public:
-    int shown = 0;
-    void Show(MessageKind, Caption, std::int64_t) override { ++shown; }
-};
-
-std::wstring DefaultSkinDir() {
-    std::wstring dir = CORVANE_ASSETS_DIR_W;
-    if (!dir.empty() && dir[0] == L'/') {
-        dir = L"Z:" + dir;  // Wine maps the Unix root to drive Z:
-    }
-    return dir + L"/Skins/EN";
-}
-
 HWND CreateBareWindow(const wchar_t* className, int width, int height, DWORD style) {
     return CreateWindowExW(0, className, L"", style, 0, 0, width, height, nullptr, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
@@ -57,13 +44,9 @@ void CopyClientArea(HWND window, HDC memory, int width, int height) {
 }
 
 int Run(const std::wstring& skin) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"CorvaneDialogBench";
-    RegisterClassW(&wc);
-    HWND owner = CreateBareWindow(wc.lpszClassName, 760, 630, WS_POPUP | WS_VISIBLE);
-    CountingMessages messages;
+    const wchar_t* className = bench::RegisterBenchClass(L"CorvaneDialogBench");
+    HWND owner = CreateBareWindow(className, 760, 630, WS_POPUP | WS_VISIBLE);
+    bench::CountingMessages messages;
     DialogFlagsOfRun flags;
     GdiplusLease lease;  // as the main window's own image keeps GDI+ started
 
@@ -94,8 +77,8 @@ int Run(const std::wstring& skin) {
     // The floor, with `editBoxes` bare edit children for the fire key's
     // number boxes, which the plain floor has nothing for.
     const auto bareWindow = [&](int editBoxes) {
-        HWND bare = CreateBareWindow(wc.lpszClassName, width + 2, height + 2,
-                                     WS_POPUP | WS_BORDER | WS_VISIBLE);
+        HWND bare =
+            CreateBareWindow(className, width + 2, height + 2, WS_POPUP | WS_BORDER | WS_VISIBLE);
         for (int i = 0; i < editBoxes; ++i) {
             const Rect& box = kFireKeyNumberBoxes[i].box;
             CreateWindowExW(0, L"EDIT", L"5", WS_CHILD | WS_VISIBLE, box.left, box.top, box.Width(),
@@ -165,9 +148,7 @@ int Run(const std::wstring& skin) {
     DeleteObject(surface);
     DeleteDC(memory);
     DestroyWindow(owner);
-    if (messages.shown != 0) {
-        std::printf("%d images failed to load\n", messages.shown);
-    }
+    messages.ReportFailedImages();
     return messages.shown == 0 ? 0 : 1;
 }
 
@@ -175,5 +156,5 @@ int Run(const std::wstring& skin) {
 }  // namespace corvane
 
 int wmain(int argc, wchar_t** argv) {
-    return corvane::Run(argc > 1 ? argv[1] : corvane::DefaultSkinDir());
+    return corvane::Run(argc > 1 ? argv[1] : corvane::bench::DefaultSkinDir());
 }

@@ -5,22 +5,15 @@
 // Run: scripts/wine-env.sh -- wine build/windows/bench/ui/corvane_draw_bench.exe [skin folder]
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "bench_setup_win32.h"
 #include "bench_timing_win32.h"
-#include "core/system_facts.h"
-#include "settings/file_store.h"
-#include "settings/ini_store.h"
-#include "settings/stored_files.h"
 #include "ui/main/main_host_win32.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/tessary_dlg.h"
-#include "ui/main/text_table.h"
 #include "ui/skin/load_png_win32.h"
 #include "ui/skin/skin_dir.h"
 
@@ -32,47 +25,15 @@ using bench::Print;
 
 constexpr int kRounds = 200;
 
-class CountingMessages final : public UserMessages {
-  public:
-    int shown = 0;
-    void Show(MessageKind, Caption, std::int64_t) override { ++shown; }
-};
-
-std::wstring DefaultSkinDir() {
-    std::wstring dir = CORVANE_ASSETS_DIR_W;
-    if (!dir.empty() && dir[0] == L'/') {
-        dir = L"Z:" + dir;  // Wine maps the Unix root to drive Z:
-    }
-    return dir + L"/Skins/EN";
-}
-
 int Run(const std::wstring& skin) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"CorvaneDrawBench";
-    RegisterClassW(&wc);
     HWND window =
-        CreateWindowExW(0, wc.lpszClassName, L"bench", WS_POPUP | WS_VISIBLE, 0, 0, kClientWidth,
-                        kClientHeight, nullptr, nullptr, wc.hInstance, nullptr);
-    HFONT pageFont = CreateFontW(18, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0x20, L"Tahoma");
-    HFONT listFont = CreateFontW(16, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0x20, L"Tahoma");
-
-    CountingMessages messages;
-    MainHostWin32 host(window, skin, messages, {pageFont, listFont});
-    host.SetBackBuffer(LoadBackgroundBitmap(SkinImagePath(skin, kImageMain)));
-    if (host.backBuffer() == nullptr) {
-        std::printf("cannot load %ls\n", SkinImagePath(skin, kImageMain).c_str());
+        bench::OpenMainSizedWindow(L"CorvaneDrawBench", DefWindowProcW, WS_POPUP | WS_VISIBLE);
+    const auto app = bench::MainWindowBench::Open(window, skin, nullptr);
+    if (app == nullptr) {
         return 1;
     }
-    AppState state;
-    state.firstRunFlag = 1;  // no first-run handling, no files touched
-    auto files = MakePlatformFileStore();
-    auto ini = MakePlatformIniStore();
-    auto facts = MakePlatformSystemFacts();
-    StoredFiles stored(state, *files, *ini, *facts, messages, L"Setting-EN");
-    CTessaryDlg dlg(state, host, messages, TextTableFor(kLangEnglishUs), stored, nullptr,
-                    kLangEnglishUs);
+    const MainHostWin32& host = *app->host;
+    CTessaryDlg& dlg = *app->dlg;
     for (auto& layer : dlg.labels()) {
         for (auto& label : layer) {
             label = L"Right Click";
@@ -94,15 +55,7 @@ int Run(const std::wstring& skin) {
                 dlg.setCurrentPage(kNoPage);
                 dlg.ShowKeyPage();
             },
-            [&] {
-                HDC dc = GetDC(window);
-                HDC memory = CreateCompatibleDC(dc);
-                HGDIOBJ old = SelectObject(memory, host.backBuffer());
-                BitBlt(dc, 0, 0, kClientWidth, kClientHeight, memory, 0, 0, SRCCOPY);
-                SelectObject(memory, old);
-                DeleteDC(memory);
-                ReleaseDC(window, dc);
-            },
+            [&] { bench::CopyBackBuffer(window, host.backBuffer()); },
             [&] {
                 DecodedImage over(SkinImagePath(skin, onSave ? kImageSaveOver : kImageExitOver));
                 DecodedImage normal(
@@ -127,19 +80,14 @@ int Run(const std::wstring& skin) {
     std::printf(
         "(floor of a hover change = BitBlt + two decodes; of the key page = BitBlt + "
         "KeySet decode)\n");
-    if (messages.shown != 0) {
-        std::printf("%d images failed to load\n", messages.shown);
-    }
+    app->messages.ReportFailedImages();
 
-    DestroyWindow(window);
-    DeleteObject(pageFont);
-    DeleteObject(listFont);
-    return messages.shown == 0 ? 0 : 1;
+    return app->Close(window);
 }
 
 }  // namespace
 }  // namespace corvane
 
 int wmain(int argc, wchar_t** argv) {
-    return corvane::Run(argc > 1 ? argv[1] : corvane::DefaultSkinDir());
+    return corvane::Run(argc > 1 ? argv[1] : corvane::bench::DefaultSkinDir());
 }

@@ -15,11 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_setup_win32.h"
 #include "bench_timing_win32.h"
-#include "core/system_facts.h"
-#include "settings/file_store.h"
-#include "settings/ini_store.h"
-#include "settings/stored_files.h"
 #include "ui/main/main_host_win32.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/main_window_tables.h"
@@ -39,12 +36,6 @@ constexpr double kTarget = 1.3;
 constexpr int kBareListId = 99;
 constexpr KeyBox kBox{0, 1};
 
-class CountingMessages final : public UserMessages {
-  public:
-    int shown = 0;
-    void Show(MessageKind, Caption, std::int64_t) override { ++shown; }
-};
-
 // The window's control colours for its own lists, as the main window hands
 // them out; the floor's bare list keeps the default ones.
 CTessaryDlg* gDialog = nullptr;
@@ -63,26 +54,8 @@ LRESULT CALLBACK BenchWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-std::wstring DefaultSkinDir() {
-    std::wstring dir = CORVANE_ASSETS_DIR_W;
-    if (!dir.empty() && dir[0] == L'/') {
-        dir = L"Z:" + dir;  // Wine maps the Unix root to drive Z:
-    }
-    return dir + L"/Skins/EN";
-}
-
 Point CentreOf(const Rect& r) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-void CopyBackBuffer(HWND window, HBITMAP backBuffer) {
-    HDC dc = GetDC(window);
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, backBuffer);
-    BitBlt(dc, 0, 0, kClientWidth, kClientHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    ReleaseDC(window, dc);
 }
 
 void PrintBeside(const char* name, Figures f, Figures floor) {
@@ -90,35 +63,18 @@ void PrintBeside(const char* name, Figures f, Figures floor) {
 }
 
 int Run(const std::wstring& skin) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = BenchWindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"CorvanePagesBench";
-    RegisterClassW(&wc);
-    HWND window =
-        CreateWindowExW(0, wc.lpszClassName, L"bench", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0,
-                        0, kClientWidth, kClientHeight, nullptr, nullptr, wc.hInstance, nullptr);
-    HFONT pageFont = CreateFontW(18, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0x20, L"Tahoma");
-    HFONT listFont = CreateFontW(16, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0x20, L"Tahoma");
-
-    CountingMessages messages;
-    MainHostWin32 host(window, skin, messages, {pageFont, listFont});
-    host.SetBackBuffer(LoadBackgroundBitmap(SkinImagePath(skin, kImageMain)));
-    if (host.backBuffer() == nullptr) {
-        std::printf("cannot load %ls\n", SkinImagePath(skin, kImageMain).c_str());
+    HWND window = bench::OpenMainSizedWindow(L"CorvanePagesBench", BenchWindowProc,
+                                             WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
+    const auto app = bench::MainWindowBench::Open(window, skin, [](AppState& state) {
+        state.records.working.leftRuleLayer = 2;  // no left-click rule
+        state.records.working.ledMode = 1;
+        state.records.working.reportRate = 8;
+    });
+    if (app == nullptr) {
         return 1;
     }
-    AppState state;
-    state.firstRunFlag = 1;                   // no first-run handling, no files touched
-    state.records.working.leftRuleLayer = 2;  // no left-click rule
-    state.records.working.ledMode = 1;
-    state.records.working.reportRate = 8;
-    auto files = MakePlatformFileStore();
-    auto ini = MakePlatformIniStore();
-    auto facts = MakePlatformSystemFacts();
-    StoredFiles stored(state, *files, *ini, *facts, messages, L"Setting-EN");
-    CTessaryDlg dlg(state, host, messages, TextTableFor(kLangEnglishUs), stored, nullptr,
-                    kLangEnglishUs);
+    MainHostWin32& host = *app->host;
+    CTessaryDlg& dlg = *app->dlg;
     gDialog = &dlg;
     gHost = &host;
     dlg.ShowKeyPage();
@@ -171,8 +127,8 @@ int Run(const std::wstring& skin) {
                  bareList = CreateWindowExW(
                      0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, zone.left,
                      zone.top, zone.Width(), zone.Height(), window,
-                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kBareListId)), wc.hInstance,
-                     nullptr);
+                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kBareListId)),
+                     GetModuleHandleW(nullptr), nullptr);
                  for (const std::wstring& name : functionNames) {
                      SendMessageW(bareList, LB_ADDSTRING, 0,
                                   reinterpret_cast<LPARAM>(name.c_str()));
@@ -192,7 +148,7 @@ int Run(const std::wstring& skin) {
             // Floor: the box image decoded, one copy of the client area.
             [&] {
                 DecodedImage box(SkinImagePath(skin, kImageDropdownNormal));
-                CopyBackBuffer(window, host.backBuffer());
+                bench::CopyBackBuffer(window, host.backBuffer());
             },
             // An LED click: two lighting rows in turn.
             {[&] {
@@ -206,7 +162,7 @@ int Run(const std::wstring& skin) {
             [&] {
                 DecodedImage page(SkinImagePath(skin, kImageLedSet));
                 DecodedImage tick(SkinImagePath(skin, kImageTick));
-                CopyBackBuffer(window, host.backBuffer());
+                bench::CopyBackBuffer(window, host.backBuffer());
             },
         },
         kRounds);
@@ -219,24 +175,19 @@ int Run(const std::wstring& skin) {
     PrintBeside("opening a key list", f[0], f[1]);
     PrintBeside("a choice (assign, box redraw, copy)", f[2], f[3]);
     PrintBeside("an LED click", f[4], f[5]);
-    if (messages.shown != 0) {
-        std::printf("%d images failed to load\n", messages.shown);
-    }
+    app->messages.ReportFailedImages();
 
     gDialog = nullptr;
     gHost = nullptr;
     if (bareList != nullptr) {
         DestroyWindow(bareList);
     }
-    DestroyWindow(window);
-    DeleteObject(pageFont);
-    DeleteObject(listFont);
-    return messages.shown == 0 ? 0 : 1;
+    return app->Close(window);
 }
 
 }  // namespace
 }  // namespace corvane
 
 int wmain(int argc, wchar_t** argv) {
-    return corvane::Run(argc > 1 ? argv[1] : corvane::DefaultSkinDir());
+    return corvane::Run(argc > 1 ? argv[1] : corvane::bench::DefaultSkinDir());
 }

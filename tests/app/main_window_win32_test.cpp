@@ -15,6 +15,7 @@
 #include "device/simulator/simulated_mouse.h"
 #include "settings/factory_settings.h"
 #include "support/fake_system_facts.h"
+#include "support/interface_record_win32.h"
 #include "support/temp_folder.h"
 #include "ui/skin/modal_loop_win32.h"
 #include "ui/skin/window_probes_win32.h"
@@ -36,20 +37,8 @@ class RecordingBoxes final : public MessageBoxSink {
     }
 };
 
-// A device-interface broadcast record with `path`, sized as the system does.
-std::vector<std::uint8_t> InterfaceRecord(const std::wstring& path) {
-    std::vector<std::uint8_t> bytes(sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) +
-                                    path.size() * sizeof(wchar_t));
-    auto* record = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(bytes.data());
-    record->dbcc_size = static_cast<DWORD>(bytes.size());
-    record->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    std::copy(path.begin(), path.end(), record->dbcc_name);
-    return bytes;
-}
-
-const std::wstring kMousePath =
-    L"\\\\?\\HID#VID_04D9&PID_A09E&MI_01&Col02#8&1c2a3b4d&0&0001#"
-    L"{4d1e55b2-f16f-11cf-88cb-001111000030}";
+using testing::InterfaceRecord;
+const std::wstring& kMousePath = testing::kMouseInterfacePath;
 
 class MainWindowWin32Test : public ::testing::Test {
   protected:

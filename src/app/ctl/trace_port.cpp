@@ -95,7 +95,8 @@ std::string TraceDecoder::DescribeData() const {
     return "page " + std::to_string(lastCommand_ & 0x7F);
 }
 
-TracingHidPort::TracingHidPort(HidPort& inner, std::ostream& out) : inner_(inner), out_(out) {}
+TracingHidPort::TracingHidPort(HidPort& inner, std::ostream& out)
+    : ForwardingHidPort(inner), out_(out) {}
 
 bool TracingHidPort::SetFeature(HidHandle handle, std::span<const std::uint8_t> report) {
     const bool ok = inner_.SetFeature(handle, report);

@@ -35,9 +35,11 @@ std::string HexBytes(std::span<const std::uint8_t> bytes);
 // command and 65-byte data reports; any other length as it is).
 std::string UnscrambledHex(std::span<const std::uint8_t> bytes);
 
-class TracingHidPort final : public HidPort {
+// A HidPort that passes every call to the port it wraps: the base of a port
+// that changes or watches only some of them.
+class ForwardingHidPort : public HidPort {
   public:
-    TracingHidPort(HidPort& inner, std::ostream& out);
+    explicit ForwardingHidPort(HidPort& inner) : inner_(inner) {}
 
     bool OpenInterfaceList() override { return inner_.OpenInterfaceList(); }
     bool EnumInterface(std::uint32_t index, std::uint32_t& lastError) override {
@@ -62,11 +64,25 @@ class TracingHidPort final : public HidPort {
     std::uint32_t GetCaps(HidPreparsedData data, HidCaps& caps) override {
         return inner_.GetCaps(data, caps);
     }
+    bool SetFeature(HidHandle handle, std::span<const std::uint8_t> report) override {
+        return inner_.SetFeature(handle, report);
+    }
+    bool GetFeature(HidHandle handle, std::span<std::uint8_t> report) override {
+        return inner_.GetFeature(handle, report);
+    }
+
+  protected:
+    HidPort& inner_;
+};
+
+class TracingHidPort final : public ForwardingHidPort {
+  public:
+    TracingHidPort(HidPort& inner, std::ostream& out);
+
     bool SetFeature(HidHandle handle, std::span<const std::uint8_t> report) override;
     bool GetFeature(HidHandle handle, std::span<std::uint8_t> report) override;
 
   private:
-    HidPort& inner_;
     std::ostream& out_;
     TraceDecoder decoder_;
 };

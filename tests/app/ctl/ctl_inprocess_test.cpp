@@ -9,6 +9,7 @@
 
 #include "app/ctl/ctl.h"
 #include "app/ctl/ctl_errors.h"
+#include "app/ctl/trace_port.h"
 #include "device/simulator/simulated_mouse.h"
 #include "support/fake_system_facts.h"
 #include "support/temp_folder.h"
@@ -20,40 +21,19 @@ using corvane::testing::FakeSystemFacts;
 using corvane::testing::TempFolder;
 using ::testing::HasSubstr;
 
-// A mouse that acknowledges every page it is sent and keeps none of them.
-class ForgetfulMouse final : public HidPort {
-  public:
-    bool OpenInterfaceList() override { return mouse_.OpenInterfaceList(); }
-    bool EnumInterface(std::uint32_t index, std::uint32_t& error) override {
-        return mouse_.EnumInterface(index, error);
-    }
-    bool GetInterfacePath(std::uint32_t index, std::wstring& path) override {
-        return mouse_.GetInterfacePath(index, path);
-    }
-    void CloseInterfaceList() override { mouse_.CloseInterfaceList(); }
-    HidHandle Open(const std::wstring& path, std::uint32_t flags, std::uint32_t& error) override {
-        return mouse_.Open(path, flags, error);
-    }
-    void Close(HidHandle handle) override { mouse_.Close(handle); }
-    bool GetAttributes(HidHandle handle, HidAttributes& attributes) override {
-        return mouse_.GetAttributes(handle, attributes);
-    }
-    bool GetPreparsedData(HidHandle handle, HidPreparsedData& data) override {
-        return mouse_.GetPreparsedData(handle, data);
-    }
-    void FreePreparsedData(HidPreparsedData data) override { mouse_.FreePreparsedData(data); }
-    std::uint32_t GetCaps(HidPreparsedData data, HidCaps& caps) override {
-        return mouse_.GetCaps(data, caps);
-    }
-    bool SetFeature(HidHandle handle, std::span<const std::uint8_t> report) override {
-        return report.size() == 65 || mouse_.SetFeature(handle, report);
-    }
-    bool GetFeature(HidHandle handle, std::span<std::uint8_t> report) override {
-        return mouse_.GetFeature(handle, report);
-    }
+// The simulated mouse a ForgetfulMouse forwards to, constructed before it.
+struct OwnMouse {
+    SimulatedMouse mouse;
+};
 
-  private:
-    SimulatedMouse mouse_;
+// A mouse that acknowledges every page it is sent and keeps none of them.
+class ForgetfulMouse final : private OwnMouse, public ForwardingHidPort {
+  public:
+    ForgetfulMouse() : ForwardingHidPort(mouse) {}
+
+    bool SetFeature(HidHandle handle, std::span<const std::uint8_t> report) override {
+        return report.size() == 65 || ForwardingHidPort::SetFeature(handle, report);
+    }
 };
 
 class CtlInProcess : public ::testing::Test {

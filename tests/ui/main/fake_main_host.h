@@ -6,12 +6,11 @@
 #include <map>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "core/text_encoding.h"
 #include "ui/main/main_host.h"
+#include "ui/skin/recording_host.h"
 
 namespace corvane::testing {
 
@@ -21,43 +20,14 @@ struct FakeList {
     std::optional<int> selection;
 };
 
-inline std::string Narrow(std::wstring_view text) {
-    return ToUtf8(std::wstring(text));
-}
-
-inline std::string Describe(const Rect& r) {
-    std::ostringstream out;
-    out << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom;
-    return out.str();
-}
-
-class FakeMainHost final : public MainWindowHost {
+class FakeMainHost final : public RecordingHost<MainWindowHost, FakeList> {
   public:
     // Scripted answers.
     bool hasBackBuffer = true;
     std::set<std::wstring> missingImages;
-    std::map<int, FakeList> lists;
-    std::optional<int> listUnderPointer;
-    std::optional<int> itemUnderPointer;
     int dialogResult = kDialogCancelled;
     std::deque<DialogOutcome> dialogOutcomes;
     std::vector<DialogInputs> dialogInputs;
-
-    // Every effect, in order.
-    std::vector<std::string> calls;
-
-    // The calls with a given first word ("image", "text", "present", ...).
-    std::vector<std::string> CallsOf(const std::string& word) const {
-        std::vector<std::string> out;
-        for (const std::string& call : calls) {
-            if (call == word || call.rfind(word + " ", 0) == 0) {
-                out.push_back(call);
-            }
-        }
-        return out;
-    }
-    int Count(const std::string& word) const { return static_cast<int>(CallsOf(word).size()); }
-    void Clear() { calls.clear(); }
 
     bool BeginDrawingPass() override {
         calls.push_back("pass");
@@ -81,29 +51,6 @@ class FakeMainHost final : public MainWindowHost {
         calls.push_back("create " + std::to_string(id) + " " + Describe(rect));
         lists[id] = FakeList{rect, {items.begin(), items.end()}, std::nullopt};
     }
-    void DestroyList(int id) override {
-        calls.push_back("destroy " + std::to_string(id));
-        lists.erase(id);
-    }
-    bool ListExists(int id) const override { return lists.count(id) != 0; }
-    std::optional<int> ListSelection(int id) const override {
-        const auto it = lists.find(id);
-        return it == lists.end() ? std::nullopt : it->second.selection;
-    }
-    void SetListSelection(int id, int index) override {
-        calls.push_back("select " + std::to_string(id) + " " + std::to_string(index));
-        lists[id].selection = index;
-    }
-    std::optional<int> ListItemAt(int, Point) const override { return itemUnderPointer; }
-    std::wstring ListText(int id, int index) const override {
-        const auto it = lists.find(id);
-        if (it == lists.end() || index < 0 || index >= static_cast<int>(it->second.items.size())) {
-            return {};
-        }
-        return it->second.items[index];
-    }
-    std::optional<int> ListUnderScreenPoint(Point) const override { return listUnderPointer; }
-
     void ShowMessageBox(const std::wstring& text, const std::wstring& caption) override {
         calls.push_back("box " + Narrow(text) + "|" + Narrow(caption));
     }

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "settings/stored_files.h"
 #include "support/fake_file_store.h"
 #include "support/fake_ini_store.h"
@@ -54,6 +57,15 @@ class WindowTest : public ::testing::Test {
     }
     void OpenList(int id) { host.lists[id] = FakeList{}; }
     static Point Inside(const Rect& r) { return {r.left + 1, r.top + 1}; }
+    // The texts of list `id`, as the list holds them.
+    std::vector<std::string> ItemsOf(int id) const {
+        std::vector<std::string> items;
+        for (const std::wstring& item : host.lists.at(id).items) {
+            items.push_back(Narrow(item));
+        }
+        return items;
+    }
+    SettingsRecord& record() { return state.records.working; }
 };
 
 }  // namespace corvane::testing

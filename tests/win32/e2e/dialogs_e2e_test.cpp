@@ -6,7 +6,6 @@
 // Chinese.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <optional>
 #include <string>
 
@@ -58,42 +57,6 @@ std::wstring EditText(HWND box) {
     wchar_t text[64] = {};
     SendMessageW(box, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
     return text;
-}
-
-// The client area of `window` as the screen shows it, with the windows in
-// front of it (a dialog over the main window): read from the screen, as a
-// window's own context shows only the window.
-Pixels CaptureScreenOf(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    Pixels pixels;
-    pixels.width = client.right;
-    pixels.height = client.bottom;
-    pixels.bgrx.assign(static_cast<std::size_t>(pixels.width) * pixels.height, 0);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = pixels.width;
-    info.bmiHeader.biHeight = -pixels.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap != nullptr) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, pixels.width, pixels.height, screen, origin.x, origin.y, SRCCOPY);
-        GdiFlush();
-        std::memcpy(pixels.bgrx.data(), bits, pixels.bgrx.size() * sizeof(std::uint32_t));
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-    }
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
 }
 
 class DialogsEndToEnd : public EndToEnd {
@@ -161,9 +124,7 @@ class DialogsEndToEnd : public EndToEnd {
         HWND list = WaitForList(dialog, layout.list->controlId, kWaitMs);
         ASSERT_NE(list, nullptr);
         ASSERT_TRUE(Choose(list, index, dialog, screenshot));
-        ASSERT_TRUE(WaitUntil("a choice to close the dialog's list", kWaitMs,
-                              [&] { return !IsWindow(list); }));
-        ASSERT_TRUE(WaitUntilAnswered(dialog, kWindowTimeoutMs));
+        ASSERT_TRUE(WaitUntilListClosed(list, dialog, "a choice to close the dialog's list"));
     }
 
     // A real key press while the single key dialog is open, waited for by
@@ -190,11 +151,6 @@ class DialogsEndToEnd : public EndToEnd {
 
     void Save(HWND window) { ASSERT_TRUE(SaveAndWait(window, folder_ / "config.bin")); }
 
-    std::optional<SettingsRecord> StoredRecord() {
-        const auto stored = ParseConfigFile(ReadFileBytes(folder_ / "config.bin"));
-        return stored ? std::optional<SettingsRecord>(stored->record) : std::nullopt;
-    }
-
     std::vector<std::uint8_t> Memory() { return ReadFileBytes(folder_ / "simulated-mouse.bin"); }
 
     std::wstring Label(const wchar_t* key) {
@@ -202,8 +158,7 @@ class DialogsEndToEnd : public EndToEnd {
     }
 
     HWND Start(const std::wstring& locale = L"en_US.UTF-8") {
-        HWND window = StartDemo(program_.emplace(), locale);
-        return window != nullptr && ShowFromTray(window) ? window : nullptr;
+        return StartDemoShown(program_.emplace(), locale);
     }
     void End(HWND window) { EndThroughTrayMenu(*program_, window); }
 

@@ -359,12 +359,14 @@ void PointerAway() {
     SetCursorPos(0, 0);
 }
 
-Pixels CaptureClient(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
+namespace {
+
+// `width` x `height` pixels of `source` from `origin`, without the unused
+// byte.
+Pixels CaptureFrom(HDC source, POINT origin, int width, int height) {
     Pixels pixels;
-    pixels.width = client.right;
-    pixels.height = client.bottom;
+    pixels.width = width;
+    pixels.height = height;
     pixels.bgrx.assign(static_cast<std::size_t>(pixels.width) * pixels.height, 0);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -374,21 +376,41 @@ Pixels CaptureClient(HWND window) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HDC screen = GetDC(window);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(source);
+    HBITMAP bitmap = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap != nullptr) {
         HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, pixels.width, pixels.height, screen, 0, 0, SRCCOPY);
+        BitBlt(memory, 0, 0, pixels.width, pixels.height, source, origin.x, origin.y, SRCCOPY);
         GdiFlush();
-        const auto* source = static_cast<const std::uint32_t*>(bits);
-        std::transform(source, source + pixels.bgrx.size(), pixels.bgrx.begin(),
+        const auto* copied = static_cast<const std::uint32_t*>(bits);
+        std::transform(copied, copied + pixels.bgrx.size(), pixels.bgrx.begin(),
                        [](std::uint32_t p) { return p & 0x00FFFFFFu; });
         SelectObject(memory, old);
         DeleteObject(bitmap);
     }
     DeleteDC(memory);
-    ReleaseDC(window, screen);
+    return pixels;
+}
+
+}  // namespace
+
+Pixels CaptureClient(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    Pixels pixels = CaptureFrom(dc, POINT{0, 0}, client.right, client.bottom);
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+Pixels CaptureScreenOf(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    HDC screen = GetDC(nullptr);
+    Pixels pixels = CaptureFrom(screen, origin, client.right, client.bottom);
+    ReleaseDC(nullptr, screen);
     return pixels;
 }
 

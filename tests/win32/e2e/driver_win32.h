@@ -134,6 +134,10 @@ bool ChooseListItem(HWND list, int index, DWORD timeoutMs);
 
 // The client area's pixels as the screen shows them.
 Pixels CaptureClient(HWND window);
+// The client area of `window` as the screen shows it, with the windows in
+// front of it (a dialog over the main window): read from the screen, as a
+// window's own context shows only the window.
+Pixels CaptureScreenOf(HWND window);
 // A PNG decoded by GDI+ (straight alpha) as bgra.
 std::optional<Pixels> LoadPngPixels(const std::filesystem::path& file,
                                     std::vector<std::uint8_t>* alpha = nullptr);

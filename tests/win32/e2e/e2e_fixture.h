@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "driver_win32.h"
+#include "settings/settings_record.h"
+#include "settings/stored_files.h"
 #include "ui/main/main_layout.h"
 
 namespace corvane::e2e {
@@ -103,6 +105,13 @@ class EndToEnd : public ::testing::Test {
         return window;
     }
 
+    // Starts the demo and shows its window from the tray; none when a step
+    // does not come.
+    HWND StartDemoShown(Program& program, const std::wstring& locale = L"en_US.UTF-8") {
+        HWND window = StartDemo(program, locale);
+        return window != nullptr && ShowFromTray(window) ? window : nullptr;
+    }
+
     // The tray click has shown the window when it returns true; the pointer
     // is then away from it, so that no region is lit.
     static bool ShowFromTray(HWND window) {
@@ -157,6 +166,30 @@ class EndToEnd : public ::testing::Test {
         return ExpectedPage(
             skin, "LEDSet.png",
             {kReportRatePositions[ratePosition], kLightingRows[1], kModeTwoParamRows[1]});
+    }
+
+    // The settings record of the config.bin beside the program; none when
+    // the file does not parse.
+    std::optional<SettingsRecord> StoredRecord() {
+        const auto stored = ParseConfigFile(ReadFileBytes(folder_ / "config.bin"));
+        return stored ? std::optional<SettingsRecord>(stored->record) : std::nullopt;
+    }
+
+    // A choice in a list closes it and the window it belongs to handles
+    // what the choice started.
+    static bool WaitUntilListClosed(HWND list, HWND window, const char* awaited) {
+        return WaitUntil(awaited, kWindowTimeoutMs, [&] { return !IsWindow(list); }) &&
+               WaitUntilAnswered(window, kWindowTimeoutMs);
+    }
+
+    // Waits until the whole client area shows `expected` outside
+    // `excluded`, keeps it as `screenshot` and expects no other pixel.
+    void ExpectShowing(HWND window, const Pixels& expected, const std::vector<RECT>& excluded,
+                       const std::string& awaited, const std::string& screenshot) {
+        const RECT all{0, 0, kClientWidth, kClientHeight};
+        const Pixels shown = CaptureShowing(window, expected, all, excluded, awaited);
+        Keep(shown, screenshot.c_str());
+        EXPECT_EQ(DifferingPixels(shown, expected, all, excluded), 0) << awaited;
     }
 
     static std::vector<RECT> KeyBoxes() {

@@ -125,9 +125,8 @@ TEST_F(EndToEnd, DemoStartsHiddenAndTheTrayShowsTheKeyPage) {
 
 TEST_F(EndToEnd, SaveWritesTheStoredFilesAndWhatApplyComputesToTheMouse) {
     Program program;
-    HWND window = StartDemo(program);
+    HWND window = StartDemoShown(program);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(ShowFromTray(window));
     const std::vector<std::uint8_t> memoryBefore = ReadFileBytes(folder_ / "simulated-mouse.bin");
     ASSERT_EQ(memoryBefore.size(), kDeviceImageSize);
     EXPECT_EQ(ReadFileBytes(folder_ / "config.bin")[0], 0) << "factory config.bin";
@@ -163,9 +162,8 @@ TEST_F(EndToEnd, SaveWritesTheStoredFilesAndWhatApplyComputesToTheMouse) {
 TEST_F(EndToEnd, ExitRestoresTheSavedSettings) {
     ASSERT_NE(FactorySettingsRecord().reportRate, 1) << "the click must change the record";
     Program program;
-    HWND window = StartDemo(program);
+    HWND window = StartDemoShown(program);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(ShowFromTray(window));
     // Posted clicks are handled in the order they were posted.
     ClickAt(window, CentreOf(kLedTab));
     ClickAt(window, CentreOf(kReportRatePositions[3]));
@@ -201,9 +199,8 @@ TEST_F(EndToEnd, ExitRestoresTheSavedSettings) {
 
 TEST_F(EndToEnd, CloseEndsTheProcessWithZeroAndWritesNothing) {
     Program program;
-    HWND window = StartDemo(program);
+    HWND window = StartDemoShown(program);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(ShowFromTray(window));
     const auto config = ReadFileBytes(folder_ / "config.bin");
     const auto labels = ReadFileBytes(folder_ / "str.ini");
     const auto memory = ReadFileBytes(folder_ / "simulated-mouse.bin");
@@ -227,9 +224,8 @@ class EndToEndLanguage : public EndToEnd, public ::testing::WithParamInterface<L
 TEST_P(EndToEndLanguage, SkinFontsAndTextsFollowTheSystemLanguage) {
     const LanguageStart& c = GetParam();
     Program program;
-    HWND window = StartDemo(program, c.locale);
+    HWND window = StartDemoShown(program, c.locale);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(ShowFromTray(window));
     const Pixels expected = ExpectedKeyPage(c.skin);
     const Pixels shown =
         CaptureShowing(window, expected, RECT{0, 0, 760, 630}, KeyBoxes(),

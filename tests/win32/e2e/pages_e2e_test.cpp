@@ -31,20 +31,13 @@ class PagesEndToEnd : public EndToEnd {
         ASSERT_NE(list, nullptr) << "list " << id;
         EXPECT_EQ(ListItemCount(list), items);
         ASSERT_TRUE(ChooseListItem(list, index, kListTimeoutMs)) << "item " << index;
-        ASSERT_TRUE(WaitUntil("a choice to close the list", kListTimeoutMs,
-                              [&] { return !IsWindow(list); }));
-        ASSERT_TRUE(WaitUntilAnswered(window, kWindowTimeoutMs));
+        ASSERT_TRUE(WaitUntilListClosed(list, window, "a choice to close the list"));
     }
 
     // Save of the factory config.bin, which then carries the first-run flag.
     void SaveFromFactory(HWND window) {
         ASSERT_TRUE(SaveAndWait(window, folder_ / "config.bin"));
         ASSERT_EQ(ReadFileBytes(folder_ / "config.bin").at(0), 1);
-    }
-
-    std::optional<SettingsRecord> StoredRecord() {
-        const auto stored = ParseConfigFile(ReadFileBytes(folder_ / "config.bin"));
-        return stored ? std::optional<SettingsRecord>(stored->record) : std::nullopt;
     }
 
     DeviceImage MouseMemory() {
@@ -62,9 +55,8 @@ class PagesEndToEnd : public EndToEnd {
 
 TEST_F(PagesEndToEnd, MidClickChosenInAKeyListReachesTheFilesAndTheMouse) {
     Program program;
-    HWND window = StartDemo(program);
+    HWND window = StartDemoShown(program);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(ShowFromTray(window));
     ChooseInBox(window, kKeyBoxes[0][1], KeyListId(0, 1), 14, 2);
     Keep(CaptureClient(window), "demo-en-mid-click-chosen");
     SaveFromFactory(window);
@@ -81,9 +73,8 @@ TEST_F(PagesEndToEnd, MidClickChosenInAKeyListReachesTheFilesAndTheMouse) {
 
 TEST_F(PagesEndToEnd, ADpiStageAndTheReportRateReachTheFilesAndTheMouse) {
     Program program;
-    HWND window = StartDemo(program);
+    HWND window = StartDemoShown(program);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(ShowFromTray(window));
     ClickAt(window, CentreOf(kDpiTab));
     // Sensor type 0 of the demo: twelve values, "2500" at index 8.
     ChooseInBox(window, kDpiStageBoxes[0], DpiListId(0), 12, 8);
@@ -103,9 +94,8 @@ TEST_F(PagesEndToEnd, ADpiStageAndTheReportRateReachTheFilesAndTheMouse) {
 
 TEST_F(PagesEndToEnd, TheOnlyLeftClickShowsTheWarningAndOpensNoList) {
     Program program;
-    HWND window = StartDemo(program);
+    HWND window = StartDemoShown(program);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(ShowFromTray(window));
     ClickAt(window, CentreOf(kKeyBoxes[0][0]));
     HWND box = program.WaitForWindow(kDialogBoxClass, kWarning, kListTimeoutMs);
     ASSERT_NE(box, nullptr);
@@ -128,9 +118,8 @@ TEST_F(PagesEndToEnd, TheOnlyLeftClickShowsTheWarningAndOpensNoList) {
 TEST_F(PagesEndToEnd, AChineseStartAfterAnEnglishSaveShowsLabelsInEveryBox) {
     {
         Program english;
-        HWND window = StartDemo(english);
+        HWND window = StartDemoShown(english);
         ASSERT_NE(window, nullptr);
-        ASSERT_TRUE(ShowFromTray(window));
         SaveFromFactory(window);
         EndThroughTrayMenu(english, window);
     }
@@ -171,15 +160,11 @@ class PagesInLanguage : public PagesEndToEnd, public ::testing::WithParamInterfa
 TEST_P(PagesInLanguage, EveryPageDrawsItsImageMarksAndTexts) {
     const PageLanguage& c = GetParam();
     Program program;
-    HWND window = StartDemo(program, c.locale);
+    HWND window = StartDemoShown(program, c.locale);
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(ShowFromTray(window));
     const std::string prefix = std::string("page-") + c.name + "-";
     const Pixels keyPage = ExpectedKeyPage(c.skin);
-    const Pixels keys =
-        CaptureShowing(window, keyPage, RECT{0, 0, 760, 630}, KeyBoxes(), "the key page");
-    Keep(keys, (prefix + "keys").c_str());
-    EXPECT_EQ(DifferingPixels(keys, keyPage, RECT{0, 0, 760, 630}, KeyBoxes()), 0);
+    ExpectShowing(window, keyPage, KeyBoxes(), "the key page", prefix + "keys");
 
     ClickAt(window, CentreOf(kDpiTab));
     ClickAt(window, CentreOf(kDpiStageBoxes[0]));
@@ -194,17 +179,12 @@ TEST_P(PagesInLanguage, EveryPageDrawsItsImageMarksAndTexts) {
         dpiTexts.push_back(RectOf(box));
     }
     const Pixels dpiPage = ExpectedPage(c.skin, "DPISet.png");
-    const Pixels dpi =
-        CaptureShowing(window, dpiPage, RECT{0, 0, 760, 630}, dpiTexts, "the DPI page");
-    Keep(dpi, (prefix + "dpi").c_str());
-    EXPECT_EQ(DifferingPixels(dpi, dpiPage, RECT{0, 0, 760, 630}, dpiTexts), 0);
+    ExpectShowing(window, dpiPage, dpiTexts, "the DPI page", prefix + "dpi");
 
     PointerAway();
     ClickAt(window, CentreOf(kLedTab));
     const Pixels ledPage = ExpectedLedPage(c.skin, 0);
-    const Pixels led = CaptureShowing(window, ledPage, RECT{0, 0, 760, 630}, {}, "the LED page");
-    Keep(led, (prefix + "led").c_str());
-    EXPECT_EQ(DifferingPixels(led, ledPage, RECT{0, 0, 760, 630}, {}), 0);
+    ExpectShowing(window, ledPage, {}, "the LED page", prefix + "led");
     EndThroughTrayMenu(program, window);
 }
 

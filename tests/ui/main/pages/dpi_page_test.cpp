@@ -16,14 +16,6 @@ using ::testing::IsEmpty;
 class DpiPageTest : public WindowTest {
   protected:
     void ClickStage(int stage) { dlg.OnLButtonDown(Inside(kDpiStageBoxes[stage])); }
-    std::vector<std::string> ItemsOf(int id) const {
-        std::vector<std::string> items;
-        for (const std::wstring& item : host.lists.at(id).items) {
-            items.push_back(Narrow(item));
-        }
-        return items;
-    }
-    SettingsRecord& record() { return state.records.working; }
 };
 
 TEST_F(DpiPageTest, SensorType0OpensTwelveValuesRightOfTheBox) {

@@ -42,14 +42,6 @@ class KeyPageTest : public WindowTest {
         host.Clear();
         dlg.OnListNotify(KeyListId(layer, button), kListSelectionChanged);
     }
-    std::vector<std::string> ItemsOf(int id) const {
-        std::vector<std::string> items;
-        for (const std::wstring& item : host.lists.at(id).items) {
-            items.push_back(Narrow(item));
-        }
-        return items;
-    }
-    SettingsRecord& record() { return state.records.working; }
 };
 
 // ------------------------------------------------------------ opening lists

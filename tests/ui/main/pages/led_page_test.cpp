@@ -27,7 +27,6 @@ class LedPageTest : public WindowTest {
         record().ledParamB = 3;
     }
     void Click(const Rect& r) { dlg.OnLButtonDown(Inside(r)); }
-    SettingsRecord& record() { return state.records.working; }
 };
 
 TEST_F(LedPageTest, ShowingThePageMarksTheRecordsValues) {
