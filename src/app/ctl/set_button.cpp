@@ -8,6 +8,7 @@
 #include "app/ctl/value_names.h"
 #include "core/text_encoding.h"
 #include "ui/dialogs/dialog_tables.h"
+#include "ui/dialogs/fire_key_dialog.h"
 #include "ui/main/key_assignment.h"
 
 namespace corvane::ctl {
@@ -15,12 +16,10 @@ namespace {
 
 // The buttons the window has a box for, numbered as it shows them.
 constexpr int kLastButtonNumber = 5;
-// The fire key dialog's defaults and bounds.
-constexpr int kFireTimesDefault = 1;
-constexpr int kFireTimesMax = 127;
-constexpr int kFireTimeDefault = 5;
-constexpr int kFireTimeMin = 5;
-constexpr int kFireTimeMax = 255;
+// The fire key dialog's defaults and bounds: times, make time, break time.
+constexpr const NumberBoxRule& kTimesRule = kFireKeyNumberRules[0];
+constexpr const NumberBoxRule& kMakeRule = kFireKeyNumberRules[1];
+constexpr const NumberBoxRule& kBreakRule = kFireKeyNumberRules[2];
 
 const std::string& RequiredArgument(const SetRequest& r, const std::string& what) {
     if (!r.argument) {
@@ -47,6 +46,13 @@ DialogOutcome ChoiceOutcome(const SetRequest& r, ChoiceList list,
     return outcome;
 }
 
+// A fire-key number as the dialog's box takes it; the box's default when
+// the option is left out.
+int FireNumber(const std::optional<std::string>& text, const NumberBoxRule& rule,
+               const std::string& what) {
+    return text ? NumberOf(*text, rule.minimum, rule.maximum, what) : rule.fallback;
+}
+
 DialogOutcome FireKeyOutcome(const SetRequest& r) {
     const std::string& key = RequiredArgument(r, "a key from the fire key list");
     const auto index = ChoiceOfName(ChoiceList::FireKey, key);
@@ -58,13 +64,9 @@ DialogOutcome FireKeyOutcome(const SetRequest& r) {
     outcome.result = kDialogAccepted;
     outcome.choiceIndex = *index;
     outcome.choiceText = std::wstring(FireKeys()[*index].text);
-    outcome.fireTimes =
-        r.times ? NumberOf(*r.times, 0, kFireTimesMax, "--times") : kFireTimesDefault;
-    outcome.fireMakeTime =
-        r.make ? NumberOf(*r.make, kFireTimeMin, kFireTimeMax, "--make") : kFireTimeDefault;
-    outcome.fireBreakTime = r.breakTime
-                                ? NumberOf(*r.breakTime, kFireTimeMin, kFireTimeMax, "--break")
-                                : kFireTimeDefault;
+    outcome.fireTimes = FireNumber(r.times, kTimesRule, "--times");
+    outcome.fireMakeTime = FireNumber(r.make, kMakeRule, "--make");
+    outcome.fireBreakTime = FireNumber(r.breakTime, kBreakRule, "--break");
     return outcome;
 }
 

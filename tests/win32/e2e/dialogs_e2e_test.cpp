@@ -22,13 +22,13 @@ namespace {
 
 constexpr DWORD kWaitMs = 5000;
 
-// Function list entries.
-constexpr int kWindowsFunction = 6;
-constexpr int kMultimedia = 7;
-constexpr int kHotKey = 8;
-constexpr int kFireKey = 9;
-constexpr int kSingleKey = 10;
-constexpr int kSnipeKey = 11;
+// Function list entries: a function's entry is its value.
+constexpr int kWindowsFunction = static_cast<int>(ButtonFunction::WindowsFunction);
+constexpr int kMultimedia = static_cast<int>(ButtonFunction::Multimedia);
+constexpr int kHotKey = static_cast<int>(ButtonFunction::HotKey);
+constexpr int kFireKey = static_cast<int>(ButtonFunction::FireKey);
+constexpr int kSingleKey = static_cast<int>(ButtonFunction::SingleKey);
+constexpr int kSnipeKey = static_cast<int>(ButtonFunction::SnipeKey);
 
 // A key pressed and released on the real keyboard: the window with the
 // keyboard focus gets it, and the single key dialog's hook sees it.
