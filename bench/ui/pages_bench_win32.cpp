@@ -144,7 +144,7 @@ int Run(const std::wstring& skin) {
                  SendMessageW(list, LB_SETCURSEL, choice, 0);
                  UpdateWindow(list);
              },
-             [&] { dlg.OnListNotify(listId, kListSelectionChanged); }},
+             [&] { dlg.OnListNotify(listId, ChildEvent::ListSelectionChanged); }},
             // Floor: the box image decoded, one copy of the client area.
             [&] {
                 DecodedImage box(SkinImagePath(skin, kImageDropdownNormal));

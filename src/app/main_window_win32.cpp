@@ -11,6 +11,7 @@
 #include "ui/skin/load_png_win32.h"
 #include "ui/skin/modal_loop_win32.h"
 #include "ui/skin/skin_dir.h"
+#include "ui/skin/window_events_win32.h"
 
 namespace corvane {
 namespace {
@@ -146,7 +147,7 @@ bool MainWindowWin32::PreFilter(const MSG& message) {
     FilterMessage filtered;
     if (message.message == WM_KEYDOWN) {
         filtered.kind = FilterMessage::Kind::KeyDown;
-        filtered.virtualKey = static_cast<int>(message.wParam);
+        filtered.key = KeyOfFirstParam(message.wParam);
     } else if (message.message == WM_MOUSEMOVE) {
         filtered.kind = FilterMessage::Kind::PointerMove;
         filtered.screenPoint = Point{message.pt.x, message.pt.y};
@@ -273,7 +274,7 @@ INT_PTR MainWindowWin32::OnCommand(WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     if (lParam != 0 && dialog_) {
-        dialog_->OnListNotify(id, code);
+        dialog_->OnListNotify(id, ChildEventOf(static_cast<WORD>(code)));
         return TRUE;
     }
     // IDOK and IDCANCEL of the dialog manager: the pre-filter decides what

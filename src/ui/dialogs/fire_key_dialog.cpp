@@ -101,16 +101,17 @@ void CFireKeyDialog::CheckBox(int box) {
     host().RepaintNumberBox(id);
 }
 
-void CFireKeyDialog::OnOtherChildNotify(int id, int code) {
+void CFireKeyDialog::OnOtherChildNotify(int id, ChildEvent event) {
     for (int box = 0; box < kBoxCount; ++box) {
         if (kFireKeyNumberBoxes[box].controlId != id || !host().NumberBoxExists(id)) {
             continue;
         }
-        const bool checks = code == kEditLostFocus ||
-                            (code == kEditChanged && kFireKeyNumberRules[box].checkedOnChange);
+        const bool checks =
+            event == ChildEvent::EditLostFocus ||
+            (event == ChildEvent::EditChanged && kFireKeyNumberRules[box].checkedOnChange);
         if (checks) {
             CheckBox(box);
-        } else if (code == kEditChanged) {
+        } else if (event == ChildEvent::EditChanged) {
             host().RepaintNumberBox(id);
         }
     }

@@ -56,7 +56,7 @@ class CFireKeyDialog final : public SkinnedDialog {
     // Reads and checks every box that exists, as leaving it would, so that
     // a number typed just before accepting counts.
     void BeforeAccept() override;
-    void OnOtherChildNotify(int id, int code) override;
+    void OnOtherChildNotify(int id, ChildEvent event) override;
 
   private:
     void CreateMissingBoxes();

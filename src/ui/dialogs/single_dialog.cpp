@@ -34,11 +34,13 @@ void CSingleDialog::OnKeyNotice(std::wstring_view name, std::uint16_t scanCode, 
 }
 
 bool CSingleDialog::Swallows(const DialogFilterMessage& message) const {
-    if (message.firstParam == kLeftWindowsKey || message.firstParam == kRightWindowsKey) {
+    // The Windows keys in any message, so that they never open the system's
+    // menu over the dialog.
+    if (message.key == Key::LeftSuper || message.key == Key::RightSuper) {
         return true;
     }
     return message.kind == DialogFilterMessage::Kind::KeyDown &&
-           (message.firstParam == kVirtualKeyEnter || message.firstParam == kVirtualKeyEscape);
+           (message.key == Key::Enter || message.key == Key::Escape);
 }
 
 DialogOutcome CSingleDialog::Outcome() const {

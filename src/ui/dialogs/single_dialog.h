@@ -14,8 +14,6 @@ namespace corvane {
 
 // The hook's name buffer holds 32 characters with the terminator.
 inline constexpr std::size_t kKeyNameMaxLength = 31;
-inline constexpr std::uint64_t kLeftWindowsKey = 91;
-inline constexpr std::uint64_t kRightWindowsKey = 92;
 
 class CSingleDialog final : public SkinnedDialog {
   public:

@@ -2,6 +2,7 @@
 
 #include "ui/skin/load_png_win32.h"
 #include "ui/skin/skin_dir.h"
+#include "ui/skin/window_events_win32.h"
 
 namespace corvane {
 namespace {
@@ -105,7 +106,7 @@ void MainHostWin32::DrawText(std::wstring_view text, Rect rect, TextFormat forma
     SetTextColor(dc, ColourRefOf(kTextColour));
     HGDIOBJ oldFont = SelectObject(dc, FontOf(font));
     RECT r = RectOf(rect);
-    ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, static_cast<UINT>(format));
+    ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, DrawTextFlagsOf(format));
     if (oldFont != nullptr) {
         SelectObject(dc, oldFont);
     }

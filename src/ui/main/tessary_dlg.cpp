@@ -93,10 +93,10 @@ void CTessaryDlg::PageLeave() {
     }
 }
 
-void CTessaryDlg::OnListNotify(int id, int code) {
-    if (keyPage_.Notifies(id, code)) {
+void CTessaryDlg::OnListNotify(int id, ChildEvent event) {
+    if (keyPage_.Notifies(id, event)) {
         keyPage_.OnListNotify();
-    } else if (dpiPage_.Notifies(id, code)) {
+    } else if (dpiPage_.Notifies(id, event)) {
         dpiPage_.OnListNotify();
     }
 }
@@ -187,7 +187,7 @@ void CTessaryDlg::ShowLedPage() {
 
 bool CTessaryDlg::PreFilter(const FilterMessage& message) {
     if (message.kind == FilterMessage::Kind::KeyDown &&
-        (message.virtualKey == kVirtualKeyEnter || message.virtualKey == kVirtualKeyEscape)) {
+        (message.key == Key::Enter || message.key == Key::Escape)) {
         host_.Hide();
         return true;
     }

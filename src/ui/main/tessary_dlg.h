@@ -29,7 +29,7 @@ namespace corvane {
 struct FilterMessage {
     enum class Kind { KeyDown, PointerMove, Other };
     Kind kind = Kind::Other;
-    int virtualKey = 0;   // KeyDown
+    Key key = Key::Other;  // KeyDown
     Point screenPoint{};  // PointerMove: the pointer's screen position
 };
 
@@ -51,7 +51,7 @@ class CTessaryDlg {
     bool OnEraseBackground();
     // True when the message was handled and must go no further.
     bool PreFilter(const FilterMessage& message);
-    void OnListNotify(int id, int code);
+    void OnListNotify(int id, ChildEvent event);
     ControlColourChoice ControlColour(ControlCategory category, int id) const;
 
     // --- pages ---

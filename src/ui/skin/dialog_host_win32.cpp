@@ -7,6 +7,7 @@
 #include "ui/skin/modal_loop_win32.h"
 #include "ui/skin/skin_colours.h"
 #include "ui/skin/skin_dir.h"
+#include "ui/skin/window_events_win32.h"
 
 namespace corvane {
 namespace {
@@ -153,7 +154,7 @@ bool DialogHostWin32::PreFilter(const MSG& message) {
         return false;
     }
     DialogFilterMessage filtered;
-    filtered.firstParam = static_cast<std::uint64_t>(message.wParam);
+    filtered.key = KeyOfFirstParam(message.wParam);
     if (message.message == WM_KEYDOWN) {
         filtered.kind = DialogFilterMessage::Kind::KeyDown;
     } else if (message.message == WM_MOUSEMOVE) {
@@ -249,9 +250,8 @@ INT_PTR DialogHostWin32::OnEraseBackground(HDC dc) {
 
 INT_PTR DialogHostWin32::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
-    const int code = HIWORD(wParam);
     if (lParam != 0) {
-        frame_->OnChildNotify(id, code);
+        frame_->OnChildNotify(id, ChildEventOf(HIWORD(wParam)));
     } else if (id == IDOK) {
         frame_->OnEnter();
     } else if (id == IDCANCEL) {
@@ -325,7 +325,7 @@ void DialogHostWin32::DrawText(std::wstring_view text, Rect rect, TextFormat for
     SetTextColor(dc, ColourRefOf(kTextColour));
     HGDIOBJ oldFont = font_ != nullptr ? SelectObject(dc, font_) : nullptr;
     RECT r{rect.left, rect.top, rect.right, rect.bottom};
-    ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, static_cast<UINT>(format));
+    ::DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, DrawTextFlagsOf(format));
     if (oldFont != nullptr) {
         SelectObject(dc, oldFont);
     }

@@ -225,13 +225,13 @@ void SkinnedDialogFrame::CloseList() {
     OnListClosed();
 }
 
-void SkinnedDialogFrame::OnChildNotify(int id, int code) {
+void SkinnedDialogFrame::OnChildNotify(int id, ChildEvent event) {
     if (layout_.list && id == layout_.list->controlId &&
-        (code == kListSelectionChanged || code == kListDoubleClicked)) {
+        (event == ChildEvent::ListSelectionChanged || event == ChildEvent::ListDoubleClicked)) {
         Choose();
         return;
     }
-    OnOtherChildNotify(id, code);
+    OnOtherChildNotify(id, event);
 }
 
 void SkinnedDialogFrame::Choose() {

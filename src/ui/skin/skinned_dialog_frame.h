@@ -16,6 +16,7 @@
 #include "ui/skin/dialog_frame_layout.h"
 #include "ui/skin/dialog_host.h"
 #include "ui/skin/dialog_result.h"
+#include "ui/skin/window_events.h"
 
 namespace corvane {
 
@@ -43,7 +44,7 @@ DialogFont DialogFontFor(std::uint16_t languageId, std::uint32_t versionWord);
 struct DialogFilterMessage {
     enum class Kind { KeyDown, PointerMove, Other };
     Kind kind = Kind::Other;
-    std::uint64_t firstParam = 0;  // the virtual key of a key-down
+    Key key = Key::Other;          // the key the message names, whatever its kind
     Point screenPoint{};           // PointerMove: the pointer's screen position
 };
 
@@ -68,7 +69,7 @@ class SkinnedDialogFrame {
     void OnMouseMove(Point p);
     void OnMouseHover(Point p);
     // A child's notification: the list's choice, a number box's change.
-    void OnChildNotify(int id, int code);
+    void OnChildNotify(int id, ChildEvent event);
     // The dialog manager's accept (Enter) and cancel (Escape, close request).
     void OnEnter() { Accept(); }
     void OnEscape() { Cancel(); }
@@ -103,7 +104,7 @@ class SkinnedDialogFrame {
     virtual void OnListOpening() {}
     virtual void OnListClosed() {}
     virtual void BeforeAccept() {}
-    virtual void OnOtherChildNotify(int /*id*/, int /*code*/) {}
+    virtual void OnOtherChildNotify(int /*id*/, ChildEvent /*event*/) {}
     virtual bool Swallows(const DialogFilterMessage& /*message*/) const { return false; }
 
     // The list's items; the choice starts at the first.

@@ -1,13 +1,14 @@
 // How a text is placed in its rectangle on every skinned window: one line,
-// vertically centred; the values are the platform's.
+// vertically centred, aligned left, centred or right. Each host turns it
+// into its platform's drawing flags.
 #pragma once
 
 namespace corvane {
 
-enum class TextFormat : unsigned {
-    LeftAligned = 36,
-    Centred = 37,
-    RightAligned = 38,
+enum class TextFormat {
+    LeftAligned,
+    Centred,
+    RightAligned,
 };
 
 }  // namespace corvane

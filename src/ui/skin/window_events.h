@@ -1,21 +1,27 @@
-// Platform values the skinned windows' logic reacts to: list-box and edit
-// box notification codes, the virtual keys of Enter and Escape, and the hover
+// What the skinned windows' logic reacts to, as each platform's host reports
+// it: a child's notification, the keys the pre-filters act on, and the hover
 // time every skinned window asks for.
 #pragma once
 
 namespace corvane {
 
-// List-box notification codes.
-inline constexpr int kListSelectionChanged = 1;
-inline constexpr int kListDoubleClicked = 2;
+// A list-box or edit-box child's notification to its window.
+enum class ChildEvent {
+    ListSelectionChanged,
+    ListDoubleClicked,
+    EditLostFocus,
+    EditChanged,
+    Other,
+};
 
-// Edit box notification codes.
-inline constexpr int kEditLostFocus = 0x0200;
-inline constexpr int kEditChanged = 0x0300;
-
-// Virtual keys the pre-filters act on.
-inline constexpr int kVirtualKeyEnter = 13;
-inline constexpr int kVirtualKeyEscape = 27;
+// The keys the pre-filters tell apart.
+enum class Key {
+    Enter,
+    Escape,
+    LeftSuper,   // the left Windows (logo) key
+    RightSuper,  // the right Windows (logo) key
+    Other,
+};
 
 inline constexpr int kHoverMilliseconds = 10;
 

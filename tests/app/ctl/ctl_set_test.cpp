@@ -46,13 +46,13 @@ class Window {
         ASSERT_TRUE(host_.ListExists(id)) << "the box did not open";
         host_.lists[id].selection = n;
         host_.dialogOutcomes.push_back(outcome);
-        dlg_.OnListNotify(id, kListSelectionChanged);
+        dlg_.OnListNotify(id, ChildEvent::ListSelectionChanged);
     }
     void ChooseDpi(int stage, int index) {
         dlg_.ShowDpiPage();
         Click(kDpiStageBoxes[stage]);
         host_.lists[DpiListId(stage)].selection = index;
-        dlg_.OnListNotify(DpiListId(stage), kListSelectionChanged);
+        dlg_.OnListNotify(DpiListId(stage), ChildEvent::ListSelectionChanged);
     }
     void ClickLed(const Rect& position) {
         dlg_.ShowLedPage();

@@ -49,14 +49,14 @@ class DialogTest : public ::testing::Test {
     // The user clicks item `index` of the open list.
     void Pick(int index) {
         host.lists[ListId()].selection = index;
-        dialog->OnChildNotify(ListId(), kListSelectionChanged);
+        dialog->OnChildNotify(ListId(), ChildEvent::ListSelectionChanged);
     }
     // The user replaces a number box's text: the platform reports a change.
     void Type(int id, const std::wstring& text) {
         host.numberBoxes[id] = text;
-        dialog->OnChildNotify(id, kEditChanged);
+        dialog->OnChildNotify(id, ChildEvent::EditChanged);
     }
-    void Leave(int id) { dialog->OnChildNotify(id, kEditLostFocus); }
+    void Leave(int id) { dialog->OnChildNotify(id, ChildEvent::EditLostFocus); }
 };
 
 }  // namespace corvane::testing

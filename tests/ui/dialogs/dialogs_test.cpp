@@ -123,11 +123,11 @@ TEST_F(DialogTest, FireKeyOpensItsThreeBoxesAndPaintsItsTexts) {
     dialog->OnEraseBackground();
     EXPECT_THAT(
         host.CallsOf("text"),
-        ElementsAre("text 'L-Button' 102,70,202,99 37", "text 'Times' 16,115,96,137 38",
-                    "text 'Make Time' 16,154,96,176 38", "text 'Break Time' 16,191,96,213 38",
-                    "text 'Time(value range 5-255)' 6,217,456,243 36",
+        ElementsAre("text 'L-Button' 102,70,202,99 centred", "text 'Times' 16,115,96,137 right",
+                    "text 'Make Time' 16,154,96,176 right", "text 'Break Time' 16,191,96,213 right",
+                    "text 'Time(value range 5-255)' 6,217,456,243 left",
                     "text 'Times(value range 0-127,0 indicates fire key to end when it's "
-                    "released)' 6,233,456,259 36"));
+                    "released)' 6,233,456,259 left"));
 }
 
 TEST_F(DialogTest, FireKeyTextsInChinese) {
@@ -135,8 +135,8 @@ TEST_F(DialogTest, FireKeyTextsInChinese) {
     dialog->OnEraseBackground();
     const auto texts = host.CallsOf("text");
     ASSERT_EQ(texts.size(), 6u);
-    EXPECT_EQ(texts[1], "text '次数' 16,115,96,137 38");
-    EXPECT_EQ(texts[5], "text '次数(数值范围0-127，0表示按键放开火力键结束)' 6,233,456,259 36");
+    EXPECT_EQ(texts[1], "text '次数' 16,115,96,137 right");
+    EXPECT_EQ(texts[5], "text '次数(数值范围0-127，0表示按键放开火力键结束)' 6,233,456,259 left");
 }
 
 TEST_F(DialogTest, FireKeyAcceptedUnchangedIsLButtonOnceFiveFive) {
@@ -246,7 +246,7 @@ TEST_F(DialogTest, TheListReplacesTheBoxesAndEveryWayOfClosingItRebuildsThem) {
     ClickDropdown();
     ClickDropdown();
     host.Clear();
-    dialog->OnChildNotify(572, kListSelectionChanged);
+    dialog->OnChildNotify(572, ChildEvent::ListSelectionChanged);
     EXPECT_THAT(host.CallsOf("box"), IsEmpty()) << "no choice made: the list stays";
 }
 
@@ -286,7 +286,7 @@ TEST_F(DialogTest, SingleKeyInstallsItsHookAndPaintsThePromptOnly) {
     dialog->OnKeyNotice(L"A", 0x1E, false);
     host.Clear();
     dialog->OnEraseBackground();
-    EXPECT_THAT(host.CallsOf("text"), ElementsAre("text '请输入一个按键' 19,92,207,112 37"));
+    EXPECT_THAT(host.CallsOf("text"), ElementsAre("text '请输入一个按键' 19,92,207,112 centred"));
 }
 
 TEST_F(DialogTest, AFailedHookIsReportedWithItsErrorCodeAndTheDialogStillAccepts) {
@@ -306,7 +306,7 @@ TEST_F(DialogTest, EveryKeyEventShowsItsNameAndTheLastOneIsReturnedWithItsPositi
     Open(DialogKind::SingleKey);
     dialog->OnKeyNotice(L"Num Lock", 0x45, true);
     EXPECT_THAT(host.calls, ElementsAre("pass", "image /DropdownBox-normal.png 49,112",
-                                        "text 'Num Lock' 49,112,177,141 37", "present"));
+                                        "text 'Num Lock' 49,112,177,141 centred", "present"));
     dialog->OnKeyNotice(L"Return", 0x1C, false);
     dialog->OnEnter();
     const DialogOutcome outcome = dialog->Outcome();
@@ -334,17 +334,18 @@ TEST_F(DialogTest, AcceptingWithoutAKeyReturnsAnEmptyNameAndNoPosition) {
 TEST_F(DialogTest, SingleKeySwallowsEnterEscapeAndTheWindowsKeysOnly) {
     Open(DialogKind::SingleKey);
     using Kind = DialogFilterMessage::Kind;
-    EXPECT_TRUE(dialog->PreFilter({Kind::KeyDown, 13, {}}));
-    EXPECT_TRUE(dialog->PreFilter({Kind::KeyDown, 27, {}}));
-    EXPECT_TRUE(dialog->PreFilter({Kind::KeyDown, 91, {}}));
-    EXPECT_TRUE(dialog->PreFilter({Kind::Other, 92, {}})) << "key-up of the right Windows key";
-    EXPECT_FALSE(dialog->PreFilter({Kind::Other, 13, {}})) << "Enter's key-up goes on";
-    EXPECT_FALSE(dialog->PreFilter({Kind::KeyDown, 'A', {}}));
+    EXPECT_TRUE(dialog->PreFilter({Kind::KeyDown, Key::Enter, {}}));
+    EXPECT_TRUE(dialog->PreFilter({Kind::KeyDown, Key::Escape, {}}));
+    EXPECT_TRUE(dialog->PreFilter({Kind::KeyDown, Key::LeftSuper, {}}));
+    EXPECT_TRUE(dialog->PreFilter({Kind::Other, Key::RightSuper, {}}))
+        << "key-up of the right Windows key";
+    EXPECT_FALSE(dialog->PreFilter({Kind::Other, Key::Enter, {}})) << "Enter's key-up goes on";
+    EXPECT_FALSE(dialog->PreFilter({Kind::KeyDown, Key::Other, {}}));
     EXPECT_TRUE(dialog->OnHelpRequest());
     EXPECT_FALSE(dialog->ended());
 
     Open(DialogKind::Media);
-    EXPECT_FALSE(dialog->PreFilter({Kind::KeyDown, 13, {}})) << "other dialogs take Enter";
+    EXPECT_FALSE(dialog->PreFilter({Kind::KeyDown, Key::Enter, {}})) << "other dialogs take Enter";
     EXPECT_FALSE(dialog->OnHelpRequest());
 }
 

@@ -40,8 +40,7 @@ class FakeMainHost final : public RecordingHost<MainWindowHost, FakeList> {
         return !missing;
     }
     void DrawText(std::wstring_view text, Rect rect, TextFormat format, FontKind font) override {
-        calls.push_back("text '" + Narrow(text) + "' " + Describe(rect) + " " +
-                        std::to_string(static_cast<unsigned>(format)) +
+        calls.push_back("text '" + Narrow(text) + "' " + Describe(rect) + " " + Describe(format) +
                         (font == FontKind::Page ? " page" : " list"));
     }
     void Present() override { calls.push_back("present"); }

@@ -61,7 +61,7 @@ TEST_F(HoverTest, TwoFlagsNeedTwoMovesInTheRestoreOrder) {
                 ElementsAre("image /Min-normal.png 688,4", "image /Save-normal.png 471,572",
                             "image /DropdownBox-normal.png 523,195"));
     EXPECT_EQ(host.Count("pass"), 3) << "one restored region per move";
-    EXPECT_EQ(host.CallsOf("text").back(), "text 'Right Click' 528,195,623,224 36 page");
+    EXPECT_EQ(host.CallsOf("text").back(), "text 'Right Click' 528,195,623,224 left page");
 }
 
 TEST_F(HoverTest, AdjacentButtonsRestoreEachOtherWithoutAMoveInTheGap) {
@@ -112,7 +112,7 @@ TEST_F(HoverTest, KeyBoxesAndDefaultGiveFeedbackOnTheKeyPageOnly) {
     dlg.labels()[0][2] = L"Mid Click";
     HoverOn(kKeyBoxes[0][2]);
     EXPECT_THAT(host.calls, ElementsAre("hover 10", "pass", "image /DropdownBox-over.png 78,313",
-                                        "text 'Mid Click' 83,313,178,342 36 page", "present"));
+                                        "text 'Mid Click' 83,313,178,342 left page", "present"));
     EXPECT_TRUE(dlg.hoverFlag(KeyBoxRegion(0, 2)));
 }
 
@@ -125,10 +125,10 @@ TEST_F(HoverTest, DpiBoxesGiveFeedbackOnTheDpiPageOnly) {
     state.records.working.dpiLevel[1] = 2;
     ShowPage(kDpiPage);
     HoverOn(kDpiStageBoxes[1]);
-    EXPECT_THAT(
-        host.calls,
-        ElementsAre("hover 10", "pass", "image /DropdownBox-over.png 498,353",
-                    "text '" + Narrow(dlg.dpiText(1)) + "' 498,353,598,382 37 page", "present"));
+    EXPECT_THAT(host.calls,
+                ElementsAre("hover 10", "pass", "image /DropdownBox-over.png 498,353",
+                            "text '" + Narrow(dlg.dpiText(1)) + "' 498,353,598,382 centred page",
+                            "present"));
     host.Clear();
     MoveAway();
     EXPECT_EQ(host.CallsOf("image"),

@@ -309,9 +309,9 @@ TEST_F(WindowTest, DefaultConfirmedResetsTheFieldsAndLabelsAndRedrawsTheBoxes) {
     EXPECT_EQ(host.calls[0], "dialog 2");
     EXPECT_EQ(host.calls[1], "pass");
     EXPECT_EQ(host.calls[2], "image /DropdownBox-normal.png 78,195");
-    EXPECT_EQ(host.calls[3], "text 'Left Click' 83,195,178,224 36 page");
+    EXPECT_EQ(host.calls[3], "text 'Left Click' 83,195,178,224 left page");
     EXPECT_EQ(host.calls[20], "image /DropdownBox-normal.png 523,430");
-    EXPECT_EQ(host.calls[21], "text 'DPI Switch' 528,430,623,459 36 page");
+    EXPECT_EQ(host.calls[21], "text 'DPI Switch' 528,430,623,459 left page");
     EXPECT_EQ(host.calls.back(), "present");
 }
 
@@ -327,13 +327,13 @@ TEST_F(WindowTest, DefaultActsOnTheKeyPageOnly) {
 TEST_F(WindowTest, EnterAndEscapeHideAndStopThere) {
     StartOnKeyPage();
     state.records.working.reportRate = 2;
-    for (int key : {kVirtualKeyEnter, kVirtualKeyEscape}) {
+    for (Key key : {Key::Enter, Key::Escape}) {
         EXPECT_TRUE(dlg.PreFilter({FilterMessage::Kind::KeyDown, key, {}}));
     }
     EXPECT_THAT(host.calls, ElementsAre("hide", "hide"));
     EXPECT_EQ(state.records.working.reportRate, 2) << "nothing restored";
-    EXPECT_FALSE(dlg.PreFilter({FilterMessage::Kind::KeyDown, 'A', {}}));
-    EXPECT_FALSE(dlg.PreFilter({FilterMessage::Kind::Other, kVirtualKeyEnter, {}}));
+    EXPECT_FALSE(dlg.PreFilter({FilterMessage::Kind::KeyDown, Key::Other, {}}));
+    EXPECT_FALSE(dlg.PreFilter({FilterMessage::Kind::Other, Key::Enter, {}}));
     EXPECT_EQ(host.Count("hide"), 2);
 }
 
@@ -342,7 +342,7 @@ TEST_F(WindowTest, ThePointerHighlightsTheItemOfTheOpenListUnderIt) {
     OpenList(KeyListId(1, 2));
     host.listUnderPointer = KeyListId(1, 2);
     host.itemUnderPointer = 7;
-    EXPECT_FALSE(dlg.PreFilter({FilterMessage::Kind::PointerMove, 0, {600, 400}}));
+    EXPECT_FALSE(dlg.PreFilter({FilterMessage::Kind::PointerMove, Key::Other, {600, 400}}));
     EXPECT_THAT(host.calls, ElementsAre("select 43 7"));
     EXPECT_FALSE(host.ListSelection(KeyListId(0, 2)).has_value());
 }
@@ -352,19 +352,19 @@ TEST_F(WindowTest, TheHighlightFollowsOnlyTheListsOfTheCurrentPage) {
     OpenList(DpiListId(0));
     host.listUnderPointer = DpiListId(0);
     host.itemUnderPointer = 2;
-    dlg.PreFilter({FilterMessage::Kind::PointerMove, 0, {}});
+    dlg.PreFilter({FilterMessage::Kind::PointerMove, Key::Other, {}});
     EXPECT_THAT(host.calls, IsEmpty()) << "a DPI list on the key page";
 
     dlg.setCurrentPage(kDpiPage);
-    dlg.PreFilter({FilterMessage::Kind::PointerMove, 0, {}});
+    dlg.PreFilter({FilterMessage::Kind::PointerMove, Key::Other, {}});
     EXPECT_THAT(host.calls, ElementsAre("select 51 2"));
 
     host.Clear();
     dlg.setCurrentPage(kLedPage);
-    dlg.PreFilter({FilterMessage::Kind::PointerMove, 0, {}});
+    dlg.PreFilter({FilterMessage::Kind::PointerMove, Key::Other, {}});
     host.listUnderPointer = std::nullopt;
     dlg.setCurrentPage(kDpiPage);
-    dlg.PreFilter({FilterMessage::Kind::PointerMove, 0, {}});
+    dlg.PreFilter({FilterMessage::Kind::PointerMove, Key::Other, {}});
     EXPECT_THAT(host.calls, IsEmpty());
 }
 
@@ -380,10 +380,10 @@ TEST_F(WindowTest, TheKeyPageDrawsItsImageAndTheTenLabelsThenCopies) {
     ASSERT_EQ(host.calls.size(), 13u);
     EXPECT_EQ(host.calls[0], "pass");
     EXPECT_EQ(host.calls[1], "image /KeySet.png 0,0");
-    EXPECT_EQ(host.calls[2], "text 'L00' 83,195,178,224 36 page");
-    EXPECT_EQ(host.calls[6], "text 'L04' 83,430,178,459 36 page");
-    EXPECT_EQ(host.calls[7], "text 'L10' 528,195,623,224 36 page");
-    EXPECT_EQ(host.calls[11], "text 'L14' 528,430,623,459 36 page");
+    EXPECT_EQ(host.calls[2], "text 'L00' 83,195,178,224 left page");
+    EXPECT_EQ(host.calls[6], "text 'L04' 83,430,178,459 left page");
+    EXPECT_EQ(host.calls[7], "text 'L10' 528,195,623,224 left page");
+    EXPECT_EQ(host.calls[11], "text 'L14' 528,430,623,459 left page");
     EXPECT_EQ(host.calls[12], "present");
     EXPECT_TRUE(dlg.keyPageShown());
 }
@@ -418,13 +418,13 @@ TEST_F(WindowTest, TheFirstRunHandlingRunsOnTheFirstShowOnly) {
     dlg.ShowDpiPage();
     host.Clear();
     dlg.ShowKeyPage();
-    EXPECT_EQ(host.calls[2], "text 'Fire Key-A' 83,195,178,224 36 page");
+    EXPECT_EQ(host.calls[2], "text 'Fire Key-A' 83,195,178,224 left page");
 }
 
 TEST_F(WindowTest, AToolThatRanBeforeKeepsItsStoredLabels) {
     dlg.labels()[1][4] = L"Key Off";
     dlg.ShowKeyPage();
-    EXPECT_EQ(host.calls[11], "text 'Key Off' 528,430,623,459 36 page");
+    EXPECT_EQ(host.calls[11], "text 'Key Off' 528,430,623,459 left page");
     EXPECT_TRUE(ini.writes.empty());
 }
 
@@ -448,7 +448,7 @@ TEST_F(WindowTest, TheDpiPageShowsTheStageTextsOfTheSensor) {
     ShowPage(kKeyPage);
     dlg.ShowDpiPage();
     ASSERT_EQ(host.calls.size(), 6u);
-    EXPECT_EQ(host.calls[2], "text '" + Narrow(dlg.dpiText(0)) + "' 498,238,598,267 37 page");
+    EXPECT_EQ(host.calls[2], "text '" + Narrow(dlg.dpiText(0)) + "' 498,238,598,267 centred page");
     EXPECT_EQ(dlg.dpiText(0), DpiText(1, 1));
     EXPECT_EQ(dlg.dpiText(2), DpiText(1, 6));
 }
@@ -456,8 +456,8 @@ TEST_F(WindowTest, TheDpiPageShowsTheStageTextsOfTheSensor) {
 TEST_F(WindowTest, ListNotificationsOfUnknownListsAreIgnored) {
     StartOnKeyPage();
     for (int id : {0, 30, 39, 40, 47, 50, 59, 100}) {
-        dlg.OnListNotify(id, kListSelectionChanged);
-        dlg.OnListNotify(id, kListDoubleClicked);
+        dlg.OnListNotify(id, ChildEvent::ListSelectionChanged);
+        dlg.OnListNotify(id, ChildEvent::ListDoubleClicked);
     }
     EXPECT_THAT(host.calls, IsEmpty());
 }

@@ -48,8 +48,7 @@ class FakeDialogHost final : public RecordingHost<DialogHost, FakeDialogList> {
         return true;
     }
     void DrawText(std::wstring_view text, Rect rect, TextFormat format) override {
-        calls.push_back("text '" + Narrow(text) + "' " + Describe(rect) + " " +
-                        std::to_string(static_cast<unsigned>(format)));
+        calls.push_back("text '" + Narrow(text) + "' " + Describe(rect) + " " + Describe(format));
     }
     void Present() override { calls.push_back("present"); }
 

@@ -13,6 +13,7 @@
 
 #include "core/rect.h"
 #include "core/text_encoding.h"
+#include "ui/skin/text_format.h"
 
 namespace corvane::testing {
 
@@ -24,6 +25,18 @@ inline std::string Describe(const Rect& r) {
     std::ostringstream out;
     out << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom;
     return out.str();
+}
+
+inline std::string Describe(TextFormat format) {
+    switch (format) {
+        case TextFormat::LeftAligned:
+            return "left";
+        case TextFormat::Centred:
+            return "centred";
+        case TextFormat::RightAligned:
+            return "right";
+    }
+    return "?";
 }
 
 // `Host` is the host interface the fake implements; `List` a list box as

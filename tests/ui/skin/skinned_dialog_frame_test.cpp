@@ -82,7 +82,7 @@ TEST_F(DialogTest, PaintDrawsBothButtonsNormalAndTheChoiceCentredLeftOfTheArrow)
     EXPECT_TRUE(dialog->OnEraseBackground());
     EXPECT_THAT(host.calls, ElementsAre("pass", "image /Save-normal.png 153,256",
                                         "image /Exit-normal.png 272,256",
-                                        "text 'Next' 49,112,149,141 37", "present"));
+                                        "text 'Next' 49,112,149,141 centred", "present"));
     EXPECT_EQ(host.Count("image /Close"), 0) << "the background shows the close box";
 }
 
@@ -240,19 +240,19 @@ TEST_F(DialogTest, AChoiceTakesTextAndIndexClosesTheListAndRedrawsTheBox) {
     Pick(6);
     EXPECT_THAT(host.calls,
                 ElementsAre("destroy 553", "pass", "image /DropdownBox-normal.png 49,112",
-                            "text 'Vol-' 49,112,149,141 37", "present"));
+                            "text 'Vol-' 49,112,149,141 centred", "present"));
     EXPECT_EQ(dialog->choiceIndex(), 6);
     EXPECT_EQ(dialog->choiceText(), L"Vol-");
     EXPECT_FALSE(dialog->flags().listOpen);
     host.Clear();
-    dialog->OnChildNotify(553, kListDoubleClicked);
+    dialog->OnChildNotify(553, ChildEvent::ListDoubleClicked);
     EXPECT_THAT(host.calls, IsEmpty()) << "no list, no selection: nothing happens";
 }
 
 TEST_F(DialogTest, ANotificationWithoutSelectionClearsTheFlagButLeavesTheList) {
     Open(DialogKind::Media);
     ClickDropdown();
-    dialog->OnChildNotify(553, kListSelectionChanged);
+    dialog->OnChildNotify(553, ChildEvent::ListSelectionChanged);
     EXPECT_TRUE(host.ListExists(553));
     EXPECT_FALSE(dialog->flags().listOpen);
     host.Clear();
@@ -286,7 +286,7 @@ TEST_F(DialogTest, ListOpenAtEnterOrEscapeNeedsTwoClicksAtTheNextOpening) {
 
 TEST_F(DialogTest, ThePointerHighlightsTheItemUnderItInTheOpenListOnly) {
     Open(DialogKind::Media);
-    DialogFilterMessage move{DialogFilterMessage::Kind::PointerMove, 0, {60, 150}};
+    DialogFilterMessage move{DialogFilterMessage::Kind::PointerMove, Key::Other, {60, 150}};
     host.listUnderPointer = 553;
     host.itemUnderPointer = 2;
     EXPECT_FALSE(dialog->PreFilter(move)) << "no list yet";

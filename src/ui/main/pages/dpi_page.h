@@ -28,7 +28,7 @@ class DpiPage {
     // stage box under `p`; true when a box took it.
     bool Click(Point p);
     void StageBoxClick(int stage);
-    bool Notifies(int id, int code) const { return lists_.Notifies(id, code); }
+    bool Notifies(int id, ChildEvent event) const { return lists_.Notifies(id, event); }
     void OnListNotify();
 
     // The stage box under `p` (hover feedback).

@@ -74,9 +74,11 @@ std::optional<int> DropdownLists::IndexOfId(int id) const {
     return std::nullopt;
 }
 
-bool DropdownLists::Notifies(int id, int code) const {
-    return (code == kListSelectionChanged && AnyContains(notifications_.selectionChanged, id)) ||
-           (code == kListDoubleClicked && AnyContains(notifications_.doubleClicked, id));
+bool DropdownLists::Notifies(int id, ChildEvent event) const {
+    return (event == ChildEvent::ListSelectionChanged &&
+            AnyContains(notifications_.selectionChanged, id)) ||
+           (event == ChildEvent::ListDoubleClicked &&
+            AnyContains(notifications_.doubleClicked, id));
 }
 
 }  // namespace corvane

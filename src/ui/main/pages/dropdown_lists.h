@@ -13,6 +13,7 @@
 
 #include "core/rect.h"
 #include "ui/main/main_host.h"
+#include "ui/skin/window_events.h"
 
 namespace corvane {
 
@@ -67,7 +68,7 @@ class DropdownLists {
     // The list of control identifier `id`.
     std::optional<int> IndexOfId(int id) const;
     // True when a notification `code` from list `id` is this page's.
-    bool Notifies(int id, int code) const;
+    bool Notifies(int id, ChildEvent event) const;
 
   private:
     MainWindowHost& host_;

@@ -42,7 +42,7 @@ class KeyPage {
     bool Click(Point p);
     void BoxClick(KeyBox box);
     // A key list reported a selection change or a double click.
-    bool Notifies(int id, int code) const { return lists_.Notifies(id, code); }
+    bool Notifies(int id, ChildEvent event) const { return lists_.Notifies(id, event); }
     void OnListNotify();
 
     // The clickable box under `p` (hover feedback).

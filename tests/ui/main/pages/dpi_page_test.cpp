@@ -73,10 +73,10 @@ TEST_F(DpiPageTest, AChoiceStoresTheIndexRedrawsTheBoxAndSaveSendsItsCode) {
     ClickStage(0);
     host.lists[51].selection = 8;
     host.Clear();
-    dlg.OnListNotify(51, kListSelectionChanged);
+    dlg.OnListNotify(51, ChildEvent::ListSelectionChanged);
     EXPECT_THAT(host.calls,
                 ElementsAre("pass", "image /DropdownBox-normal.png 498,238",
-                            "text '2500' 498,238,598,267 37 page", "destroy 51", "present"));
+                            "text '2500' 498,238,598,267 centred page", "destroy 51", "present"));
     EXPECT_EQ(record().dpiLevel[0], 8);
     EXPECT_EQ(dlg.dpiText(0), L"2500");
     EXPECT_FALSE(dlg.dpiListOpen(0));
@@ -98,7 +98,7 @@ TEST_F(DpiPageTest, ANotificationWithoutASelectionChangesAndDrawsNothing) {
     record().dpiLevel[1] = 2;
     ClickStage(1);
     host.Clear();
-    dlg.OnListNotify(52, kListSelectionChanged);
+    dlg.OnListNotify(52, ChildEvent::ListSelectionChanged);
     EXPECT_THAT(host.calls, IsEmpty());
     EXPECT_EQ(record().dpiLevel[1], 2);
     EXPECT_TRUE(host.ListExists(52));
@@ -108,9 +108,9 @@ TEST_F(DpiPageTest, NotificationIdRanges) {
     ShowPage(kDpiPage);
     ClickStage(2);
     host.lists[53].selection = 1;
-    dlg.OnListNotify(55, kListSelectionChanged);
+    dlg.OnListNotify(55, ChildEvent::ListSelectionChanged);
     EXPECT_TRUE(host.ListExists(53)) << "55 reports no selection change here";
-    dlg.OnListNotify(58, kListDoubleClicked);
+    dlg.OnListNotify(58, ChildEvent::ListDoubleClicked);
     EXPECT_FALSE(host.ListExists(53)) << "a double click from 51-58 is a choice";
     EXPECT_EQ(record().dpiLevel[2], 1);
 }

@@ -40,7 +40,7 @@ class KeyPageTest : public WindowTest {
         ClickBox(layer, button);
         host.lists[KeyListId(layer, button)].selection = n;
         host.Clear();
-        dlg.OnListNotify(KeyListId(layer, button), kListSelectionChanged);
+        dlg.OnListNotify(KeyListId(layer, button), ChildEvent::ListSelectionChanged);
     }
 };
 
@@ -175,7 +175,7 @@ TEST_F(KeyPageTest, AChoiceStoresTheFunctionClosesTheListAndRedrawsTheBox) {
     EXPECT_EQ(dlg.labels()[0][2], L"Mid Click");
     EXPECT_THAT(host.calls,
                 ElementsAre("destroy 33", "pass", "image /DropdownBox-normal.png 78,313",
-                            "text 'Mid Click' 83,313,178,342 36 page", "present"));
+                            "text 'Mid Click' 83,313,178,342 left page", "present"));
     EXPECT_FALSE(dlg.keyListOpen(0, 2));
     EXPECT_EQ(deviceWrites + files.replaceCalls, 0) << "nothing reaches the mouse before Save";
 }
@@ -184,14 +184,14 @@ TEST_F(KeyPageTest, ADoubleClickChoosesInTheNormalLayerOnly) {
     StartOnKeyPage();
     ClickBox(1, 1);
     host.lists[42].selection = 5;
-    dlg.OnListNotify(42, kListDoubleClicked);
+    dlg.OnListNotify(42, ChildEvent::ListDoubleClicked);
     EXPECT_EQ(record().buttonFunction[1][1], 1) << "shift-layer double clicks are not handled";
-    dlg.OnListNotify(42, kListSelectionChanged);
+    dlg.OnListNotify(42, ChildEvent::ListSelectionChanged);
     EXPECT_EQ(record().buttonFunction[1][1], 5);
 
     ClickBox(0, 1);
     host.lists[32].selection = 12;
-    dlg.OnListNotify(32, kListDoubleClicked);
+    dlg.OnListNotify(32, ChildEvent::ListDoubleClicked);
     EXPECT_EQ(record().buttonFunction[0][1], 12);
     EXPECT_EQ(dlg.labels()[0][1], L"Key Off");
 }
@@ -200,11 +200,11 @@ TEST_F(KeyPageTest, TheNotificationTakesTheFirstListThatExistsWhateverItsId) {
     StartOnKeyPage();
     ClickBox(1, 4);
     host.lists[45].selection = 3;
-    dlg.OnListNotify(31, kListSelectionChanged);
+    dlg.OnListNotify(31, ChildEvent::ListSelectionChanged);
     EXPECT_EQ(record().buttonFunction[1][4], 3);
     EXPECT_FALSE(host.ListExists(45));
     host.Clear();
-    dlg.OnListNotify(45, kListSelectionChanged);
+    dlg.OnListNotify(45, ChildEvent::ListSelectionChanged);
     EXPECT_THAT(host.calls, IsEmpty()) << "no list left";
 }
 
@@ -212,10 +212,10 @@ TEST_F(KeyPageTest, ANotificationWithoutASelectionStoresNothingAndLeavesTheListW
     StartOnKeyPage();
     ClickBox(0, 0);
     host.Clear();
-    dlg.OnListNotify(31, kListSelectionChanged);
+    dlg.OnListNotify(31, ChildEvent::ListSelectionChanged);
     EXPECT_EQ(record().buttonFunction[0][0], 1);
     EXPECT_THAT(host.calls, ElementsAre("pass", "image /DropdownBox-normal.png 78,195",
-                                        "text 'Right Click' 83,195,178,224 36 page", "present"));
+                                        "text 'Right Click' 83,195,178,224 left page", "present"));
     EXPECT_TRUE(host.ListExists(31)) << "the window stays";
     EXPECT_FALSE(dlg.keyListOpen(0, 0)) << "its flag is cleared";
 
@@ -232,11 +232,11 @@ TEST_F(KeyPageTest, ANotificationWithoutASelectionStoresNothingAndLeavesTheListW
 TEST_F(KeyPageTest, ShiftInTheNormalLayerCopiesToTheShiftLayerAndLocksItsBox) {
     StartOnKeyPage();
     Choose(0, 3, 13);
-    EXPECT_THAT(
-        host.calls,
-        ElementsAre("destroy 34", "pass", "image /DropdownBox-normal.png 78,371",
-                    "text 'Shift' 83,371,178,400 36 page", "image /DropdownBox-normal.png 523,371",
-                    "text 'Shift' 528,371,623,400 36 page", "present"));
+    EXPECT_THAT(host.calls,
+                ElementsAre("destroy 34", "pass", "image /DropdownBox-normal.png 78,371",
+                            "text 'Shift' 83,371,178,400 left page",
+                            "image /DropdownBox-normal.png 523,371",
+                            "text 'Shift' 528,371,623,400 left page", "present"));
     EXPECT_EQ(record().buttonFunction[1][3], 13);
     EXPECT_EQ(dlg.labels()[1][3], L"Shift");
 
@@ -272,7 +272,7 @@ TEST_F(KeyPageTest, FireKeyRunsItsDialogWithTheSensorAndLanguageAndStoresItsOutp
 
     EXPECT_THAT(host.calls, ElementsAre("dialog 0", "destroy 34", "pass",
                                         "image /DropdownBox-normal.png 78,371",
-                                        "text 'Fire Key-A' 83,371,178,400 36 page", "present"));
+                                        "text 'Fire Key-A' 83,371,178,400 left page", "present"));
     ASSERT_EQ(host.dialogInputs.size(), 1u);
     EXPECT_EQ(host.dialogInputs[0].sensorType, 2);
     EXPECT_EQ(host.dialogInputs[0].systemLanguageId, kLangEnglishUs);
@@ -320,9 +320,10 @@ TEST_F(KeyPageTest, ACancelledDialogChangesNothingAndClosesTheListAsAfterAChoice
         Choose(0, 1, n);
         const std::string dialog =
             "dialog " + std::to_string(static_cast<int>(*DialogOfFunction(n)));
-        EXPECT_THAT(host.calls, ElementsAre(dialog, "destroy 32", "pass",
-                                            "image /DropdownBox-normal.png 78,254",
-                                            "text 'Left Click' 83,254,178,283 36 page", "present"))
+        EXPECT_THAT(
+            host.calls,
+            ElementsAre(dialog, "destroy 32", "pass", "image /DropdownBox-normal.png 78,254",
+                        "text 'Left Click' 83,254,178,283 left page", "present"))
             << "function " << n;
         EXPECT_FALSE(dlg.keyListOpen(0, 1));
         EXPECT_FALSE(host.ListExists(32));
