@@ -3,7 +3,7 @@
 namespace corvane {
 
 std::unique_ptr<HidPort> MakeProgramHidPort() {
-    return MakeRealHidPort();
+    return MakePlatformHidPort();
 }
 
 }  // namespace corvane

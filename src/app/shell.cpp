@@ -82,13 +82,8 @@ void Shell::FindAndReadMouse() {
 }
 
 void Shell::ReadMouse() {
-    state_.scrambleEnabled = 1;
-    state_.image = DeviceImage{};
-    {
-        const WaitCursor busy(host_);
-        link_.ReadDevice();
-    }
-    state_.sensorType = state_.image.page4.sensorType;
+    const WaitCursor busy(host_);
+    link_.ReadDevice();
 }
 
 void Shell::OnTrayCallback(std::uint64_t mouseMessage) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/language.h"
@@ -29,6 +30,9 @@ class SystemFacts {
 // The language id of a POSIX locale name: simplified Chinese script to 2052,
 // Chinese of Taiwan to 1028, everything else to 1033.
 std::uint16_t LanguageIdOfLocale(const std::string& locale);
+
+// The process environment's variable `name`, none when it is not set.
+std::optional<std::wstring> ProcessEnvironment(const std::string& name);
 
 // The platform's own facts (Win32 on Windows, the process locale and
 // /proc/self/exe elsewhere).

@@ -32,6 +32,11 @@ class PosixSystemFacts final : public SystemFacts {
 
 }  // namespace
 
+std::optional<std::wstring> ProcessEnvironment(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    return value ? std::optional<std::wstring>(FromUtf8(value)) : std::nullopt;
+}
+
 std::unique_ptr<SystemFacts> MakePlatformSystemFacts() {
     return std::make_unique<PosixSystemFacts>();
 }

@@ -1,6 +1,9 @@
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "core/system_facts.h"
+#include "core/text_encoding.h"
 
 namespace corvane {
 namespace {
@@ -30,6 +33,11 @@ class Win32SystemFacts final : public SystemFacts {
 };
 
 }  // namespace
+
+std::optional<std::wstring> ProcessEnvironment(const std::string& name) {
+    const wchar_t* value = _wgetenv(FromUtf8(name).c_str());
+    return value ? std::optional<std::wstring>(value) : std::nullopt;
+}
 
 std::unique_ptr<SystemFacts> MakePlatformSystemFacts() {
     return std::make_unique<Win32SystemFacts>();

@@ -33,16 +33,16 @@ struct HidCaps {
     std::uint16_t featureReportByteLength;
 };
 
-// System error numbers and statuses the callers tell apart. The error of a
-// failed open is the system's own: GetLastError on Windows, errno on Linux.
-inline constexpr std::uint32_t kErrorNoMoreItems = 259;
-inline constexpr std::uint32_t kHidpStatusSuccess = 0x00110000;
-inline constexpr std::uint32_t kHidpStatusInvalidPreparsedData = 0xC0110001;
+// How asking for one interface of the list went: the list may end, or fail
+// at an index.
+enum class HidListing { Listed, NoMoreItems, Failed };
 
-// Flags-and-attributes word of an open: none for queries and the command
-// channel, "normal" for the data channel.
-inline constexpr std::uint32_t kOpenNoFlags = 0;
-inline constexpr std::uint32_t kOpenAttributeNormal = 0x80;
+// What reading the capabilities out of preparsed data gave.
+enum class HidCapsStatus { Success, InvalidPreparsedData };
+
+// What an open is for. Windows opens the data channel with the "normal" file
+// attribute and everything else with none; other platforms open all alike.
+enum class HidOpenPurpose { Query, CommandChannel, DataChannel };
 
 class HidPort {
   public:
@@ -51,10 +51,8 @@ class HidPort {
     // Takes a snapshot of the present HID device interfaces. False when no
     // list can be obtained.
     virtual bool OpenInterfaceList() = 0;
-    // Asks for the interface at `index` of the list. False when there is
-    // none; `lastError` then holds the system error (kErrorNoMoreItems at
-    // the end of the list).
-    virtual bool EnumInterface(std::uint32_t index, std::uint32_t& lastError) = 0;
+    // Asks for the interface at `index` of the list.
+    virtual HidListing EnumInterface(std::uint32_t index) = 0;
     // Fetches the detail record of the interface at `index`, the one
     // EnumInterface was last asked for: its device path. False when the
     // record cannot be read.
@@ -63,8 +61,9 @@ class HidPort {
     virtual void CloseInterfaceList() = 0;
 
     // Opens `path` without access rights, sharing read and write, existing
-    // device only. Returns kInvalidHidHandle and the system error on failure.
-    virtual HidHandle Open(const std::wstring& path, std::uint32_t flagsAndAttributes,
+    // device only. Returns kInvalidHidHandle and the system error on failure
+    // (GetLastError on Windows, errno on Linux).
+    virtual HidHandle Open(const std::wstring& path, HidOpenPurpose purpose,
                            std::uint32_t& lastError) = 0;
     // Opens `path` only to read its attributes and capabilities. Where the
     // platform tells these without access to the device (Linux: the
@@ -72,15 +71,20 @@ class HidPort {
     // user may not open do not stop a search; elsewhere it is Open without
     // flags.
     virtual HidHandle OpenForQuery(const std::wstring& path, std::uint32_t& lastError) {
-        return Open(path, kOpenNoFlags, lastError);
+        return Open(path, HidOpenPurpose::Query, lastError);
     }
     virtual void Close(HidHandle handle) = 0;
+    // True when an open failed with `openError` because this user may not
+    // use the device, which the platform grants through an access rule it
+    // installs once (Linux: the udev rule kAccessRuleFileName); false where
+    // no such rule helps.
+    virtual bool NeedsAccessRule(std::uint32_t /*openError*/) const { return false; }
 
     virtual bool GetAttributes(HidHandle handle, HidAttributes& attributes) = 0;
     virtual bool GetPreparsedData(HidHandle handle, HidPreparsedData& data) = 0;
     virtual void FreePreparsedData(HidPreparsedData data) = 0;
-    // Returns the HIDP status (kHidpStatusSuccess when `caps` was filled).
-    virtual std::uint32_t GetCaps(HidPreparsedData data, HidCaps& caps) = 0;
+    // Fills `caps` on success.
+    virtual HidCapsStatus GetCaps(HidPreparsedData data, HidCaps& caps) = 0;
 
     // Feature report exchange; `report` byte 0 is the report id. A failed get
     // leaves the buffer as it was.
@@ -88,7 +92,12 @@ class HidPort {
     virtual bool GetFeature(HidHandle handle, std::span<std::uint8_t> report) = 0;
 };
 
-// The SetupAPI and HID library port of the Windows build.
-std::unique_ptr<HidPort> MakeRealHidPort();
+// The rule that gives the user at the seat access to the mouse on Linux
+// (shipped in dist/linux/).
+inline constexpr char kAccessRuleFileName[] = "70-corvane.rules";
+
+// The platform's port to the HID devices: SetupAPI and the HID library on
+// Windows, hidapi's hidraw back end on Linux.
+std::unique_ptr<HidPort> MakePlatformHidPort();
 
 }  // namespace corvane

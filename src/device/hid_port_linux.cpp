@@ -95,12 +95,8 @@ class LinuxHidPort final : public HidPort {
         return listOpen_;
     }
 
-    bool EnumInterface(std::uint32_t index, std::uint32_t& lastError) override {
-        if (!listOpen_ || index >= listed_.size()) {
-            lastError = kErrorNoMoreItems;
-            return false;
-        }
-        return true;
+    HidListing EnumInterface(std::uint32_t index) override {
+        return listOpen_ && index < listed_.size() ? HidListing::Listed : HidListing::NoMoreItems;
     }
 
     bool GetInterfacePath(std::uint32_t index, std::wstring& path) override {
@@ -115,7 +111,7 @@ class LinuxHidPort final : public HidPort {
     // their paths until the next list is taken.
     void CloseInterfaceList() override { listOpen_ = false; }
 
-    HidHandle Open(const std::wstring& path, std::uint32_t /*flagsAndAttributes*/,
+    HidHandle Open(const std::wstring& path, HidOpenPurpose /*purpose*/,
                    std::uint32_t& lastError) override {
         const ListedInterface* listed = Find(path);
         if (listed == nullptr) {
@@ -138,6 +134,10 @@ class LinuxHidPort final : public HidPort {
             return kInvalidHidHandle;
         }
         return Add({*listed, nullptr});
+    }
+
+    bool NeedsAccessRule(std::uint32_t openError) const override {
+        return IsPermissionError(openError);
     }
 
     void Close(HidHandle handle) override {
@@ -179,13 +179,13 @@ class LinuxHidPort final : public HidPort {
 
     void FreePreparsedData(HidPreparsedData data) override { preparsed_.erase(data); }
 
-    std::uint32_t GetCaps(HidPreparsedData data, HidCaps& caps) override {
+    HidCapsStatus GetCaps(HidPreparsedData data, HidCaps& caps) override {
         const auto it = preparsed_.find(data);
         if (it == preparsed_.end()) {
-            return kHidpStatusInvalidPreparsedData;
+            return HidCapsStatus::InvalidPreparsedData;
         }
         caps = it->second;
-        return kHidpStatusSuccess;
+        return HidCapsStatus::Success;
     }
 
     // A transfer counts only when the whole report moved: a short one would
@@ -263,12 +263,12 @@ std::string ReportDescriptorFile(const std::string& devicePath) {
     return "/sys/class/hidraw/" + node + "/device/report_descriptor";
 }
 
-std::unique_ptr<HidPort> MakeLinuxHidPort(std::unique_ptr<HidapiCalls> calls) {
+std::unique_ptr<HidPort> MakeHidapiPort(std::unique_ptr<HidapiCalls> calls) {
     return std::make_unique<LinuxHidPort>(std::move(calls));
 }
 
-std::unique_ptr<HidPort> MakeLinuxHidPort() {
-    return MakeLinuxHidPort(MakeHidapiLibraryCalls());
+std::unique_ptr<HidPort> MakePlatformHidPort() {
+    return MakeHidapiPort(MakeHidapiLibraryCalls());
 }
 
 }  // namespace corvane

@@ -12,19 +12,14 @@
 
 namespace corvane {
 
-// The udev rule that gives the user at the seat access to the mouse's
-// hidraw node (shipped in dist/linux/).
-inline constexpr char kUdevRuleFileName[] = "70-corvane.rules";
-
 // True for the open errors that mean the user may not use the device node:
 // the mouse then lacks the access the udev rule grants.
 bool IsPermissionError(std::uint32_t error);
 
 // Every collection of every hidraw device is one interface, with the path
-// "<device node>#<n>" for the n-th collection of its node (from 1).
-std::unique_ptr<HidPort> MakeLinuxHidPort();
-// The same port over other calls (tests).
-std::unique_ptr<HidPort> MakeLinuxHidPort(std::unique_ptr<HidapiCalls> calls);
+// "<device node>#<n>" for the n-th collection of its node (from 1);
+// MakePlatformHidPort() is this port over the library's calls.
+std::unique_ptr<HidPort> MakeHidapiPort(std::unique_ptr<HidapiCalls> calls);
 
 // The hidapi and sysfs calls of the real port.
 std::unique_ptr<HidapiCalls> MakeHidapiLibraryCalls();

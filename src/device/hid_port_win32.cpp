@@ -36,15 +36,15 @@ class Win32HidPort final : public HidPort {
         return list_ != INVALID_HANDLE_VALUE;
     }
 
-    bool EnumInterface(std::uint32_t index, std::uint32_t& lastError) override {
+    HidListing EnumInterface(std::uint32_t index) override {
         current_ = SP_DEVICE_INTERFACE_DATA{};
         current_.cbSize = sizeof(SP_DEVICE_INTERFACE_DATA);
         currentIndex_ = index;
         if (!SetupDiEnumDeviceInterfaces(list_, nullptr, &kHidInterfaceClass, index, &current_)) {
-            lastError = GetLastError();
-            return false;
+            return GetLastError() == ERROR_NO_MORE_ITEMS ? HidListing::NoMoreItems
+                                                         : HidListing::Failed;
         }
-        return true;
+        return HidListing::Listed;
     }
 
     bool GetInterfacePath(std::uint32_t index, std::wstring& path) override {
@@ -78,8 +78,10 @@ class Win32HidPort final : public HidPort {
         }
     }
 
-    HidHandle Open(const std::wstring& path, std::uint32_t flagsAndAttributes,
+    HidHandle Open(const std::wstring& path, HidOpenPurpose purpose,
                    std::uint32_t& lastError) override {
+        const DWORD flagsAndAttributes =
+            purpose == HidOpenPurpose::DataChannel ? FILE_ATTRIBUTE_NORMAL : 0;
         // No access rights: feature reports work on such handles, and no other
         // program's use of the device is in the way.
         const HANDLE handle = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -116,14 +118,16 @@ class Win32HidPort final : public HidPort {
         HidD_FreePreparsedData(reinterpret_cast<PHIDP_PREPARSED_DATA>(data));
     }
 
-    std::uint32_t GetCaps(HidPreparsedData data, HidCaps& caps) override {
+    HidCapsStatus GetCaps(HidPreparsedData data, HidCaps& caps) override {
         HIDP_CAPS c{};
         const NTSTATUS status = HidP_GetCaps(reinterpret_cast<PHIDP_PREPARSED_DATA>(data), &c);
-        if (status == HIDP_STATUS_SUCCESS) {
-            caps = {c.Usage, c.UsagePage, c.InputReportByteLength, c.OutputReportByteLength,
-                    c.FeatureReportByteLength};
+        // HidP_GetCaps fails only on preparsed data it cannot read.
+        if (status != HIDP_STATUS_SUCCESS) {
+            return HidCapsStatus::InvalidPreparsedData;
         }
-        return static_cast<std::uint32_t>(status);
+        caps = {c.Usage, c.UsagePage, c.InputReportByteLength, c.OutputReportByteLength,
+                c.FeatureReportByteLength};
+        return HidCapsStatus::Success;
     }
 
     bool SetFeature(HidHandle handle, std::span<const std::uint8_t> report) override {
@@ -145,7 +149,7 @@ class Win32HidPort final : public HidPort {
 
 }  // namespace
 
-std::unique_ptr<HidPort> MakeRealHidPort() {
+std::unique_ptr<HidPort> MakePlatformHidPort() {
     return std::make_unique<Win32HidPort>();
 }
 

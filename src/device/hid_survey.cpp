@@ -8,12 +8,12 @@ void ReadCapabilities(HidPort& port, HidHandle handle, HidInterfaceInfo& info) {
     if (!port.GetPreparsedData(handle, preparsed)) {
         return;
     }
-    info.capsKnown = port.GetCaps(preparsed, info.caps) == kHidpStatusSuccess;
+    info.capsKnown = port.GetCaps(preparsed, info.caps) == HidCapsStatus::Success;
     port.FreePreparsedData(preparsed);
 }
 
 void TryChannelOpen(HidPort& port, HidInterfaceInfo& info) {
-    const HidHandle handle = port.Open(info.path, kOpenNoFlags, info.accessError);
+    const HidHandle handle = port.Open(info.path, HidOpenPurpose::CommandChannel, info.accessError);
     info.accessible = handle != kInvalidHidHandle;
     if (info.accessible) {
         port.Close(handle);
@@ -29,8 +29,7 @@ HidSurvey SurveyHidInterfaces(HidPort& port, std::size_t limit) {
         return survey;
     }
     for (std::uint32_t index = 0; survey.interfaces.size() < limit; ++index) {
-        std::uint32_t error = 0;
-        if (!port.EnumInterface(index, error)) {
+        if (port.EnumInterface(index) != HidListing::Listed) {
             break;
         }
         HidInterfaceInfo info;

@@ -78,9 +78,8 @@ bool MouseLink::FindMouse() {
 bool MouseLink::SearchInterfaces() {
     bool commandOpen = false;
     for (std::uint32_t index = 0;; ++index) {
-        std::uint32_t error = 0;
-        const bool listed = port_.EnumInterface(index, error);
-        if (!listed && error == kErrorNoMoreItems) {
+        const HidListing listing = port_.EnumInterface(index);
+        if (listing == HidListing::NoMoreItems) {
             return commandOpen;
         }
         switch (ExamineInterface(index, commandOpen)) {
@@ -102,7 +101,7 @@ bool MouseLink::SearchInterfaces() {
         }
         // Any other enumeration failure: this index was examined, the loop
         // ends here.
-        if (!listed) {
+        if (listing == HidListing::Failed) {
             return commandOpen;
         }
     }
@@ -136,9 +135,9 @@ MouseLink::Verdict MouseLink::ExamineInterface(std::uint32_t index, bool command
         return Verdict::Fail;
     }
     HidCaps caps{};
-    const std::uint32_t status = port_.GetCaps(preparsed, caps);
+    const HidCapsStatus status = port_.GetCaps(preparsed, caps);
     port_.FreePreparsedData(preparsed);
-    if (status == kHidpStatusInvalidPreparsedData) {
+    if (status == HidCapsStatus::InvalidPreparsedData) {
         return Verdict::Fail;
     }
     facts_.Trace(CapsTrace(path, caps));
@@ -148,7 +147,7 @@ MouseLink::Verdict MouseLink::ExamineInterface(std::uint32_t index, bool command
             caps.featureReportByteLength != kDataFeatureLength) {
             return Verdict::Next;
         }
-        return OpenChannel(path, kOpenAttributeNormal, caps.featureReportByteLength,
+        return OpenChannel(path, HidOpenPurpose::DataChannel, caps.featureReportByteLength,
                            link_.dataHandle, link_.dataReportLength)
                    ? Verdict::DataOpened
                    : Verdict::Fail;
@@ -156,8 +155,8 @@ MouseLink::Verdict MouseLink::ExamineInterface(std::uint32_t index, bool command
     if (caps.usage == kUsageCommandInterface && caps.usagePage == kUsagePageGenericDesktop &&
         caps.featureReportByteLength == kCommandFeatureLength && !commandOpen) {
         state_.devicePresent = 1;
-        if (!OpenChannel(path, kOpenNoFlags, caps.featureReportByteLength, link_.commandHandle,
-                         link_.commandReportLength)) {
+        if (!OpenChannel(path, HidOpenPurpose::CommandChannel, caps.featureReportByteLength,
+                         link_.commandHandle, link_.commandReportLength)) {
             return Verdict::Fail;
         }
         link_.commandPath = path;
@@ -169,12 +168,12 @@ MouseLink::Verdict MouseLink::ExamineInterface(std::uint32_t index, bool command
 // Opens one of the two channels into `handle` (a channel met twice in a pass
 // replaces the first) and keeps its report length; a channel that cannot be
 // opened is reported with the system error.
-bool MouseLink::OpenChannel(const std::wstring& path, std::uint32_t flagsAndAttributes,
+bool MouseLink::OpenChannel(const std::wstring& path, HidOpenPurpose purpose,
                             std::uint16_t featureLength, HidHandle& handle,
                             std::uint16_t& reportLength) {
     CloseHandle(handle);
     std::uint32_t error = 0;
-    handle = port_.Open(path, flagsAndAttributes, error);
+    handle = port_.Open(path, purpose, error);
     if (handle == kInvalidHidHandle) {
         messages_.Show(MessageKind::CreateFileError, Caption::AppTitle, error);
         return false;
@@ -251,20 +250,31 @@ bool MouseLink::ReadPage(int page) {
     return true;
 }
 
-void MouseLink::ReadDevice() {
+bool MouseLink::ReadDevice() {
+    state_.scrambleEnabled = 1;
+    state_.image = DeviceImage{};
+    const bool read = ReadImage();
+    // Taken whatever the read reached: a part-read image gives its zero.
+    state_.sensorType = state_.image.page4.sensorType;
+    if (!read) {
+        messages_.Show(MessageKind::NotDetected, Caption::ReadOperation);
+    }
+    return read;
+}
+
+bool MouseLink::ReadImage() {
     link_.imageRead = false;
     if (!ReadHeader()) {
-        messages_.Show(MessageKind::NotDetected, Caption::ReadOperation);
-        return;
+        return false;
     }
     for (int page = 1; page <= kPageCount; ++page) {
         if (!ReadPage(page)) {
-            messages_.Show(MessageKind::NotDetected, Caption::ReadOperation);
-            return;
+            return false;
         }
     }
     link_.imageRead = true;
     link_.imagePath = link_.commandPath;
+    return true;
 }
 
 bool MouseLink::WriteDevice() {

@@ -34,10 +34,12 @@ class MouseLink {
     // stays valid only when the mouse is found again at the same
     // command-channel path; any other outcome may be another unit.
     bool FindMouse();
-    // Fills state.image (the caller has cleared it) from the mouse. Any
-    // failed transfer or a header without the signature shows the
-    // "ReadOperation" box and stops.
-    void ReadDevice();
+    // The full read of a found mouse: scrambling on, the image cleared and
+    // filled from the mouse, the sensor type taken from it. Any failed
+    // transfer or a header without the signature shows the "ReadOperation"
+    // box and stops, leaving the image part-filled and unreadable for a
+    // write. True when the whole memory was read.
+    bool ReadDevice();
     // Sends the whole of state.image. Refused when no full read of this
     // mouse has succeeded; otherwise every set and get must succeed, and the
     // first that fails ends the write. Either way the "WriteOperation" box
@@ -51,10 +53,11 @@ class MouseLink {
 
     bool SearchInterfaces();
     Verdict ExamineInterface(std::uint32_t index, bool commandOpen);
-    bool OpenChannel(const std::wstring& path, std::uint32_t flagsAndAttributes,
-                     std::uint16_t featureLength, HidHandle& handle, std::uint16_t& reportLength);
+    bool OpenChannel(const std::wstring& path, HidOpenPurpose purpose, std::uint16_t featureLength,
+                     HidHandle& handle, std::uint16_t& reportLength);
     void CloseHandle(HidHandle& handle);
 
+    bool ReadImage();
     bool ReadHeader();
     bool ReadPage(int page);
     bool WriteImage();

@@ -99,10 +99,4 @@ std::unique_ptr<IniStore> MakePortableIniStore() {
     return std::make_unique<PortableIniStore>();
 }
 
-#if !defined(_WIN32)
-std::unique_ptr<IniStore> MakePlatformIniStore() {
-    return MakePortableIniStore();
-}
-#endif
-
 }  // namespace corvane

@@ -59,14 +59,12 @@ class PluggablePort final : public HidPort {
     std::unique_ptr<SimulatedMouse> mouse;
 
     bool OpenInterfaceList() override { return mouse->OpenInterfaceList(); }
-    bool EnumInterface(std::uint32_t i, std::uint32_t& e) override {
-        return mouse->EnumInterface(i, e);
-    }
+    HidListing EnumInterface(std::uint32_t i) override { return mouse->EnumInterface(i); }
     bool GetInterfacePath(std::uint32_t i, std::wstring& p) override {
         return mouse->GetInterfacePath(i, p);
     }
     void CloseInterfaceList() override { mouse->CloseInterfaceList(); }
-    HidHandle Open(const std::wstring& p, std::uint32_t f, std::uint32_t& e) override {
+    HidHandle Open(const std::wstring& p, HidOpenPurpose f, std::uint32_t& e) override {
         return mouse->Open(p, f, e);
     }
     void Close(HidHandle h) override { mouse->Close(h); }
@@ -77,7 +75,7 @@ class PluggablePort final : public HidPort {
         return mouse->GetPreparsedData(h, d);
     }
     void FreePreparsedData(HidPreparsedData d) override { mouse->FreePreparsedData(d); }
-    std::uint32_t GetCaps(HidPreparsedData d, HidCaps& c) override { return mouse->GetCaps(d, c); }
+    HidCapsStatus GetCaps(HidPreparsedData d, HidCaps& c) override { return mouse->GetCaps(d, c); }
     bool SetFeature(HidHandle h, std::span<const std::uint8_t> r) override {
         return mouse->SetFeature(h, r);
     }

@@ -59,7 +59,7 @@ class LinuxHidPortTest : public ::testing::Test {
         calls->openErrors[kForeignNode] = EACCES;
         calls->files[ReportDescriptorFile(kForeignNode)] = kMouseDataCollection;
         calls->files[ReportDescriptorFile(kMouseNode)] = kMouseLike;
-        port = MakeLinuxHidPort(std::move(owned));
+        port = MakeHidapiPort(std::move(owned));
         link = std::make_unique<MouseLink>(*port, state, facts, messages);
     }
 
@@ -193,10 +193,10 @@ TEST_F(LinuxHidPortTest, ShortOrFailedTransfersFailAndLeaveTheBufferAsPrepared) 
 TEST_F(LinuxHidPortTest, OnePathOpensTwiceAndItsHandlesCloseApart) {
     ASSERT_TRUE(port->OpenInterfaceList());
     std::uint32_t error = 0;
-    const HidHandle first = port->Open(kMouseCommandPath, kOpenNoFlags, error);
+    const HidHandle first = port->Open(kMouseCommandPath, HidOpenPurpose::CommandChannel, error);
     port->CloseInterfaceList();
     // Paths of the last list stay valid after it is closed.
-    const HidHandle second = port->Open(kMouseCommandPath, kOpenNoFlags, error);
+    const HidHandle second = port->Open(kMouseCommandPath, HidOpenPurpose::CommandChannel, error);
     ASSERT_NE(first, kInvalidHidHandle);
     ASSERT_NE(second, kInvalidHidHandle);
     EXPECT_NE(first, second);
@@ -207,7 +207,8 @@ TEST_F(LinuxHidPortTest, OnePathOpensTwiceAndItsHandlesCloseApart) {
     port->Close(second);
     EXPECT_TRUE(calls->openDevices.empty());
 
-    EXPECT_EQ(port->Open(L"/dev/hidraw3#9", kOpenNoFlags, error), kInvalidHidHandle);
+    EXPECT_EQ(port->Open(L"/dev/hidraw3#9", HidOpenPurpose::CommandChannel, error),
+              kInvalidHidHandle);
     EXPECT_EQ(error, static_cast<std::uint32_t>(ENOENT));
     EXPECT_EQ(port->OpenForQuery(L"/dev/hidraw3", error), kInvalidHidHandle);
 }
@@ -273,8 +274,9 @@ TEST_F(LinuxHidPortTest, FullReadAndWriteOfTheSimulatedMouseThroughThePort) {
     SimulatedMouse mouse;
     std::uint32_t error = 0;
     calls->device = &mouse;
-    calls->commandChannel = mouse.Open(MouseCommandInterface().path, kOpenNoFlags, error);
-    calls->dataChannel = mouse.Open(MouseDataInterface().path, kOpenAttributeNormal, error);
+    calls->commandChannel =
+        mouse.Open(MouseCommandInterface().path, HidOpenPurpose::CommandChannel, error);
+    calls->dataChannel = mouse.Open(MouseDataInterface().path, HidOpenPurpose::DataChannel, error);
 
     ASSERT_TRUE(link->FindMouse());
     state.scrambleEnabled = 1;
@@ -297,14 +299,15 @@ TEST_F(LinuxHidPortTest, FullReadAndWriteOfTheSimulatedMouseThroughThePort) {
 // The real library and file system on this machine (usually no hidraw
 // device at all).
 TEST(LinuxHidPortRealTest, ListsThisMachinesCollectionsAndRefusesAMissingNode) {
-    const auto port = MakeLinuxHidPort();
+    const auto port = MakePlatformHidPort();
     const HidSurvey survey = SurveyHidInterfaces(*port);
     EXPECT_TRUE(survey.listObtained);
     for (const HidInterfaceInfo& i : survey.interfaces) {
         EXPECT_NE(i.path.find(L"#"), std::wstring::npos);
     }
     std::uint32_t error = 0;
-    EXPECT_EQ(port->Open(L"/dev/hidraw-none#1", kOpenNoFlags, error), kInvalidHidHandle);
+    EXPECT_EQ(port->Open(L"/dev/hidraw-none#1", HidOpenPurpose::CommandChannel, error),
+              kInvalidHidHandle);
     EXPECT_EQ(error, static_cast<std::uint32_t>(ENOENT));
 
     const auto calls = MakeHidapiLibraryCalls();

@@ -14,7 +14,7 @@ namespace corvane::testing {
 namespace {
 
 TEST(HidPortWin32Test, EnumeratesThePresentInterfacesAndClosesThem) {
-    const auto port = MakeRealHidPort();
+    const auto port = MakePlatformHidPort();
     const HidSurvey survey = SurveyHidInterfaces(*port);
     EXPECT_TRUE(survey.listObtained);
     for (const HidInterfaceInfo& i : survey.interfaces) {
@@ -28,7 +28,7 @@ TEST(HidPortWin32Test, EnumeratesThePresentInterfacesAndClosesThem) {
 }
 
 TEST(HidPortWin32Test, DiscoveryDoesNotFindTheMouseAndLeavesNoHandle) {
-    const auto port = MakeRealHidPort();
+    const auto port = MakePlatformHidPort();
     AppState state;
     FakeSystemFacts facts;
     FakeUserMessages messages;
@@ -46,9 +46,10 @@ TEST(HidPortWin32Test, DiscoveryDoesNotFindTheMouseAndLeavesNoHandle) {
 }
 
 TEST(HidPortWin32Test, InvalidHandlesFailWithoutHarm) {
-    const auto port = MakeRealHidPort();
+    const auto port = MakePlatformHidPort();
     std::uint32_t error = 0;
-    EXPECT_EQ(port->Open(L"\\\\?\\hid#no_such_device", kOpenNoFlags, error), kInvalidHidHandle);
+    EXPECT_EQ(port->Open(L"\\\\?\\hid#no_such_device", HidOpenPurpose::CommandChannel, error),
+              kInvalidHidHandle);
     EXPECT_NE(error, 0u);
     std::uint8_t report[8] = {1};
     EXPECT_FALSE(port->SetFeature(kInvalidHidHandle, report));

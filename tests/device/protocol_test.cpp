@@ -153,16 +153,19 @@ TEST_F(ProtocolTest, PlainBytesOfADataReportCrossTheWireUnchanged) {
     }
 }
 
-TEST_F(ProtocolTest, FirstReadCommandIsScrambledWhateverTheFlag) {
+TEST_F(ProtocolTest, TheFullReadScramblesWhateverTheFlagWasAndTakesTheSensorType) {
     ASSERT_TRUE(link->FindMouse());
     state.scrambleEnabled = 0;
-    link->ReadDevice();
+    state.image.page(2)[0] = 0x5A;
+    state.sensorType = 9;
+    EXPECT_TRUE(link->ReadDevice());
     ASSERT_GE(mouse->wireLog().size(), 1u);
     EXPECT_EQ(mouse->wireLog()[0], kFullReadWire[0]);
-    // The reply comes back scrambled and is taken as it is: no signature.
-    EXPECT_EQ(mouse->wireLog().size(), 2u);
-    EXPECT_EQ(messages.shown, Shown(MessageKind::NotDetected, Caption::ReadOperation));
-    EXPECT_FALSE(state.link.imageRead);
+    EXPECT_EQ(state.scrambleEnabled, 1u);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(state.link.imageRead);
+    EXPECT_EQ(state.sensorType, state.image.page4.sensorType);
+    EXPECT_TRUE(ImageMatchesMouse()) << "nothing of the old image is left";
 }
 
 TEST_F(ProtocolTest, ReportIdTwoIsRefusedByTheReadAndAcceptedByTheWrite) {
@@ -337,16 +340,15 @@ class ChaoticPort final : public HidPort {
   public:
     explicit ChaoticPort(unsigned seed) : random_(seed) {}
     bool OpenInterfaceList() override { return true; }
-    bool EnumInterface(std::uint32_t index, std::uint32_t& lastError) override {
-        lastError = index < 4 ? 0 : kErrorNoMoreItems;
-        return index < 4;
+    HidListing EnumInterface(std::uint32_t index) override {
+        return index < 4 ? HidListing::Listed : HidListing::NoMoreItems;
     }
     bool GetInterfacePath(std::uint32_t, std::wstring& path) override {
         path = std::wstring(Byte() * 4, L'x');
         return Byte() > 8;
     }
     void CloseInterfaceList() override {}
-    HidHandle Open(const std::wstring&, std::uint32_t, std::uint32_t&) override {
+    HidHandle Open(const std::wstring&, HidOpenPurpose, std::uint32_t&) override {
         return Byte() > 16 ? 7 : kInvalidHidHandle;
     }
     void Close(HidHandle) override {}
@@ -359,10 +361,10 @@ class ChaoticPort final : public HidPort {
         return Byte() > 8;
     }
     void FreePreparsedData(HidPreparsedData) override {}
-    std::uint32_t GetCaps(HidPreparsedData, HidCaps& caps) override {
+    HidCapsStatus GetCaps(HidPreparsedData, HidCaps& caps) override {
         caps = {static_cast<std::uint16_t>(Byte() & 1 ? 2 : 6), 1, 0, 0,
                 static_cast<std::uint16_t>(Byte() & 1 ? 8 : 65)};
-        return Byte() > 8 ? kHidpStatusSuccess : kHidpStatusInvalidPreparsedData;
+        return Byte() > 8 ? HidCapsStatus::Success : HidCapsStatus::InvalidPreparsedData;
     }
     bool SetFeature(HidHandle, std::span<const std::uint8_t>) override { return Byte() > 8; }
     bool GetFeature(HidHandle, std::span<std::uint8_t> report) override {

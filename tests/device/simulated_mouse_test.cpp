@@ -36,7 +36,8 @@ std::vector<std::string> Lines(const std::wstring& file) {
 HidHandle OpenCommandChannel(SimulatedMouse& mouse) {
     std::uint32_t error = 0;
     mouse.OpenInterfaceList();
-    const HidHandle h = mouse.Open(MouseCommandInterface().path, kOpenNoFlags, error);
+    const HidHandle h =
+        mouse.Open(MouseCommandInterface().path, HidOpenPurpose::CommandChannel, error);
     mouse.CloseInterfaceList();
     return h;
 }

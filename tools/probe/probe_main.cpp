@@ -134,7 +134,7 @@ void ProbeDevices() {
     ConsoleMessages messages;
 
     std::printf("HID interfaces of this machine:\n");
-    const auto realPort = corvane::MakeRealHidPort();
+    const auto realPort = corvane::MakePlatformHidPort();
     PrintSurvey(*realPort);
     {
         corvane::AppState state;

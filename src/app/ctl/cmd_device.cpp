@@ -7,12 +7,9 @@
 #include "app/ctl/file_output.h"
 #include "app/ctl/image_view.h"
 #include "app/ctl/value_names.h"
+#include "core/text_encoding.h"
 #include "device/hid_survey.h"
 #include "device/mouse_link.h"
-#if !defined(_WIN32)
-#include "device/hid_port_linux.h"
-#endif
-#include "core/text_encoding.h"
 
 namespace corvane::ctl {
 namespace {
@@ -34,23 +31,17 @@ std::optional<std::string> ChannelRole(const HidInterfaceInfo& i) {
 }
 
 // On Linux a device node the user may not open is what the udev rule mends.
-std::string PermissionHint(std::uint32_t error, bool simulated) {
-#if defined(_WIN32)
-    (void)error;
-    (void)simulated;
-    return "";
-#else
-    if (simulated || !IsPermissionError(error)) {
+std::string PermissionHint(const HidPort& port, std::uint32_t error) {
+    if (!port.NeedsAccessRule(error)) {
         return "";
     }
-    return "; install the udev rule " + std::string(kUdevRuleFileName) +
+    return "; install the udev rule " + std::string(kAccessRuleFileName) +
            " (README: Linux set-up) and plug the mouse in again";
-#endif
 }
 
 // Why an interface could not be opened, and what to do about it; empty when
 // it could.
-std::string OpenProblem(const HidInterfaceInfo& i, bool simulated) {
+std::string OpenProblem(const HidInterfaceInfo& i, const HidPort& port, bool simulated) {
     if (i.path.empty()) {
         return "its detail record could not be read";
     }
@@ -61,11 +52,11 @@ std::string OpenProblem(const HidInterfaceInfo& i, bool simulated) {
     };
     if (!i.opened) {
         return "cannot be opened (" + errorText(i.openError) + ")" +
-               PermissionHint(i.openError, simulated);
+               PermissionHint(port, i.openError);
     }
     if (!i.accessible) {
         return "cannot be opened for feature reports (" + errorText(i.accessError) + ")" +
-               PermissionHint(i.accessError, simulated);
+               PermissionHint(port, i.accessError);
     }
     return "";
 }
@@ -82,9 +73,9 @@ std::string InterfaceLine(const HidInterfaceInfo& i) {
     return role ? line + "  the mouse's " + *role + " channel" : line;
 }
 
-Json InterfaceJson(const HidInterfaceInfo& i, bool simulated) {
+Json InterfaceJson(const HidInterfaceInfo& i, const HidPort& port, bool simulated) {
     Json entry = {{"path", ToUtf8(i.path)}, {"opened", i.opened}, {"accessible", i.accessible}};
-    const std::string problem = OpenProblem(i, simulated);
+    const std::string problem = OpenProblem(i, port, simulated);
     entry["problem"] = problem.empty() ? Json(nullptr) : Json(problem);
     if (i.opened) {
         entry["vendorId"] = i.attributes.vendorId;
@@ -112,14 +103,14 @@ int RunList(CtlContext& context, const CommonOptions& options) {
     if (options.json) {
         Json interfaces = Json::array();
         for (const HidInterfaceInfo& i : survey.interfaces) {
-            interfaces.push_back(InterfaceJson(i, options.simulate));
+            interfaces.push_back(InterfaceJson(i, session.port(), options.simulate));
         }
         context.out << Json{{"interfaces", interfaces}, {"mouseFound", found}}.dump(2) << '\n';
         return kExitDone;
     }
     context.out << survey.interfaces.size() << " HID interface(s):\n";
     for (const HidInterfaceInfo& i : survey.interfaces) {
-        const std::string problem = OpenProblem(i, options.simulate);
+        const std::string problem = OpenProblem(i, session.port(), options.simulate);
         context.out << "  " << (i.opened ? InterfaceLine(i) : "?") << "\n      " << ToUtf8(i.path)
                     << '\n'
                     << (problem.empty() ? "" : "      " + problem + "\n");

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
                             *files,
                             *ini,
                             *facts,
-                            [] { return MakeLinuxHidPort(); },
+                            [] { return MakePlatformHidPort(); },
                             ProcessEnvironment,
                             ctl::WidePath(std::filesystem::current_path(error))};
     return ctl::RunCorvaneCtl(args, context);

@@ -25,7 +25,7 @@ int wmain(int argc, wchar_t** argv) {
                             *files,
                             *ini,
                             *facts,
-                            [] { return MakeRealHidPort(); },
+                            [] { return MakePlatformHidPort(); },
                             ProcessEnvironment,
                             ctl::ProgramFolder(*facts)};
     return ctl::RunCorvaneCtl(args, context);

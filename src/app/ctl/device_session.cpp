@@ -56,12 +56,7 @@ DeviceSession::~DeviceSession() {
 }
 
 bool DeviceSession::TryConnect() {
-    if (!link_->FindMouse()) {
-        return false;
-    }
-    // Every exchange with a found mouse is scrambled.
-    state_.scrambleEnabled = 1;
-    return true;
+    return link_->FindMouse();
 }
 
 void DeviceSession::Connect() {
@@ -73,14 +68,11 @@ void DeviceSession::Connect() {
 }
 
 const DeviceImage& DeviceSession::Read() {
-    state_.image = DeviceImage{};
-    link_->ReadDevice();
-    if (!state_.link.imageRead) {
+    if (!link_->ReadDevice()) {
         throw Failed(
             "the mouse's memory could not be read completely. Check its cable and try "
             "again; --trace FILE records the exchange for a bug report");
     }
-    state_.sensorType = state_.image.page4.sensorType;
     return state_.image;
 }
 

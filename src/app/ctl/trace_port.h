@@ -42,16 +42,20 @@ class ForwardingHidPort : public HidPort {
     explicit ForwardingHidPort(HidPort& inner) : inner_(inner) {}
 
     bool OpenInterfaceList() override { return inner_.OpenInterfaceList(); }
-    bool EnumInterface(std::uint32_t index, std::uint32_t& lastError) override {
-        return inner_.EnumInterface(index, lastError);
-    }
+    HidListing EnumInterface(std::uint32_t index) override { return inner_.EnumInterface(index); }
     bool GetInterfacePath(std::uint32_t index, std::wstring& path) override {
         return inner_.GetInterfacePath(index, path);
     }
     void CloseInterfaceList() override { inner_.CloseInterfaceList(); }
-    HidHandle Open(const std::wstring& path, std::uint32_t flagsAndAttributes,
+    bool NeedsAccessRule(std::uint32_t openError) const override {
+        return inner_.NeedsAccessRule(openError);
+    }
+    HidHandle Open(const std::wstring& path, HidOpenPurpose purpose,
                    std::uint32_t& lastError) override {
-        return inner_.Open(path, flagsAndAttributes, lastError);
+        return inner_.Open(path, purpose, lastError);
+    }
+    HidHandle OpenForQuery(const std::wstring& path, std::uint32_t& lastError) override {
+        return inner_.OpenForQuery(path, lastError);
     }
     void Close(HidHandle handle) override { inner_.Close(handle); }
     bool GetAttributes(HidHandle handle, HidAttributes& attributes) override {
@@ -61,7 +65,7 @@ class ForwardingHidPort : public HidPort {
         return inner_.GetPreparsedData(handle, data);
     }
     void FreePreparsedData(HidPreparsedData data) override { inner_.FreePreparsedData(data); }
-    std::uint32_t GetCaps(HidPreparsedData data, HidCaps& caps) override {
+    HidCapsStatus GetCaps(HidPreparsedData data, HidCaps& caps) override {
         return inner_.GetCaps(data, caps);
     }
     bool SetFeature(HidHandle handle, std::span<const std::uint8_t> report) override {

@@ -116,20 +116,11 @@ bool SimulatedMouse::OpenInterfaceList() {
     return true;
 }
 
-bool SimulatedMouse::EnumInterface(std::uint32_t index, std::uint32_t& lastError) {
-    if (!listOpen_) {
-        lastError = 6;  // invalid handle
-        return false;
+HidListing SimulatedMouse::EnumInterface(std::uint32_t index) {
+    if (!listOpen_ || (options_.enumErrorAt && *options_.enumErrorAt == index)) {
+        return HidListing::Failed;
     }
-    if (options_.enumErrorAt && *options_.enumErrorAt == index) {
-        lastError = 87;  // invalid parameter
-        return false;
-    }
-    if (index >= options_.interfaces.size()) {
-        lastError = kErrorNoMoreItems;
-        return false;
-    }
-    return true;
+    return index < options_.interfaces.size() ? HidListing::Listed : HidListing::NoMoreItems;
 }
 
 bool SimulatedMouse::GetInterfacePath(std::uint32_t index, std::wstring& path) {
@@ -146,7 +137,7 @@ void SimulatedMouse::CloseInterfaceList() {
     listOpen_ = false;
 }
 
-HidHandle SimulatedMouse::Open(const std::wstring& path, std::uint32_t, std::uint32_t& lastError) {
+HidHandle SimulatedMouse::Open(const std::wstring& path, HidOpenPurpose, std::uint32_t& lastError) {
     const auto found = std::find_if(options_.interfaces.begin(), options_.interfaces.end(),
                                     [&](const SimulatedInterface& i) { return i.path == path; });
     if (found == options_.interfaces.end()) {
@@ -195,13 +186,13 @@ void SimulatedMouse::FreePreparsedData(HidPreparsedData data) {
     preparsed_.erase(data);
 }
 
-std::uint32_t SimulatedMouse::GetCaps(HidPreparsedData data, HidCaps& caps) {
+HidCapsStatus SimulatedMouse::GetCaps(HidPreparsedData data, HidCaps& caps) {
     const auto found = preparsed_.find(data);
     if (found == preparsed_.end() || options_.interfaces[found->second].capsInvalid) {
-        return kHidpStatusInvalidPreparsedData;
+        return HidCapsStatus::InvalidPreparsedData;
     }
     caps = options_.interfaces[found->second].caps;
-    return kHidpStatusSuccess;
+    return HidCapsStatus::Success;
 }
 
 // The HID stack takes only reports of the interface's feature length; what

@@ -76,16 +76,16 @@ class SimulatedMouse final : public HidPort {
     explicit SimulatedMouse(SimulatedMouseOptions options = {});
 
     bool OpenInterfaceList() override;
-    bool EnumInterface(std::uint32_t index, std::uint32_t& lastError) override;
+    HidListing EnumInterface(std::uint32_t index) override;
     bool GetInterfacePath(std::uint32_t index, std::wstring& path) override;
     void CloseInterfaceList() override;
-    HidHandle Open(const std::wstring& path, std::uint32_t flagsAndAttributes,
+    HidHandle Open(const std::wstring& path, HidOpenPurpose purpose,
                    std::uint32_t& lastError) override;
     void Close(HidHandle handle) override;
     bool GetAttributes(HidHandle handle, HidAttributes& attributes) override;
     bool GetPreparsedData(HidHandle handle, HidPreparsedData& data) override;
     void FreePreparsedData(HidPreparsedData data) override;
-    std::uint32_t GetCaps(HidPreparsedData data, HidCaps& caps) override;
+    HidCapsStatus GetCaps(HidPreparsedData data, HidCaps& caps) override;
     bool SetFeature(HidHandle handle, std::span<const std::uint8_t> report) override;
     bool GetFeature(HidHandle handle, std::span<std::uint8_t> report) override;
 

@@ -211,16 +211,6 @@ SimulatedMouseOptions OptionsOf(const SimulatedMouseSettings& settings) {
     return options;
 }
 
-std::optional<std::wstring> ProcessEnvironment(const std::string& name) {
-#ifdef _WIN32
-    const wchar_t* value = _wgetenv(FromUtf8(name).c_str());
-    return value ? std::optional<std::wstring>(value) : std::nullopt;
-#else
-    const char* value = std::getenv(name.c_str());
-    return value ? std::optional<std::wstring>(FromUtf8(value)) : std::nullopt;
-#endif
-}
-
 SimulatedMouseSettings SimulatedMouseSettingsFor(const std::wstring& folder,
                                                  const EnvironmentLookup& lookup) {
     SimulatedMouseSettings settings;

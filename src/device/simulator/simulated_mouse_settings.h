@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "core/system_facts.h"
 #include "device/simulator/simulated_mouse.h"
 
 namespace corvane {
@@ -44,8 +45,6 @@ void ApplySimulatedMouseEnvironment(const EnvironmentLookup& lookup, const std::
                                     SimulatedMouseSettings& settings);
 SimulatedMouseOptions OptionsOf(const SimulatedMouseSettings& settings);
 
-// The process environment, read only here.
-std::optional<std::wstring> ProcessEnvironment(const std::string& name);
 // Reads the settings file in `folder`, then the environment (which wins).
 SimulatedMouseSettings SimulatedMouseSettingsFor(const std::wstring& folder,
                                                  const EnvironmentLookup& lookup);
