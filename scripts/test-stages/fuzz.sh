@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of the config.bin loader, the INI reader, the
-# report descriptor parser and corvanectl's settings JSON with clang and runs each for a bounded number
-# of inputs from small seeds.
+# report descriptor parser, the device protocol and corvanectl's settings JSON with clang and runs
+# each for a bounded number of inputs from small seeds.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 
@@ -12,7 +12,7 @@ cmake --build "$build"
 
 seeds="$build/seeds"
 rm -rf "$seeds"
-mkdir -p "$seeds/config" "$seeds/ini" "$seeds/descriptor" "$seeds/json"
+mkdir -p "$seeds/config" "$seeds/ini" "$seeds/descriptor" "$seeds/json" "$seeds/protocol"
 python3 - "$seeds" <<'PY'
 import sys
 root = sys.argv[1]
@@ -26,6 +26,15 @@ open(f"{root}/descriptor/mouse", "wb").write(bytes([
     0xC0, 0x06, 0x00, 0xFF, 0x09, 0x01, 0x85, 0x03, 0x75, 0x08, 0x96, 0x40, 0x00, 0xB1,
     0x02, 0xC0, 0x0B, 0x06, 0x00, 0x01, 0x00, 0xA1, 0x01, 0xFE, 0x01, 0x10, 0xB1, 0x85,
     0x01, 0x95, 0x07, 0xB1, 0x02, 0xC0]))
+# The mouse's answers (tests/device/scripted_mouse.h): 0xFD is a transfer that
+# succeeds, 0x41 a signed reply, 0x40 a raw one, below 0x10 a failure.
+read = [0xFD, 0x41, 8, 2]
+for page in range(1, 6):
+    read += [0xFD, 0x41, 0, 0, 0xFD] + [page * 16 + k % 16 for k in range(65)]
+write = [0xFD, 0x41, 1, 1, 0xFD] + [0xFD, 0x41, 0, 0, 0xFD] * 5
+open(f"{root}/protocol/full", "wb").write(bytes([0, 0xFD] + read + [7] + write))
+open(f"{root}/protocol/refused", "wb").write(bytes([1, 0xFD, 0xFD, 0x40] + [0] * 8 + [0xFD] * 4))
+open(f"{root}/protocol/lost-page", "wb").write(bytes([0, 0xFD] + read[:200] + [0]))
 import json
 button = {"buttonFunction": "fire-key", "mediaChoice": "Mute", "windowsChoice": 3,
           "hotKeyChoice": "Copy", "singleKeyCode": "Num 5", "snipeChoice": "250",
@@ -47,7 +56,8 @@ PY
 
 # target:corpus:longest input (a whole settings JSON is some 6 KB)
 for target in config_loader_fuzz:config:4096 ini_reader_fuzz:ini:4096 \
-    report_descriptor_fuzz:descriptor:4096 settings_json_fuzz:json:16384; do
+    report_descriptor_fuzz:descriptor:4096 protocol_fuzz:protocol:4096 \
+    settings_json_fuzz:json:16384; do
     IFS=: read -r name corpus max_len <<<"$target"
     echo "fuzz: $name, $runs inputs"
     "$build/$name" -runs="$runs" -artifact_prefix="$build/" -max_len="$max_len" -seed=1 "$seeds/$corpus" 2>&1 | tail -n 2

@@ -1,5 +1,7 @@
 #include "core/text_encoding.h"
 
+#include <optional>
+
 namespace corvane {
 namespace {
 
@@ -23,6 +25,31 @@ void DecodeWide(const std::wstring& text, Emit emit) {
         }
         emit(cp);
     }
+}
+
+// What a lead byte of UTF-8 starts: its continuation bytes, and the range
+// its first continuation byte must fall in. The ranges shut out overlong
+// forms, surrogates and code points above U+10FFFF at the second byte, so
+// every invalid sequence is cut at its longest valid start.
+struct LeadByte {
+    int continuations;
+    unsigned char secondLow;
+    unsigned char secondHigh;
+};
+
+std::optional<LeadByte> LeadOf(unsigned char lead) {
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return LeadByte{1, 0x80, 0xBF};
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        return LeadByte{2, static_cast<unsigned char>(lead == 0xE0 ? 0xA0 : 0x80),
+                        static_cast<unsigned char>(lead == 0xED ? 0x9F : 0xBF)};
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        return LeadByte{3, static_cast<unsigned char>(lead == 0xF0 ? 0x90 : 0x80),
+                        static_cast<unsigned char>(lead == 0xF4 ? 0x8F : 0xBF)};
+    }
+    return std::nullopt;  // a continuation byte, C0, C1 or F5-FF
 }
 
 void AppendWide(std::wstring& out, char32_t cp) {
@@ -66,41 +93,32 @@ std::wstring FromUtf8(const std::string& bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
         const unsigned char lead = static_cast<unsigned char>(bytes[i]);
-        int extra;
-        char32_t cp;
         if (lead < 0x80) {
-            extra = 0;
-            cp = lead;
-        } else if (lead >= 0xC2 && lead < 0xE0) {
-            extra = 1;
-            cp = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead < 0xF0) {
-            extra = 2;
-            cp = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead < 0xF5) {
-            extra = 3;
-            cp = lead & 0x07;
-        } else {
+            out.push_back(static_cast<wchar_t>(lead));
+            ++i;
+            continue;
+        }
+        const std::optional<LeadByte> form = LeadOf(lead);
+        if (!form) {
             AppendWide(out, kReplacement);
             ++i;
             continue;
         }
+        char32_t cp = lead & (0x7F >> (form->continuations + 1));
         std::size_t j = i + 1;
-        bool valid = true;
-        for (int k = 0; k < extra; ++k, ++j) {
-            if (j >= bytes.size() || (static_cast<unsigned char>(bytes[j]) & 0xC0) != 0x80) {
-                valid = false;
+        int taken = 0;
+        for (; taken < form->continuations && j < bytes.size(); ++taken, ++j) {
+            const unsigned char next = static_cast<unsigned char>(bytes[j]);
+            const unsigned char low = taken == 0 ? form->secondLow : 0x80;
+            const unsigned char high = taken == 0 ? form->secondHigh : 0xBF;
+            if (next < low || next > high) {
                 break;
             }
-            cp = (cp << 6) | (static_cast<unsigned char>(bytes[j]) & 0x3F);
+            cp = (cp << 6) | (next & 0x3F);
         }
-        const bool overlong = (extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000);
-        if (!valid || overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            AppendWide(out, kReplacement);
-            i = valid ? j : i + 1;
-            continue;
-        }
-        AppendWide(out, cp);
+        // A sequence cut short is replaced as far as it was valid; the byte
+        // that cut it is read again as the start of the next.
+        AppendWide(out, taken == form->continuations ? cp : kReplacement);
         i = j;
     }
     return out;

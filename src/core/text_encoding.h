@@ -1,6 +1,8 @@
 // Conversions between the core's wide strings and the byte encodings that
-// files and the POSIX file system use. Invalid input never fails: bad
-// sequences become U+FFFD.
+// files and the POSIX file system use. Invalid input never fails: it becomes
+// U+FFFD, one for each maximal invalid part of UTF-8 (the longest start of a
+// valid sequence, or else a single byte; the usual practice of Unicode and
+// the web), and one for each lone surrogate or out-of-range unit.
 #pragma once
 
 #include <cstdint>

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <random>
 #include <string_view>
 
 #include "link_fixture.h"
@@ -331,76 +330,6 @@ TEST_F(ProtocolTest, SensorTypeOfAnyValueIsReadFromByte195) {
         ASSERT_TRUE(FindAndRead());
         EXPECT_EQ(state.image.bytes()[195], type);
         EXPECT_EQ(state.image.page4.sensorType, type);
-    }
-}
-
-// A port whose replies are anything at all: random content, random failure,
-// all zeros, short fills.
-class ChaoticPort final : public HidPort {
-  public:
-    explicit ChaoticPort(unsigned seed) : random_(seed) {}
-    bool OpenInterfaceList() override { return true; }
-    HidListing EnumInterface(std::uint32_t index) override {
-        return index < 4 ? HidListing::Listed : HidListing::NoMoreItems;
-    }
-    bool GetInterfacePath(std::uint32_t, std::wstring& path) override {
-        path = std::wstring(Byte() * 4, L'x');
-        return Byte() > 8;
-    }
-    void CloseInterfaceList() override {}
-    HidHandle Open(const std::wstring&, HidOpenPurpose, std::uint32_t&) override {
-        return Byte() > 16 ? 7 : kInvalidHidHandle;
-    }
-    void Close(HidHandle) override {}
-    bool GetAttributes(HidHandle, HidAttributes& a) override {
-        a = Byte() & 1 ? HidAttributes{0x04D9, 0xA09E, 1} : HidAttributes{1, 2, 3};
-        return Byte() > 8;
-    }
-    bool GetPreparsedData(HidHandle, HidPreparsedData& data) override {
-        data = 9;
-        return Byte() > 8;
-    }
-    void FreePreparsedData(HidPreparsedData) override {}
-    HidCapsStatus GetCaps(HidPreparsedData, HidCaps& caps) override {
-        caps = {static_cast<std::uint16_t>(Byte() & 1 ? 2 : 6), 1, 0, 0,
-                static_cast<std::uint16_t>(Byte() & 1 ? 8 : 65)};
-        return Byte() > 8 ? HidCapsStatus::Success : HidCapsStatus::InvalidPreparsedData;
-    }
-    bool SetFeature(HidHandle, std::span<const std::uint8_t>) override { return Byte() > 8; }
-    bool GetFeature(HidHandle, std::span<std::uint8_t> report) override {
-        const int style = Byte() % 4;
-        const std::size_t fill = style == 3 ? report.size() / 2 : report.size();
-        for (std::size_t i = 0; i < fill; ++i) {
-            report[i] = style == 0 ? 0 : Byte();
-        }
-        if (style == 2 && report.size() >= 5) {  // now and then a valid signature
-            report[0] = 1;
-            std::copy(kCommandSignature.begin(), kCommandSignature.end(), report.begin() + 1);
-        }
-        return Byte() > 8;
-    }
-
-  private:
-    std::uint8_t Byte() { return static_cast<std::uint8_t>(random_() & 0xFF); }
-    std::mt19937 random_;
-};
-
-TEST(ProtocolRobustnessTest, RepliesOfAnyContentAndAnyReportLengths) {
-    for (unsigned seed = 0; seed < 300; ++seed) {
-        ChaoticPort port(seed);
-        AppState state;
-        FakeSystemFacts facts;
-        FakeUserMessages messages;
-        MouseLink link(port, state, facts, messages);
-        link.FindMouse();
-        state.scrambleEnabled = seed & 1;
-        const std::uint16_t lengths[] = {0, 1, 7, 8, 9, 64, 65, 66, 4096};
-        state.link.commandReportLength = lengths[seed % 9];
-        state.link.dataReportLength = lengths[(seed / 9) % 9];
-        link.ReadDevice();
-        link.WriteDevice();
-        state.link.imageRead = true;
-        link.WriteDevice();
     }
 }
 

@@ -5,6 +5,7 @@ target_sources(corvane_core_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/reports_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/find_mouse_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/protocol_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/protocol_robustness_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/simulated_mouse_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_descriptor_test.cpp
 )

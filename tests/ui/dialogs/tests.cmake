@@ -2,6 +2,7 @@
 target_sources(corvane_core_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/dialog_tables_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialog_golden_test.cpp
 )
 if(WIN32)
     target_sources(corvane_win32_tests PRIVATE

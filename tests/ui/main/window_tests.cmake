@@ -6,6 +6,7 @@ target_sources(corvane_core_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/pages/key_page_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/dpi_page_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/led_page_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/layout_golden_test.cpp
 )
 
 # The Win32 host on a real window, under Wine.
