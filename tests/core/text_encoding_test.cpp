@@ -109,7 +109,8 @@ TEST(Utf8Test, EachMaximalInvalidSubpartBecomesOneReplacement) {
 // unit in both, a code point above U+10FFFF exists only in the second.
 TEST(Utf8Test, LoneSurrogatesAndOutOfRangeUnitsEncodeAsOneReplacementEach) {
     const std::string replacement = Bytes({0xEF, 0xBF, 0xBD});
-    const std::wstring lone = {L'a', static_cast<wchar_t>(0xD800), static_cast<wchar_t>(0xDFFF),
+    // Low before high: with 16-bit units a high followed by a low is a pair.
+    const std::wstring lone = {L'a', static_cast<wchar_t>(0xDFFF), static_cast<wchar_t>(0xD800),
                                L'b', static_cast<wchar_t>(0xDC00), static_cast<wchar_t>(0xD83D)};
     EXPECT_EQ(ToUtf8(lone), "a" + replacement + replacement + "b" + replacement + replacement);
     if constexpr (sizeof(wchar_t) == 4) {
