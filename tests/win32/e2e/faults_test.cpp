@@ -15,7 +15,7 @@
 #include "settings/apply.h"
 #include "settings/dpi_table.h"
 #include "settings/factory_settings.h"
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 #include "ui/main/main_layout.h"
 
 namespace corvane::e2e {
