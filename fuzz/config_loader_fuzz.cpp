@@ -5,11 +5,10 @@
 #include <cstdlib>
 
 #include "settings/factory_settings.h"
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 #include "support/fake_file_store.h"
 #include "support/fake_ini_store.h"
 #include "support/fake_system_facts.h"
-#include "support/fake_user_messages.h"
 
 namespace {
 
@@ -28,12 +27,12 @@ struct Loaded {
     FakeFileStore files;
     FakeIniStore ini;
     FakeSystemFacts facts;
-    FakeUserMessages messages;
-    StoredFiles stored{state, files, ini, facts, messages, L"Setting-EN"};
+    SettingsFiles stored{state, files, ini, facts, L"C:\\Tools\\", L"Setting-EN"};
+    ConfigLoad load = ConfigLoad::Missing;
 
     explicit Loaded(std::vector<std::uint8_t> bytes) {
         files.files[L"C:\\Tools\\config.bin"] = std::move(bytes);
-        stored.LoadConfig();
+        load = stored.LoadConfig();
     }
     const std::vector<std::uint8_t>& Saved() { return files.files[L"C:\\Tools\\config.bin"]; }
 };
@@ -46,7 +45,7 @@ bool SameRecord(const SettingsRecord& a, const SettingsRecord& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Loaded loaded(std::vector<std::uint8_t>(data, data + size));
-    Check(loaded.messages.shown.empty());
+    Check(loaded.load == (size == kConfigFileSize ? ConfigLoad::Loaded : ConfigLoad::Ignored));
     if (size == kConfigFileSize) {
         Check(loaded.state.firstRunFlag == data[0]);
         Check(std::equal(loaded.state.records.working.bytes().begin(),
@@ -60,10 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(SameRecord(empty.state.records.working, FactorySettingsRecord()));
     }
     const SettingsRecord record = loaded.state.records.working;
-    loaded.stored.SaveConfig();
+    Check(loaded.stored.SaveConfig().done());
     Check(loaded.Saved().size() == kConfigFileSize && loaded.Saved()[0] == 1);
     loaded.state = SettingsState{};
-    loaded.stored.LoadConfig();
+    Check(loaded.stored.LoadConfig() == ConfigLoad::Loaded);
     Check(loaded.state.firstRunFlag == 1);
     Check(SameRecord(record, loaded.state.records.working));
     return 0;

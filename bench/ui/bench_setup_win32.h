@@ -10,11 +10,12 @@
 #include <memory>
 #include <string>
 
+#include "core/module_path.h"
 #include "core/system_facts.h"
 #include "core/user_messages.h"
 #include "settings/file_store.h"
 #include "settings/ini_store.h"
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 #include "ui/main/main_host_win32.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/tessary_dlg.h"
@@ -104,9 +105,9 @@ struct MainWindowBench {
         bench->files = MakePlatformFileStore();
         bench->ini = MakePlatformIniStore();
         bench->facts = MakePlatformSystemFacts();
-        bench->stored =
-            std::make_unique<StoredFiles>(bench->state, *bench->files, *bench->ini, *bench->facts,
-                                          bench->messages, L"Setting-EN");
+        bench->stored = std::make_unique<SettingsFiles>(
+            bench->state, *bench->files, *bench->ini, *bench->facts,
+            ExecutableFolder(bench->facts->ExecutablePath()), L"Setting-EN");
         bench->dlg = std::make_unique<CTessaryDlg>(bench->state, *bench->host, bench->messages,
                                                    TextTableFor(kLangEnglishUs), *bench->stored,
                                                    nullptr, kLangEnglishUs);
@@ -130,7 +131,7 @@ struct MainWindowBench {
     std::unique_ptr<FileStore> files;
     std::unique_ptr<IniStore> ini;
     std::unique_ptr<SystemFacts> facts;
-    std::unique_ptr<StoredFiles> stored;
+    std::unique_ptr<SettingsFiles> stored;
     std::unique_ptr<CTessaryDlg> dlg;
 };
 

@@ -6,6 +6,7 @@
 
 #include <span>
 
+#include "core/module_path.h"
 #include "settings/settings_record.h"
 #include "ui/main/main_layout.h"
 #include "ui/skin/load_png_win32.h"
@@ -99,7 +100,7 @@ MainWindowWin32::MainWindowWin32(Options options)
       link_(*port_, state_, *facts_, messages_),
       fileStore_(MakePlatformFileStore()),
       iniStore_(MakePlatformIniStore()),
-      files_(state_, *fileStore_, *iniStore_, *facts_, messages_,
+      files_(state_, *fileStore_, *iniStore_, *facts_, ExecutableFolder(facts_->ExecutablePath()),
              std::wstring(texts_.settingsSection)),
       shellHost_(
           ShellHostWin32::Hooks{[this](HFONT list, HFONT page) { CreateWindowParts(list, page); },
@@ -165,7 +166,7 @@ void MainWindowWin32::CreateWindowParts(HFONT listFont, HFONT pageFont) {
         return dialogRunner_->Run(kind, inputs);
     });
     dialog_.emplace(
-        state_, *mainHost_, messages_, texts_, files_, [this] { shell_.WriteMouse(); },
+        state_, *mainHost_, messages_, texts_, files_, [this] { return shell_.WriteMouse(); },
         facts_->DefaultLanguageId());
 }
 

@@ -19,7 +19,7 @@
 #include "device/mouse_link.h"
 #include "settings/file_store.h"
 #include "settings/ini_store.h"
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 #include "ui/dialogs/dialog_runner_win32.h"
 #include "ui/dialogs/skinned_dialog.h"
 #include "ui/main/main_host_win32.h"
@@ -90,7 +90,7 @@ class MainWindowWin32 {
     MouseLink link_;
     std::unique_ptr<FileStore> fileStore_;
     std::unique_ptr<IniStore> iniStore_;
-    StoredFiles files_;
+    SettingsFiles files_;
     ShellHostWin32 shellHost_;
     std::unique_ptr<DialogPages> pages_;
     Shell shell_;

@@ -57,10 +57,12 @@ Initialisation Shell::Initialise() {
     if (!notified) {
         messages_.Show(MessageKind::RegisterNotificationFailed, Caption::AppTitle);
     }
-    files_.LoadConfig();
+    if (files_.LoadConfig() == ConfigLoad::Missing) {
+        messages_.Show(MessageKind::ConfigMissing, Caption::AppTitle);
+    }
     state_.records.TakeBackup();
     LoadLabels();
-    skinDir_ = SkinDir(files_.paths().modulePath, state_.uiLanguage);
+    skinDir_ = SkinDir(facts_.ExecutablePath(), state_.uiLanguage);
     host_.LoadBackground(skinDir_ + std::wstring(kBackgroundImage));
     window_.ShowKeyPage();
     return notified ? Initialisation::Ready : Initialisation::NotificationFailed;

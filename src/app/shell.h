@@ -16,7 +16,7 @@
 #include "core/user_messages.h"
 #include "device/app_state.h"
 #include "device/mouse_link.h"
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 #include "ui/main/text_table.h"
 
 namespace corvane {
@@ -50,7 +50,7 @@ struct ShellParts {
     ShellHost& host;
     ShellWindow& window;
     MouseLink& link;
-    StoredFiles& files;
+    SettingsFiles& files;
     SystemFacts& facts;
     UserMessages& messages;
     const TextTable& texts;
@@ -108,7 +108,7 @@ class Shell {
     ShellHost& host_;
     ShellWindow& window_;
     MouseLink& link_;
-    StoredFiles& files_;
+    SettingsFiles& files_;
     SystemFacts& facts_;
     UserMessages& messages_;
     const TextTable& texts_;

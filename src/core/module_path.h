@@ -17,4 +17,12 @@ inline std::wstring BesideExecutable(const std::wstring& modulePath, std::wstrin
     return ReplaceAll(modulePath, kExecutableName, besideName);
 }
 
+// The folder of the program's settings: `modulePath` with every
+// "Corvane1.0.exe" removed, so "C:\Tools\Corvane1.0.exe" gives "C:\Tools\".
+// An executable of another name gives its own path, a folder that holds no
+// settings.
+inline std::wstring ExecutableFolder(const std::wstring& modulePath) {
+    return BesideExecutable(modulePath, L"");
+}
+
 }  // namespace corvane

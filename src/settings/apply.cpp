@@ -81,14 +81,14 @@ void PatchDeviceImage(const SettingsRecord& record, std::uint8_t sensorType, Dev
     }
 }
 
-void ApplySettings(SettingsState& state, const std::function<void()>& writeDevice,
-                   StoredFiles& files, const KeyLabels& labels) {
+ApplyResult ApplySettings(SettingsState& state, const std::function<bool()>& writeDevice,
+                          SettingsFiles& files, const KeyLabels& labels) {
     PatchDeviceImage(state.records.working, state.sensorType, state.image);
-    if (writeDevice) {
-        writeDevice();
-    }
-    files.SaveConfig();
-    files.SaveLabels(labels);
+    ApplyResult result;
+    result.mouseWritten = writeDevice && writeDevice();
+    result.config = files.SaveConfig();
+    result.labels = files.SaveLabels(labels);
+    return result;
 }
 
 }  // namespace corvane

@@ -1,14 +1,15 @@
 // Apply: the working SettingsRecord patched into the DeviceImage, the image
-// written to the mouse, then both stored files rewritten.
+// written to the mouse, then both settings files rewritten.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 
 #include "settings/key_labels.h"
+#include "settings/save_result.h"
+#include "settings/settings_files.h"
 #include "settings/settings_record.h"
 #include "settings/settings_state.h"
-#include "settings/stored_files.h"
 
 namespace corvane {
 
@@ -18,9 +19,17 @@ ButtonEntry ButtonEntryOf(const SettingsRecord& record, int layer, int button);
 // Patches the fields the record drives; every other image byte keeps its value.
 void PatchDeviceImage(const SettingsRecord& record, std::uint8_t sensorType, DeviceImage& image);
 
-// Patch, write the image, save config.bin, save the labels; the two saves run
-// whatever the write did.
-void ApplySettings(SettingsState& state, const std::function<void()>& writeDevice,
-                   StoredFiles& files, const KeyLabels& labels);
+// What each step of ApplySettings did; the caller tells the user.
+struct ApplyResult {
+    bool mouseWritten = false;  // false also when there was no writeDevice
+    SaveResult config = SaveResult::Done();
+    SaveResult labels = SaveResult::Done();
+};
+
+// Patch, write the image (`writeDevice` returns whether it arrived whole and
+// reports its own failure), save config.bin, save the labels; the two saves
+// run whatever the write did.
+ApplyResult ApplySettings(SettingsState& state, const std::function<bool()>& writeDevice,
+                          SettingsFiles& files, const KeyLabels& labels);
 
 }  // namespace corvane

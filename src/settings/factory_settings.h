@@ -11,8 +11,8 @@
 #include <array>
 #include <cstdint>
 
+#include "settings/settings_files.h"
 #include "settings/settings_record.h"
-#include "settings/stored_files.h"
 
 namespace corvane {
 

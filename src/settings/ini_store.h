@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "settings/save_result.h"
+
 namespace corvane {
 
 class IniStore {
@@ -23,10 +25,11 @@ class IniStore {
                               std::size_t capacity) = 0;
     // Writes `value` under `key`; creates the section when it does not exist,
     // and the file, as an empty UTF-16LE file with a byte-order mark first,
-    // so that any text survives whatever the code page. False when the file
-    // cannot be written.
-    virtual bool Write(const std::wstring& path, const std::wstring& section,
-                       const std::wstring& key, const std::wstring& value) = 0;
+    // so that any text survives whatever the code page. Done, or Failed
+    // with the system error number when the file cannot be written (never
+    // Missing).
+    virtual SaveResult Write(const std::wstring& path, const std::wstring& section,
+                             const std::wstring& key, const std::wstring& value) = 0;
 };
 
 // The platform's store (the profile API on Windows, the portable one elsewhere).

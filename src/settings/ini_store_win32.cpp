@@ -13,23 +13,24 @@ namespace {
 // The profile API writes a new file in the ANSI code page, which loses any
 // text the code page cannot hold; an existing Unicode file stays Unicode. So
 // a missing or empty file becomes an empty UTF-16LE file with a BOM first.
-bool EnsureUnicodeFile(const std::wstring& path) {
+SaveResult EnsureUnicodeFile(const std::wstring& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     const bool exists = GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) != 0;
     if (exists && (data.nFileSizeLow != 0 || data.nFileSizeHigh != 0)) {
-        return true;
+        return SaveResult::Done();
     }
     const DWORD disposition = exists ? OPEN_EXISTING : CREATE_NEW;
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        return false;
+        return SaveResult::Failed(GetLastError());
     }
     DWORD written = 0;
     const bool ok = WriteFile(file, kUtf16LeBom, sizeof(kUtf16LeBom), &written, nullptr) &&
                     written == sizeof(kUtf16LeBom);
+    const DWORD error = ok ? ERROR_SUCCESS : GetLastError();
     CloseHandle(file);
-    return ok;
+    return ok ? SaveResult::Done() : SaveResult::Failed(error);
 }
 
 class Win32IniStore final : public IniStore {
@@ -47,13 +48,16 @@ class Win32IniStore final : public IniStore {
         return std::wstring(buffer.data(), std::min<DWORD>(n, size - 1));
     }
 
-    bool Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
-               const std::wstring& value) override {
-        if (!EnsureUnicodeFile(path)) {
-            return false;
+    SaveResult Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
+                     const std::wstring& value) override {
+        if (const SaveResult prepared = EnsureUnicodeFile(path); !prepared.done()) {
+            return prepared;
         }
-        return WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(),
-                                          path.c_str()) != 0;
+        if (WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path.c_str()) ==
+            0) {
+            return SaveResult::Failed(GetLastError());
+        }
+        return SaveResult::Done();
     }
 };
 

@@ -11,8 +11,9 @@
 
 #include "app/notice_table.h"
 #include "app/shell_fakes.h"
+#include "core/module_path.h"
 #include "device/simulator/simulated_mouse.h"
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 #include "support/fake_system_facts.h"
 #include "ui/dialogs/dialog_tables.h"
 #include "ui/main/text_table.h"
@@ -96,8 +97,9 @@ class ShellTest : public ::testing::Test {
     Shell& shell() {
         if (!shell_) {
             texts = &TextTableFor(facts.languageId);
-            files = std::make_unique<StoredFiles>(state, fileStore, ini, facts, messages,
-                                                  std::wstring(texts->settingsSection));
+            files = std::make_unique<SettingsFiles>(state, fileStore, ini, facts,
+                                                    ExecutableFolder(facts.executablePath),
+                                                    std::wstring(texts->settingsSection));
             shell_ = std::make_unique<Shell>(
                 ShellParts{state, host, window, link, *files, facts, messages, *texts});
         }
@@ -129,7 +131,7 @@ class ShellTest : public ::testing::Test {
     FakeIniStore ini;
     FakeShellWindow window;
     const TextTable* texts = nullptr;
-    std::unique_ptr<StoredFiles> files;
+    std::unique_ptr<SettingsFiles> files;
     std::unique_ptr<Shell> shell_;
 };
 

@@ -197,7 +197,7 @@ TEST(ApplySettingsTest, WritesThenSavesBothFilesWhateverTheWriteDid) {
     testing::FakeSystemFacts facts;
     testing::FakeUserMessages messages;
     files.files[L"C:\\Tools\\config.bin"] = std::vector<std::uint8_t>(kConfigFileSize);
-    StoredFiles stored(state, files, ini, facts, messages, L"Setting-EN");
+    SettingsFiles stored(state, files, ini, facts, L"C:\\Tools\\", L"Setting-EN");
     stored.LoadConfig();
     state.records.working = GoldenRecord(kRounds[0]);
     state.sensorType = 0;
@@ -206,12 +206,13 @@ TEST(ApplySettingsTest, WritesThenSavesBothFilesWhateverTheWriteDid) {
     std::optional<DeviceImage> written;
     KeyLabels labels;
     labels[1][2] = L"HotKey-Ctrl+C";
-    ApplySettings(
+    const ApplyResult applied = ApplySettings(
         state,
         [&] {
             filesTouchedBeforeTheWrite = files.replaceCalls + ini.writes.size();
             written = state.image;
             messages.Show(MessageKind::NotDetected, Caption::WriteOperation, 0);  // mouse absent
+            return false;
         },
         stored, labels);
 
@@ -226,6 +227,9 @@ TEST(ApplySettingsTest, WritesThenSavesBothFilesWhateverTheWriteDid) {
     EXPECT_EQ(ini.Value(L"C:\\Tools\\str.ini", L"Setting-EN", L"Item33"), L"HotKey-Ctrl+C");
     // The mouse is written first, then both files.
     EXPECT_EQ(filesTouchedBeforeTheWrite, std::optional<std::size_t>{0});
+    EXPECT_FALSE(applied.mouseWritten);
+    EXPECT_EQ(applied.config, SaveResult::Done());
+    EXPECT_EQ(applied.labels, SaveResult::Done());
 }
 
 }  // namespace

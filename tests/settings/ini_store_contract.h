@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,9 +51,9 @@ TYPED_TEST_P(IniStoreContract, MissingFileGivesTheFallbackAndCreatesNothing) {
 }
 
 TYPED_TEST_P(IniStoreContract, NewFileIsUnicodeWithSectionsInOrderOfCreation) {
-    ASSERT_TRUE(this->store->Write(this->ini, L"Setting-EN", L"Item1", L"Left Click"));
-    ASSERT_TRUE(this->store->Write(this->ini, L"Setting-CHS", L"Item13", L"左键"));
-    ASSERT_TRUE(this->store->Write(this->ini, L"Setting-EN", L"Item2", L"Right Click"));
+    ASSERT_TRUE(this->store->Write(this->ini, L"Setting-EN", L"Item1", L"Left Click").done());
+    ASSERT_TRUE(this->store->Write(this->ini, L"Setting-CHS", L"Item13", L"左键").done());
+    ASSERT_TRUE(this->store->Write(this->ini, L"Setting-EN", L"Item2", L"Right Click").done());
     EXPECT_EQ(this->Bytes(), Utf16File(L"[Setting-EN]\r\nItem1=Left Click\r\nItem2=Right Click\r\n"
                                        L"[Setting-CHS]\r\nItem13=左键\r\n"));
 }
@@ -60,8 +61,10 @@ TYPED_TEST_P(IniStoreContract, NewFileIsUnicodeWithSectionsInOrderOfCreation) {
 TYPED_TEST_P(IniStoreContract, ChineseLabelsSurviveWriteAndRead) {
     const std::wstring labels[] = {L"多媒体-播放/暂停", L"火力鍵-A", L"狙擊-3200", L"按键关闭"};
     for (std::size_t i = 0; i < std::size(labels); ++i) {
-        ASSERT_TRUE(this->store->Write(this->ini, L"Setting-CHT", L"Item" + std::to_wstring(i + 1),
-                                       labels[i]));
+        ASSERT_TRUE(
+            this->store
+                ->Write(this->ini, L"Setting-CHT", L"Item" + std::to_wstring(i + 1), labels[i])
+                .done());
     }
     for (std::size_t i = 0; i < std::size(labels); ++i) {
         EXPECT_EQ(this->Read(L"Setting-CHT", L"Item" + std::to_wstring(i + 1)), labels[i]);
@@ -70,7 +73,7 @@ TYPED_TEST_P(IniStoreContract, ChineseLabelsSurviveWriteAndRead) {
 
 TYPED_TEST_P(IniStoreContract, OverwritingAKeyKeepsEverythingElse) {
     this->Given(Utf16File(L"[Setting-EN]\r\nItem1=a\r\nItem2=b\r\n[Other]\r\nx=1\r\n"));
-    ASSERT_TRUE(this->store->Write(this->ini, L"Setting-EN", L"Item1", L"Fire Key-A"));
+    ASSERT_TRUE(this->store->Write(this->ini, L"Setting-EN", L"Item1", L"Fire Key-A").done());
     EXPECT_EQ(this->Bytes(),
               Utf16File(L"[Setting-EN]\r\nItem1=Fire Key-A\r\nItem2=b\r\n[Other]\r\nx=1\r\n"));
 }
@@ -103,7 +106,7 @@ TYPED_TEST_P(IniStoreContract, FirstSectionAndFirstKeyOfANameWin) {
     this->Given(Utf16File(L"[S]\r\nk=1\r\nk=2\r\n[s]\r\nk=3\r\nj=4\r\n"));
     EXPECT_EQ(this->Read(L"S", L"k"), L"1");
     EXPECT_EQ(this->Read(L"S", L"j"), L"");
-    ASSERT_TRUE(this->store->Write(this->ini, L"S", L"j", L"5"));
+    ASSERT_TRUE(this->store->Write(this->ini, L"S", L"j", L"5").done());
     EXPECT_EQ(this->Bytes(), Utf16File(L"[S]\r\nk=1\r\nk=2\r\nj=5\r\n[s]\r\nk=3\r\nj=4\r\n"));
 }
 
@@ -111,7 +114,7 @@ TYPED_TEST_P(IniStoreContract, AsciiFilesAreReadAndKeepTheirOtherKeys) {
     this->Given(AsciiFile("[Setting-EN]\nItem1=Fire Key-A\nItem2=Single Key-Num 5\n"));
     EXPECT_EQ(this->Read(L"Setting-EN", L"Item1"), L"Fire Key-A");
     EXPECT_EQ(this->Read(L"Setting-EN", L"Item2"), L"Single Key-Num 5");
-    ASSERT_TRUE(this->store->Write(this->ini, L"Setting-EN", L"Item3", L"Key Off"));
+    ASSERT_TRUE(this->store->Write(this->ini, L"Setting-EN", L"Item3", L"Key Off").done());
     EXPECT_EQ(this->Read(L"Setting-EN", L"Item1"), L"Fire Key-A");
     EXPECT_EQ(this->Read(L"Setting-EN", L"Item3"), L"Key Off");
 }
@@ -126,14 +129,29 @@ TYPED_TEST_P(IniStoreContract, ValuesAreCutToTheCapacity) {
 TYPED_TEST_P(IniStoreContract, AMissingFolderFailsTheWriteAndCreatesNothing) {
     const std::wstring path =
         this->folder.Wide("absent") + (sizeof(wchar_t) == 2 ? L"\\str.ini" : L"/str.ini");
-    EXPECT_FALSE(this->store->Write(path, L"S", L"k", L"v"));
+    const SaveResult written = this->store->Write(path, L"S", L"k", L"v");
+    EXPECT_EQ(written.status(), SaveResult::Status::Failed);
+    EXPECT_NE(written.error(), 0u) << "the system's error number";
     EXPECT_EQ(this->store->Read(path, L"S", L"k", L"", 1024), L"");
     EXPECT_TRUE(this->folder.Names().empty());
 }
 
+// What a str.ini the program cannot write looks like to every store, root
+// included: a folder of that name. It reads as a missing file.
+TYPED_TEST_P(IniStoreContract, AFolderInTheFilesPlaceFailsTheWriteAndStaysAFolder) {
+    std::filesystem::create_directory(this->folder / "str.ini");
+    const SaveResult written = this->store->Write(this->ini, L"S", L"k", L"v");
+    EXPECT_EQ(written.status(), SaveResult::Status::Failed);
+    EXPECT_NE(written.error(), 0u) << "the system's error number";
+    EXPECT_EQ(this->Read(L"S", L"k"), L"");
+    EXPECT_TRUE(std::filesystem::is_directory(this->folder / "str.ini"));
+    EXPECT_TRUE(std::filesystem::is_empty(this->folder / "str.ini"));
+    EXPECT_EQ(this->folder.Names(), std::vector<std::string>{"str.ini"}) << "no file left beside";
+}
+
 TYPED_TEST_P(IniStoreContract, AnEmptyFileBecomesUnicode) {
     this->Given({});
-    ASSERT_TRUE(this->store->Write(this->ini, L"Setting-CHS", L"Item1", L"左键"));
+    ASSERT_TRUE(this->store->Write(this->ini, L"Setting-CHS", L"Item1", L"左键").done());
     EXPECT_EQ(this->Read(L"Setting-CHS", L"Item1"), L"左键");
     EXPECT_EQ(this->Bytes(), Utf16File(L"[Setting-CHS]\r\nItem1=左键\r\n"));
 }
@@ -146,6 +164,7 @@ REGISTER_TYPED_TEST_SUITE_P(IniStoreContract, MissingFileGivesTheFallbackAndCrea
                             FirstSectionAndFirstKeyOfANameWin,
                             AsciiFilesAreReadAndKeepTheirOtherKeys, ValuesAreCutToTheCapacity,
                             AMissingFolderFailsTheWriteAndCreatesNothing,
+                            AFolderInTheFilesPlaceFailsTheWriteAndStaysAFolder,
                             AnEmptyFileBecomesUnicode);
 
 struct PortableIniStoreFactory {

@@ -1,14 +1,13 @@
 // Under Wine: the contract for the profile API store and again for the
 // portable one, files written by one read by the other, and Chinese labels
-// through the stored files on an English code page.
+// through the settings files on an English code page.
 #include <windows.h>
 
 #include "device/app_state.h"
 #include "settings/file_store.h"
 #include "settings/ini_store_contract.h"
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 #include "support/fake_system_facts.h"
-#include "support/fake_user_messages.h"
 
 namespace corvane::testing {
 
@@ -33,7 +32,8 @@ TEST(IniStoresTogetherTest, EachReadsWhatTheOtherWrote) {
         IniStore& reader = portableWrites ? *win32 : *portable;
         for (std::size_t i = 0; i < std::size(kMixed); ++i) {
             ASSERT_TRUE(
-                writer.Write(ini, L"Setting-CHS", L"Item" + std::to_wstring(i + 1), kMixed[i]));
+                writer.Write(ini, L"Setting-CHS", L"Item" + std::to_wstring(i + 1), kMixed[i])
+                    .done());
         }
         for (std::size_t i = 0; i < std::size(kMixed); ++i) {
             EXPECT_EQ(reader.Read(ini, L"Setting-CHS", L"Item" + std::to_wstring(i + 1), L"", 1024),
@@ -41,7 +41,7 @@ TEST(IniStoresTogetherTest, EachReadsWhatTheOtherWrote) {
                 << (portableWrites ? "portable wrote" : "profile API wrote");
         }
         // And the other way round on the same file.
-        ASSERT_TRUE(reader.Write(ini, L"Setting-CHS", L"Item2", L"狙击-800"));
+        ASSERT_TRUE(reader.Write(ini, L"Setting-CHS", L"Item2", L"狙击-800").done());
         EXPECT_EQ(writer.Read(ini, L"Setting-CHS", L"Item2", L"", 1024), L"狙击-800");
         EXPECT_EQ(writer.Read(ini, L"Setting-CHS", L"Item1", L"", 1024), kMixed[0]);
     }
@@ -64,12 +64,10 @@ TEST(StoredLabelsUnderWineTest, ChineseLabelsSurviveSaveAndLoadOnAnEnglishCodePa
     ASSERT_EQ(GetACP(), 1252u) << "the test needs the prefix's English code page";
     TempFolder folder;
     FakeSystemFacts facts;
-    facts.executablePath = folder.Wide("Corvane1.0.exe");
-    FakeUserMessages messages;
     const auto files = MakePlatformFileStore();
     const auto ini = MakePlatformIniStore();
     AppState state;
-    StoredFiles stored(state, *files, *ini, facts, messages, L"Setting-CHS");
+    SettingsFiles stored(state, *files, *ini, facts, folder.Wide(""), L"Setting-CHS");
     stored.LoadConfig();
     KeyLabels labels;
     for (int layer = 0; layer < kLayerCount; ++layer) {
@@ -77,9 +75,9 @@ TEST(StoredLabelsUnderWineTest, ChineseLabelsSurviveSaveAndLoadOnAnEnglishCodePa
             labels[layer][button] = L"火力键-" + std::to_wstring(layer * 8 + button) + L"键";
         }
     }
-    stored.SaveLabels(labels);
+    ASSERT_EQ(stored.SaveLabels(labels), SaveResult::Done());
     KeyLabels loaded;
-    StoredFiles again(state, *files, *ini, facts, messages, L"Setting-CHS");
+    SettingsFiles again(state, *files, *ini, facts, folder.Wide(""), L"Setting-CHS");
     again.LoadConfig();
     again.LoadLabels(loaded);
     EXPECT_EQ(loaded, labels);

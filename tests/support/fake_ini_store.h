@@ -1,8 +1,10 @@
 // INI values in memory, keyed by (path, section, key) as given; records the
-// order of the writes.
+// order of the writes. Can fail every write from the k-th on.
 #pragma once
 
+#include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -15,7 +17,12 @@ class FakeIniStore final : public IniStore {
   public:
     using Key = std::tuple<std::wstring, std::wstring, std::wstring>;
     std::map<Key, std::wstring> values;
-    std::vector<Key> writes;
+    std::vector<Key> writes;  // the writes that were stored
+    // The 1-based number of the first write that fails (and every later one
+    // then fails too), with `failError`; none fails when unset.
+    std::optional<int> failFromWrite;
+    std::uint32_t failError = 5;
+    int attempts = 0;  // every write, stored or failed
 
     std::wstring Read(const std::wstring& path, const std::wstring& section,
                       const std::wstring& key, const std::wstring& fallback,
@@ -29,11 +36,15 @@ class FakeIniStore final : public IniStore {
         const auto found = values.find(Key{path, section, key});
         return found == values.end() ? std::wstring() : found->second;
     }
-    bool Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
-               const std::wstring& value) override {
+    SaveResult Write(const std::wstring& path, const std::wstring& section, const std::wstring& key,
+                     const std::wstring& value) override {
+        ++attempts;
+        if (failFromWrite && attempts >= *failFromWrite) {
+            return SaveResult::Failed(failError);
+        }
         writes.push_back(Key{path, section, key});
         values[Key{path, section, key}] = value;
-        return true;
+        return SaveResult::Done();
     }
 };
 

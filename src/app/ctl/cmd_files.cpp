@@ -1,27 +1,27 @@
-// The commands on the stored files: show, export, import.
+// The commands on the settings files: show, export, import.
 #include "app/ctl/commands.h"
 #include "app/ctl/console_messages.h"
 #include "app/ctl/ctl_errors.h"
 #include "app/ctl/file_output.h"
 #include "app/ctl/record_view.h"
-#include "app/ctl/settings_files.h"
+#include "app/ctl/settings_folder.h"
 #include "app/ctl/settings_json.h"
 #include "core/text_encoding.h"
 
 namespace corvane::ctl {
 namespace {
 
-SettingsFileBytes ReadSettingsFiles(CtlContext& context, const SettingsPaths& paths) {
+SettingsFilesBytes ReadSettingsFiles(CtlContext& context, const SettingsFilePaths& paths) {
     const auto config = ReadConfigBytes(context.files, paths.configPath);
     if (!config) {
         throw Failed("there is no config.bin in " + Utf8Path(paths.folder) +
                      "; name the folder with --dir (a `set` creates it from the factory settings)");
     }
-    return SettingsFileBytes{*config, ReadStrIniBytes(context.files, paths.strIniPath)};
+    return SettingsFilesBytes{*config, ReadStrIniBytes(context.files, paths.strIniPath)};
 }
 
 // An export whose import would not give the same str.ini says so.
-void NoteUnkeptText(CtlContext& context, const SettingsFileBytes& files, const std::string& json) {
+void NoteUnkeptText(CtlContext& context, const SettingsFilesBytes& files, const std::string& json) {
     if (SettingsFromJson(json).files != files) {
         context.err << kProgramName
                     << ": note: str.ini holds text the program does not keep (comments, blank "
@@ -30,7 +30,7 @@ void NoteUnkeptText(CtlContext& context, const SettingsFileBytes& files, const s
     }
 }
 
-KeyLabels LabelsOf(CtlContext& context, const SettingsPaths& paths) {
+KeyLabels LabelsOf(CtlContext& context, const SettingsFilePaths& paths) {
     const TextTable& texts = TextTableFor(context.facts.DefaultLanguageId());
     KeyLabels labels;
     for (int layer = 0; layer < kLayerCount; ++layer) {
@@ -46,8 +46,8 @@ KeyLabels LabelsOf(CtlContext& context, const SettingsPaths& paths) {
 }  // namespace
 
 int RunShow(CtlContext& context, const CommonOptions& options) {
-    const SettingsPaths paths = SettingsPathsOf(context, options);
-    const SettingsFileBytes files = ReadSettingsFiles(context, paths);
+    const SettingsFilePaths paths = SettingsFolderOf(context, options);
+    const SettingsFilesBytes files = ReadSettingsFiles(context, paths);
     const auto sensor = static_cast<std::uint8_t>(options.sensor);
     if (options.json) {
         context.out << SettingsToJson(files, sensor);
@@ -63,8 +63,8 @@ int RunShow(CtlContext& context, const CommonOptions& options) {
 
 int RunExport(CtlContext& context, const CommonOptions& options,
               const std::optional<std::string>& file) {
-    const SettingsPaths paths = SettingsPathsOf(context, options);
-    const SettingsFileBytes files = ReadSettingsFiles(context, paths);
+    const SettingsFilePaths paths = SettingsFolderOf(context, options);
+    const SettingsFilesBytes files = ReadSettingsFiles(context, paths);
     const std::string json = SettingsToJson(files, static_cast<std::uint8_t>(options.sensor));
     NoteUnkeptText(context, files, json);
     if (!file) {
@@ -77,7 +77,7 @@ int RunExport(CtlContext& context, const CommonOptions& options,
 }
 
 int RunImport(CtlContext& context, const CommonOptions& options, const std::string& file) {
-    const SettingsPaths paths = SettingsPathsOf(context, options);
+    const SettingsFilePaths paths = SettingsFolderOf(context, options);
     const auto bytes =
         ReadWholeFile(context.files, FromUtf8(file), std::numeric_limits<std::size_t>::max());
     if (!bytes) {

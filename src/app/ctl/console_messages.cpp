@@ -19,7 +19,6 @@ ConsoleMessages::ConsoleMessages(std::ostream& err, const TextTable& texts)
     : err_(err), messages_(texts, *this, FromUtf8(kProgramName)) {}
 
 void ConsoleMessages::Show(MessageKind kind, Caption caption, std::int64_t value) {
-    ++shown_;
     messages_.Show(kind, caption, value);
 }
 

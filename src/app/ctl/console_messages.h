@@ -20,15 +20,12 @@ class ConsoleMessages final : public UserMessages, private MessageBoxSink {
     ConsoleMessages(std::ostream& err, const TextTable& texts);
 
     void Show(MessageKind kind, Caption caption, std::int64_t value = 0) override;
-    // How many messages were shown: a command that showed one has failed.
-    int shownCount() const { return shown_; }
 
   private:
     void ShowMessageBox(const std::wstring& text, const std::wstring& caption) override;
 
     std::ostream& err_;
     TextMessages messages_;
-    int shown_ = 0;
 };
 
 }  // namespace corvane::ctl

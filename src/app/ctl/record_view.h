@@ -5,7 +5,7 @@
 #include <string>
 
 #include "settings/key_labels.h"
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 
 namespace corvane::ctl {
 

@@ -219,7 +219,7 @@ void ReadFormat(JsonObjectReader& top) {
 
 }  // namespace
 
-std::string SettingsToJson(const SettingsFileBytes& files, std::uint8_t sensorType) {
+std::string SettingsToJson(const SettingsFilesBytes& files, std::uint8_t sensorType) {
     const SettingNames names = SettingNames::For(sensorType);
     Json document = Json::object();
     document["format"] = kSettingsFormat;

@@ -13,28 +13,28 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 
 namespace corvane::ctl {
 
 inline constexpr char kSettingsFormat[] = "corvane-settings";
 inline constexpr int kSettingsFormatVersion = 1;
 
-struct SettingsFileBytes {
+struct SettingsFilesBytes {
     std::array<std::uint8_t, kConfigFileSize> config{};
     std::optional<std::vector<std::uint8_t>> strIni;  // nullopt: there is no str.ini
-    friend bool operator==(const SettingsFileBytes&, const SettingsFileBytes&) = default;
+    friend bool operator==(const SettingsFilesBytes&, const SettingsFilesBytes&) = default;
 };
 
 struct ImportedSettings {
-    SettingsFileBytes files;
+    SettingsFilesBytes files;
     std::uint8_t sensorType = 0;
 };
 
 // The JSON document, indented, ending in a line break. `sensorType` (0-3)
 // chooses the DPI list whose texts name the DPI indexes; it is recorded in
 // the document.
-std::string SettingsToJson(const SettingsFileBytes& files, std::uint8_t sensorType);
+std::string SettingsToJson(const SettingsFilesBytes& files, std::uint8_t sensorType);
 
 // Throws BadInput naming the first bad value. str.ini comes back in the form
 // the program writes it (UTF-16LE with a byte-order mark, CR LF lines).

@@ -33,10 +33,11 @@ constexpr std::uint8_t kDefaultReportRate = 8;
 }  // namespace
 
 CTessaryDlg::CTessaryDlg(AppState& state, MainWindowHost& host, UserMessages& messages,
-                         const TextTable& texts, StoredFiles& files,
-                         std::function<void()> writeDevice, std::uint16_t systemLanguageId)
+                         const TextTable& texts, SettingsFiles& files,
+                         std::function<bool()> writeDevice, std::uint16_t systemLanguageId)
     : state_(state),
       host_(host),
+      messages_(messages),
       texts_(texts),
       files_(files),
       writeDevice_(std::move(writeDevice)),
@@ -104,7 +105,10 @@ void CTessaryDlg::OnListNotify(int id, ChildEvent event) {
 // ------------------------------------------------------------ window buttons
 
 void CTessaryDlg::Save() {
-    ApplySettings(state_, writeDevice_, files_, labels());
+    // The mouse's write reports its own failure.
+    const ApplyResult applied = ApplySettings(state_, writeDevice_, files_, labels());
+    ShowSaveResult(messages_, applied.config);
+    ShowSaveResult(messages_, applied.labels);
     // Taken whatever Apply did: a Save with the mouse absent still makes the
     // edits the new backup.
     state_.records.TakeBackup();

@@ -14,7 +14,7 @@
 #include "core/user_messages.h"
 #include "device/app_state.h"
 #include "settings/key_labels.h"
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 #include "ui/main/control_colour.h"
 #include "ui/main/main_host.h"
 #include "ui/main/main_window_tables.h"
@@ -35,11 +35,12 @@ struct FilterMessage {
 
 class CTessaryDlg {
   public:
-    // `writeDevice` writes the whole DeviceImage to the mouse (Save);
+    // `writeDevice` writes the whole DeviceImage to the mouse (Save) and
+    // returns whether it arrived whole;
     // `systemLanguageId` is the system's default language, which the key
     // function dialogs speak.
     CTessaryDlg(AppState& state, MainWindowHost& host, UserMessages& messages,
-                const TextTable& texts, StoredFiles& files, std::function<void()> writeDevice,
+                const TextTable& texts, SettingsFiles& files, std::function<bool()> writeDevice,
                 std::uint16_t systemLanguageId);
 
     // --- messages of the window ---
@@ -98,9 +99,10 @@ class CTessaryDlg {
 
     AppState& state_;
     MainWindowHost& host_;
+    UserMessages& messages_;
     const TextTable& texts_;
-    StoredFiles& files_;
-    std::function<void()> writeDevice_;
+    SettingsFiles& files_;
+    std::function<bool()> writeDevice_;
     std::uint16_t systemLanguageId_;
 
     int currentPage_ = kNoPage;

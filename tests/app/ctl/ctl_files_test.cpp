@@ -1,4 +1,4 @@
-// The commands on the stored files, run as a user runs them: export and
+// The commands on the settings files, run as a user runs them: export and
 // import, show, and every kind of bad input, which must leave the files as
 // they were.
 #include <gmock/gmock.h>

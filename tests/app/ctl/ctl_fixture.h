@@ -13,7 +13,7 @@
 #include "app/ctl/ctl_runner.h"
 #include "settings/ini_document.h"
 #include "settings/key_labels.h"
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 #include "support/temp_folder.h"
 
 namespace corvane::testing {

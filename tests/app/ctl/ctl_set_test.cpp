@@ -31,7 +31,7 @@ class Window {
            std::uint16_t language)
         : texts_(TextTableFor(language)),
           dlg_(
-              state_, host_, messages_, texts_, files_, [] {}, language) {
+              state_, host_, messages_, texts_, files_, [] { return true; }, language) {
         state_.records.working = record;
         state_.firstRunFlag = firstRunFlag;
         dlg_.labels() = stored;
@@ -74,7 +74,7 @@ class Window {
     FakeFileStore fileStore_;
     FakeIniStore ini_;
     const TextTable& texts_;
-    StoredFiles files_{state_, fileStore_, ini_, facts_, messages_, L"Setting-EN"};
+    SettingsFiles files_{state_, fileStore_, ini_, facts_, L"C:\\Tools\\", L"Setting-EN"};
     CTessaryDlg dlg_;
 };
 

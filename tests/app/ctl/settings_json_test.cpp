@@ -17,9 +17,9 @@ namespace {
 using ::testing::HasSubstr;
 using Json = nlohmann::ordered_json;
 
-SettingsFileBytes FilesOf(const SettingsRecord& record, std::uint8_t firstRunFlag,
-                          std::optional<std::wstring> iniText) {
-    SettingsFileBytes files;
+SettingsFilesBytes FilesOf(const SettingsRecord& record, std::uint8_t firstRunFlag,
+                           std::optional<std::wstring> iniText) {
+    SettingsFilesBytes files;
     files.config = ConfigFileBytes(record);
     files.config[0] = firstRunFlag;
     if (iniText) {
@@ -43,14 +43,14 @@ constexpr wchar_t kLabels[] =
     L"[Setting-CHS]\r\nItem1=左键\r\nItem13=多媒体-静音\r\nnoValue\r\n";
 
 TEST(SettingsJson, AnExportImportsToTheSameBytes) {
-    const std::vector<SettingsFileBytes> cases = {
+    const std::vector<SettingsFilesBytes> cases = {
         FilesOf(FactorySettingsRecord(), 0, std::nullopt),
         FilesOf(FactorySettingsRecord(), 1, kLabels),
         FilesOf(EveryByteDifferent(), 0xA5, std::wstring(L"")),
         FilesOf(SettingsRecord{}, 1, std::wstring(L"before=any section\r\n[x]\r\n")),
     };
     for (std::uint8_t sensor = 0; sensor < 4; ++sensor) {
-        for (const SettingsFileBytes& files : cases) {
+        for (const SettingsFilesBytes& files : cases) {
             const ImportedSettings back = SettingsFromJson(SettingsToJson(files, sensor));
             EXPECT_EQ(back.files, files) << "sensor type " << int(sensor);
             EXPECT_EQ(back.sensorType, sensor);
@@ -97,7 +97,7 @@ TEST(SettingsJson, StrIniKeepsSectionsKeysAndValuesInFileOrder) {
 
 TEST(SettingsJson, AStrIniInAnotherFormImportsInTheProgramsForm) {
     const std::string ansi = "; comment\r\n\r\n[Setting-EN]\nItem1 = Left Click\n";
-    SettingsFileBytes files = FilesOf(FactorySettingsRecord(), 1, std::nullopt);
+    SettingsFilesBytes files = FilesOf(FactorySettingsRecord(), 1, std::nullopt);
     files.strIni = std::vector<std::uint8_t>(ansi.begin(), ansi.end());
     const ImportedSettings back = SettingsFromJson(SettingsToJson(files, 0));
     ASSERT_TRUE(back.files.strIni);

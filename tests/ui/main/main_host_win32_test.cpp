@@ -46,7 +46,7 @@ class MainHostTest : public ::testing::Test {
     FakeSystemFacts facts;
     FakeFileStore files;
     FakeIniStore ini;
-    StoredFiles stored{state, files, ini, facts, messages, L"Setting-EN"};
+    SettingsFiles stored{state, files, ini, facts, L"C:\\Tools\\", L"Setting-EN"};
     CTessaryDlg dlg{state,  host,    messages,      TextTableFor(kLangEnglishUs),
                     stored, nullptr, kLangEnglishUs};
 

@@ -242,12 +242,38 @@ TEST_F(WindowTest, SaveAppliesThenTakesTheBackupAndGoesOn) {
 }
 
 TEST_F(WindowTest, SaveTakesTheBackupEvenWhenNothingCouldBeStored) {
-    // No config.bin, no paths: the stores report and the backup still moves.
+    // No config.bin: its box, and the backup still moves.
     StartOnKeyPage();
     state.records.working.ledMode = 1;
     dlg.Save();
     EXPECT_EQ(state.records.backup.ledMode, 1);
     EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+// Each file that could not be stored is one box, config.bin's first; a
+// str.ini failing neither stops config.bin nor the backup.
+TEST_F(WindowTest, SaveShowsOneBoxPerFileThatCouldNotBeStored) {
+    const std::wstring config = stored.paths().configPath;
+    files.files[config] = std::vector<std::uint8_t>(kConfigFileSize);
+    ini.failFromWrite = 3;
+    ini.failError = 32;
+    StartOnKeyPage();
+    state.records.working.reportRate = 4;
+    dlg.Save();
+    EXPECT_EQ(messages.shown,
+              (std::vector<ShownMessage>{{MessageKind::ConfigWriteError, Caption::NullFp, 32}}));
+    ASSERT_EQ(files.files[config].size(), kConfigFileSize);
+    EXPECT_EQ(files.files[config][0], 1);
+    EXPECT_EQ(files.files[config][1 + offsetof(SettingsRecord, reportRate)], 4);
+    EXPECT_EQ(ini.attempts, 3) << "the save stops at the key that failed";
+    EXPECT_EQ(state.records.backup.reportRate, 4);
+
+    messages.shown.clear();
+    files.replaceError = 5;
+    dlg.Save();
+    EXPECT_EQ(messages.shown,
+              (std::vector<ShownMessage>{{MessageKind::ConfigWriteError, Caption::NullFp, 5},
+                                         {MessageKind::ConfigWriteError, Caption::NullFp, 32}}));
 }
 
 TEST_F(WindowTest, ExitRestoresTheBackupFlagsRefreshAndHides) {
@@ -390,10 +416,9 @@ TEST_F(WindowTest, TheKeyPageDrawsItsImageAndTheTenLabelsThenCopies) {
 
 TEST_F(WindowTest, AFirstStartWithoutConfigBinShowsTheFirstRunLabels) {
     state.firstRunFlag = 0;
-    stored.LoadConfig();  // no config.bin: reported, the flag stays 0
+    // No config.bin: reported (start-up shows the box), the flag stays 0.
+    ASSERT_EQ(stored.LoadConfig(), ConfigLoad::Missing);
     stored.LoadLabels(dlg.labels());
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].kind, MessageKind::ConfigMissing);
 
     dlg.ShowKeyPage();
 
@@ -419,6 +444,23 @@ TEST_F(WindowTest, TheFirstRunHandlingRunsOnTheFirstShowOnly) {
     host.Clear();
     dlg.ShowKeyPage();
     EXPECT_EQ(host.calls[2], "text 'Fire Key-A' 83,195,178,224 left page");
+}
+
+// The first-run labels that cannot be stored: one box as Save shows it,
+// once, and the page shows them all the same.
+TEST_F(WindowTest, AFirstRunWhoseLabelsCannotBeStoredShowsOneBox) {
+    state.firstRunFlag = 0;
+    ini.failFromWrite = 1;
+    ini.failError = 5;
+    dlg.ShowKeyPage();
+    EXPECT_EQ(messages.shown,
+              (std::vector<ShownMessage>{{MessageKind::ConfigWriteError, Caption::NullFp, 5}}));
+    EXPECT_EQ(host.calls[2], "text 'Left Click' 83,195,178,224 left page");
+    EXPECT_EQ(host.calls.back(), "present");
+    dlg.ShowDpiPage();
+    dlg.ShowKeyPage();
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(ini.attempts, 1);
 }
 
 TEST_F(WindowTest, AToolThatRanBeforeKeepsItsStoredLabels) {

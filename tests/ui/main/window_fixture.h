@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 #include "support/fake_file_store.h"
 #include "support/fake_ini_store.h"
 #include "support/fake_system_facts.h"
@@ -28,11 +28,17 @@ class WindowTest : public ::testing::Test {
     FakeSystemFacts facts;
     FakeFileStore files;
     FakeIniStore ini;
-    StoredFiles stored{state, files, ini, facts, messages, L"Setting-EN"};
+    SettingsFiles stored{state, files, ini, facts, L"C:\\Tools\\", L"Setting-EN"};
     int deviceWrites = 0;
-    CTessaryDlg dlg{state,         host,
-                    messages,      TextTableFor(kLangEnglishUs),
-                    stored,        [this] { ++deviceWrites; },
+    CTessaryDlg dlg{state,
+                    host,
+                    messages,
+                    TextTableFor(kLangEnglishUs),
+                    stored,
+                    [this] {
+                        ++deviceWrites;
+                        return true;
+                    },
                     kLangEnglishUs};
 
     WindowTest() {

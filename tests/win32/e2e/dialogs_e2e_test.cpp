@@ -11,8 +11,8 @@
 
 #include "driver_win32.h"
 #include "e2e_fixture.h"
+#include "settings/settings_files.h"
 #include "settings/settings_record.h"
-#include "settings/stored_files.h"
 #include "ui/dialogs/dialog_layout.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/main_window_tables.h"

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "driver_win32.h"
+#include "settings/settings_files.h"
 #include "settings/settings_record.h"
-#include "settings/stored_files.h"
 #include "ui/main/main_layout.h"
 
 namespace corvane::e2e {

@@ -13,7 +13,7 @@
 #include "e2e_fixture.h"
 #include "settings/apply.h"
 #include "settings/factory_settings.h"
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 #include "ui/main/main_layout.h"
 
 namespace corvane::e2e {

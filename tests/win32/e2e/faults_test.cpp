@@ -1,8 +1,9 @@
 // The demo under faults, as a user meets them: the simulated mouse vanishing
-// in the middle of a Save, and a damaged config.bin. Driven from this
-// process through the window's class name and real messages, checked by the
-// boxes the program shows, its files and the simulated mouse's memory file.
-// Every wait is a bounded poll of a condition.
+// in the middle of a Save, a damaged config.bin, and a str.ini that cannot
+// be written. Driven from this process through the window's class name and
+// real messages, checked by the boxes the program shows, its files and the
+// simulated mouse's memory file. Every wait is a bounded poll of a
+// condition.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,7 +16,7 @@
 #include "settings/apply.h"
 #include "settings/dpi_table.h"
 #include "settings/factory_settings.h"
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 #include "ui/main/main_layout.h"
 
 namespace corvane::e2e {
@@ -27,6 +28,7 @@ namespace fs = std::filesystem;
 constexpr DWORD kStartTimeoutMs = 20000;
 constexpr DWORD kStepTimeoutMs = 10000;
 constexpr wchar_t kWriteOperation[] = L"WriteOperation";
+constexpr wchar_t kNullFp[] = L"NULL ==fp ";
 constexpr std::uint32_t kStartUpReadTransfers = 17;
 
 const fs::path kDist = CORVANE_E2E_DIST_DIR;
@@ -103,26 +105,39 @@ class Faults : public ::testing::Test {
         EXPECT_EQ(program.WaitForExit(kStepTimeoutMs), std::optional<DWORD>(0));
     }
 
+    // Waits for the box of `caption`, keeps its text and the number of
+    // boxes open with it, and closes it.
+    static void CloseBox(Program& program, const wchar_t* caption, std::wstring& text, int& boxes) {
+        HWND box = program.WaitForWindow(kDialogBoxClass, caption, kStepTimeoutMs);
+        ASSERT_NE(box, nullptr);
+        // The box's own message loop runs the program now: the box is complete.
+        ASSERT_TRUE(WaitUntilAnswered(box, kStepTimeoutMs));
+        text = MessageBoxText(box);
+        boxes = static_cast<int>(program.WindowsOf(kDialogBoxClass).size());
+        CloseMessageBox(box);
+        ASSERT_TRUE(
+            WaitUntil("the box to close", kStepTimeoutMs, [&] { return IsWindow(box) == FALSE; }));
+    }
+
     // Clicks Save and waits until its handler has returned: config.bin
     // replaced (watched without opening it, which would make the replace
     // fail), the window answering again and no box open; config.bin is then
     // 180 bytes starting with 1. With `writeBoxes`, the write's failure box
-    // is awaited first and closed, and the boxes open with it are counted.
-    void SaveAndWait(Program& program, HWND window, int* writeBoxes) {
+    // is awaited first and closed, and the boxes open with it are counted;
+    // `boxCaption` names another failure box than the write's.
+    void SaveAndWait(Program& program, HWND window, int* writeBoxes,
+                     const wchar_t* boxCaption = kWriteOperation, std::wstring* boxText = nullptr) {
         const fs::path config = folder_ / "config.bin";
         const std::optional<std::uint64_t> before = LastWriteTime(config);
         ClickAt(window, CentreOf(kSaveButton));
         if (writeBoxes != nullptr) {
-            HWND box = nullptr;
-            ASSERT_TRUE(WaitUntil("the failed write's box", kStepTimeoutMs, [&] {
-                return (box = program.FindWindowOf(kDialogBoxClass, kWriteOperation)) != nullptr;
-            }));
-            ASSERT_TRUE(WaitUntilAnswered(box, kStepTimeoutMs));
-            EXPECT_EQ(MessageBoxText(box), L"The system did not detect the gaming mouse!");
-            *writeBoxes = static_cast<int>(program.WindowsOf(kDialogBoxClass).size());
-            CloseMessageBox(box);
-            ASSERT_TRUE(WaitUntil("the box to close", kStepTimeoutMs,
-                                  [&] { return IsWindow(box) == FALSE; }));
+            std::wstring text;
+            ASSERT_NO_FATAL_FAILURE(CloseBox(program, boxCaption, text, *writeBoxes));
+            if (boxText != nullptr) {
+                *boxText = text;
+            } else {
+                EXPECT_EQ(text, L"The system did not detect the gaming mouse!");
+            }
         }
         ASSERT_TRUE(WaitUntil("Save to replace config.bin", kStepTimeoutMs, [&] {
             const std::optional<std::uint64_t> now = LastWriteTime(config);
@@ -217,6 +232,46 @@ TEST_P(DamagedConfig, SaveWritesTheFactorySettings) {
 
 INSTANTIATE_TEST_SUITE_P(OfSize, DamagedConfig, ::testing::Values(0u, 179u),
                          [](const auto& info) { return "Bytes" + std::to_string(info.param); });
+
+// "Error Code is: %d \n" with a system error number other than 0.
+void ExpectErrorCodeBox(const std::wstring& text) {
+    const std::wstring prefix = L"Error Code is: ";
+    ASSERT_EQ(text.substr(0, prefix.size()), prefix) << Utf8(text);
+    EXPECT_EQ(text.substr(text.size() - 2), L" \n") << Utf8(text);
+    const std::wstring number = text.substr(prefix.size(), text.size() - prefix.size() - 2);
+    EXPECT_GT(std::stoul(number), 0u) << Utf8(text);
+}
+
+// A str.ini the program cannot write (a folder of that name: CI runs as
+// root, and root may write a read-only file). The first-run labels at
+// start-up and each Save show one "NULL ==fp " box with the system error,
+// and Save still stores config.bin.
+TEST_F(Faults, AStrIniThatCannotBeWrittenIsOneBoxAndConfigBinIsStored) {
+    fs::create_directory(folder_ / "str.ini");
+    Program program = Program::WithLocale(folder_ / "Corvane1.0.exe", L"en_US.UTF-8", kMainClass,
+                                          kStartTimeoutMs);
+    // The demo's config.bin is in its factory state: the key page's first
+    // show stores the first-run labels.
+    std::wstring text;
+    int boxes = 0;
+    ASSERT_NO_FATAL_FAILURE(CloseBox(program, kNullFp, text, boxes));
+    ExpectErrorCodeBox(text);
+    EXPECT_EQ(boxes, 1) << "exactly one box at the start";
+    HWND window = program.WaitForWindow(kMainClass, nullptr, kStartTimeoutMs);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntilStartedUp(window, kStartTimeoutMs));
+    EXPECT_TRUE(program.WindowsOf(kDialogBoxClass).empty()) << "no further box";
+    ASSERT_TRUE(ClickTray(window));
+    ASSERT_TRUE(WaitUntil("the window to show after a tray click", kStepTimeoutMs,
+                          [&] { return IsWindowVisible(window) != FALSE; }));
+
+    SaveAndWait(program, window, &boxes, kNullFp, &text);
+    ExpectErrorCodeBox(text);
+    EXPECT_EQ(boxes, 1) << "exactly one box for the Save";
+    EXPECT_EQ(ParseConfigFile(File("config.bin"))->firstRunFlag, 1);
+    End(program, window);
+    EXPECT_TRUE(fs::is_directory(folder_ / "str.ini"));
+}
 
 }  // namespace
 }  // namespace corvane::e2e

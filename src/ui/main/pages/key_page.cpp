@@ -35,7 +35,7 @@ constexpr IdRange kDoubleClickIds[] = {{31, 38}};
 }  // namespace
 
 KeyPage::KeyPage(AppState& state, MainWindowHost& host, UserMessages& messages,
-                 const TextTable& texts, StoredFiles& files, std::uint16_t systemLanguageId)
+                 const TextTable& texts, SettingsFiles& files, std::uint16_t systemLanguageId)
     : state_(state),
       host_(host),
       messages_(messages),
@@ -53,8 +53,9 @@ void KeyPage::Show() {
     if (host_.BeginDrawingPass()) {
         host_.DrawImage(kImageKeySet, {0, 0});
     }
+    SaveResult firstRunSave = SaveResult::Done();
     if (!shown_) {
-        ApplyFirstRunDefaults(state_, labels_, texts_.functionNames, files_);
+        firstRunSave = ApplyFirstRunDefaults(state_, labels_, texts_.functionNames, files_);
         shown_ = true;
     }
     for (int layer = 0; layer < kKeyLayerCount; ++layer) {
@@ -63,6 +64,8 @@ void KeyPage::Show() {
         }
     }
     host_.Present();
+    // After the page is complete: the box's own loop may repaint the window.
+    ShowSaveResult(messages_, firstRunSave);
 }
 
 bool KeyPage::Click(Point p) {

@@ -13,7 +13,7 @@
 #include "core/user_messages.h"
 #include "device/app_state.h"
 #include "settings/key_labels.h"
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 #include "ui/main/main_host.h"
 #include "ui/main/pages/dropdown_lists.h"
 #include "ui/main/text_table.h"
@@ -30,7 +30,7 @@ class KeyPage {
   public:
     // `systemLanguageId` is handed to the dialogs (they speak Chinese on 2052).
     KeyPage(AppState& state, MainWindowHost& host, UserMessages& messages, const TextTable& texts,
-            StoredFiles& files, std::uint16_t systemLanguageId);
+            SettingsFiles& files, std::uint16_t systemLanguageId);
 
     // Draws the page with its labels and copies it to the window; the first
     // show of a run also runs the first-run handling.
@@ -71,7 +71,7 @@ class KeyPage {
     MainWindowHost& host_;
     UserMessages& messages_;
     const TextTable& texts_;
-    StoredFiles& files_;
+    SettingsFiles& files_;
     std::uint16_t systemLanguageId_;
     DropdownLists lists_;
     std::array<std::wstring, kButtonFunctionCount> functionItems_;

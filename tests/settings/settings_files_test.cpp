@@ -1,10 +1,12 @@
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <numeric>
 
+#include "core/module_path.h"
 #include "settings/factory_settings.h"
 #include "support/fake_file_store.h"
 #include "support/fake_ini_store.h"
@@ -23,21 +25,43 @@ using testing::ShownMessage;
 
 constexpr wchar_t kConfig[] = L"C:\\Tools\\config.bin";
 constexpr wchar_t kStrIni[] = L"C:\\Tools\\str.ini";
+constexpr wchar_t kFolder[] = L"C:\\Tools\\";
+constexpr auto kSeparator = static_cast<wchar_t>(std::filesystem::path::preferred_separator);
 
-TEST(StoredFilePathsTest, EveryOccurrenceOfTheExecutableNameIsReplaced) {
-    const auto paths = DeriveStoredFilePaths(L"C:\\Corvane1.0.exe\\bin\\Corvane1.0.exe");
-    EXPECT_EQ(paths.configPath, L"C:\\config.bin\\bin\\config.bin");
-    EXPECT_EQ(paths.strIniPath, L"C:\\str.ini\\bin\\str.ini");
-    EXPECT_EQ(paths.modulePath, L"C:\\Corvane1.0.exe\\bin\\Corvane1.0.exe");
+TEST(SettingsFilePathsTest, TheProgramsFolderGivesTheSamePathsAsItsFileNameReplaced) {
+    const std::wstring module = L"C:\\Tools\\Corvane1.0.exe";
+    const auto paths = SettingsFilePathsIn(ExecutableFolder(module));
+    EXPECT_EQ(paths.folder, L"C:\\Tools\\");
+    EXPECT_EQ(paths.configPath, BesideExecutable(module, kConfigFileName));
+    EXPECT_EQ(paths.strIniPath, BesideExecutable(module, kStrIniFileName));
+    EXPECT_EQ(paths.configPath, L"C:\\Tools\\config.bin");
 }
 
-TEST(StoredFilePathsTest, ARenamedExecutableKeepsItsOwnPath) {
-    const auto paths = DeriveStoredFilePaths(L"C:\\Tools\\corvane1.0.exe");
-    EXPECT_EQ(paths.configPath, L"C:\\Tools\\corvane1.0.exe");
-    EXPECT_EQ(paths.strIniPath, L"C:\\Tools\\corvane1.0.exe");
+TEST(SettingsFilePathsTest, EveryOccurrenceOfTheExecutableNameIsReplaced) {
+    EXPECT_EQ(ExecutableFolder(L"C:\\Corvane1.0.exe\\bin\\Corvane1.0.exe"), L"C:\\\\bin\\");
 }
 
-TEST(StoredFilePathsTest, ReplaceAllDoesNotRescanTheReplacement) {
+TEST(SettingsFilePathsTest, ARenamedExecutableKeepsItsOwnPath) {
+    EXPECT_EQ(ExecutableFolder(L"C:\\Tools\\corvane1.0.exe"), L"C:\\Tools\\corvane1.0.exe");
+    // ... a folder that holds no settings, where the program finds none.
+    EXPECT_EQ(SettingsFilePathsIn(L"C:\\Tools\\corvane1.0.exe").configPath,
+              L"C:\\Tools\\corvane1.0.exe" + std::wstring(1, kSeparator) + L"config.bin");
+}
+
+TEST(SettingsFilePathsTest, ASeparatorIsAddedOnlyWhereTheFolderHasNone) {
+    EXPECT_EQ(SettingsFilePathsIn(L"/home/u/").strIniPath, L"/home/u/str.ini");
+    EXPECT_EQ(SettingsFilePathsIn(L"C:\\x\\").strIniPath, L"C:\\x\\str.ini");
+    EXPECT_EQ(SettingsFilePathsIn(L"C:/x/").configPath, L"C:/x/config.bin");
+    EXPECT_EQ(SettingsFilePathsIn(L"dir").configPath,
+              L"dir" + std::wstring(1, kSeparator) + L"config.bin");
+    // No folder names no file: a bare name would send the profile API to
+    // the Windows folder.
+    const auto none = SettingsFilePathsIn(L"");
+    EXPECT_EQ(none.configPath, L"");
+    EXPECT_EQ(none.strIniPath, L"");
+}
+
+TEST(SettingsFilePathsTest, ReplaceAllDoesNotRescanTheReplacement) {
     EXPECT_EQ(ReplaceAll(L"aXa", L"a", L"aa"), L"aaXaa");
     EXPECT_EQ(ReplaceAll(L"abc", L"", L"zz"), L"abc");
 }
@@ -47,10 +71,10 @@ bool IsFactoryRecord(const SettingsRecord& record) {
     return std::equal(record.bytes().begin(), record.bytes().end(), factory.bytes().begin());
 }
 
-class StoredFilesTest : public ::testing::Test {
+class SettingsFilesTest : public ::testing::Test {
   protected:
-    StoredFiles MakeFiles(std::wstring section = L"Setting-EN") {
-        return StoredFiles(state, files, ini, facts, messages, std::move(section));
+    SettingsFiles MakeFiles(std::wstring section = L"Setting-EN", std::wstring folder = kFolder) {
+        return SettingsFiles(state, files, ini, facts, folder, std::move(section));
     }
     std::vector<std::uint8_t> ConfigWith(std::uint8_t flag, std::size_t size = kConfigFileSize) {
         std::vector<std::uint8_t> bytes(size);
@@ -60,6 +84,12 @@ class StoredFilesTest : public ::testing::Test {
         }
         return bytes;
     }
+    // The boxes the window shows for `result`.
+    std::vector<ShownMessage> BoxesOf(const SaveResult& result) {
+        messages.shown.clear();
+        ShowSaveResult(messages, result);
+        return messages.shown;
+    }
 
     SettingsState state;
     FakeFileStore files;
@@ -68,22 +98,19 @@ class StoredFilesTest : public ::testing::Test {
     FakeUserMessages messages;
 };
 
-TEST_F(StoredFilesTest, MissingConfigIsReportedAndStartsFromTheFactorySettings) {
+TEST_F(SettingsFilesTest, MissingConfigIsReportedAndStartsFromTheFactorySettings) {
     auto stored = MakeFiles();
-    stored.LoadConfig();
-    EXPECT_EQ(messages.shown,
-              (std::vector<ShownMessage>{{MessageKind::ConfigMissing, Caption::AppTitle, 0}}));
+    EXPECT_EQ(stored.LoadConfig(), ConfigLoad::Missing);
     EXPECT_EQ(state.firstRunFlag, 0);
     EXPECT_TRUE(IsFactoryRecord(state.records.working));
     EXPECT_EQ(stored.paths().configPath, kConfig);
     EXPECT_EQ(stored.paths().strIniPath, kStrIni);
 }
 
-TEST_F(StoredFilesTest, A180ByteConfigLoadsFlagAndRecordAndTraces) {
+TEST_F(SettingsFilesTest, A180ByteConfigLoadsFlagAndRecordAndTraces) {
     files.files[kConfig] = ConfigWith(7);
     auto stored = MakeFiles();
-    stored.LoadConfig();
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(stored.LoadConfig(), ConfigLoad::Loaded);
     EXPECT_EQ(state.firstRunFlag, 7);
     for (std::size_t i = 0; i < kSettingsRecordSize; ++i) {
         ASSERT_EQ(state.records.working.bytes()[i], static_cast<std::uint8_t>(i + 1)) << i;
@@ -94,53 +121,52 @@ TEST_F(StoredFilesTest, A180ByteConfigLoadsFlagAndRecordAndTraces) {
     EXPECT_EQ(files.readLimits, std::vector<std::size_t>{kConfigFileSize + 1});
 }
 
-TEST_F(StoredFilesTest, ConfigOfAnyOtherSizeIsIgnoredSilentlyForTheFactorySettings) {
+TEST_F(SettingsFilesTest, ConfigOfAnyOtherSizeIsIgnoredSilentlyForTheFactorySettings) {
     for (const std::size_t size : {0u, 1u, 179u, 181u, 4096u}) {
         SettingsState fresh;
         state = fresh;
         files.files[kConfig] = ConfigWith(1, size);
         auto stored = MakeFiles();
-        stored.LoadConfig();
-        EXPECT_TRUE(messages.shown.empty()) << size;
+        EXPECT_EQ(stored.LoadConfig(), ConfigLoad::Ignored) << size;
         EXPECT_EQ(state.firstRunFlag, 0) << size;
         EXPECT_TRUE(IsFactoryRecord(state.records.working)) << size;
     }
 }
 
-TEST_F(StoredFilesTest, UnreadableConfigIsIgnoredSilentlyForTheFactorySettings) {
+TEST_F(SettingsFilesTest, UnreadableConfigIsIgnoredSilentlyForTheFactorySettings) {
     files.files[kConfig] = ConfigWith(1);
     files.readError = 32;
     auto stored = MakeFiles();
-    stored.LoadConfig();
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(stored.LoadConfig(), ConfigLoad::Ignored);
     EXPECT_EQ(state.firstRunFlag, 0);
     EXPECT_TRUE(IsFactoryRecord(state.records.working));
 }
 
-TEST_F(StoredFilesTest, A180ByteConfigIsLoadedAsItIsEvenAllZero) {
+TEST_F(SettingsFilesTest, A180ByteConfigIsLoadedAsItIsEvenAllZero) {
     files.files[kConfig] = std::vector<std::uint8_t>(kConfigFileSize, 0);
     auto stored = MakeFiles();
-    stored.LoadConfig();
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(stored.LoadConfig(), ConfigLoad::Loaded);
     EXPECT_EQ(state.records.working.reportRate, 0);
     EXPECT_EQ(state.records.working.buttonFunction[0][1], 0);
 }
 
-TEST_F(StoredFilesTest, SaveWritesExactly180BytesStartingWithOne) {
+TEST_F(SettingsFilesTest, SaveWritesExactly180BytesStartingWithOne) {
     files.files[kConfig] = ConfigWith(0);
     auto stored = MakeFiles();
     stored.LoadConfig();
     state.records.working.reportRate = 8;
-    stored.SaveConfig();
-    const auto& saved = files.files[kConfig];
-    ASSERT_EQ(saved.size(), kConfigFileSize);
-    EXPECT_EQ(saved[0], 1);
-    EXPECT_EQ(saved[1 + offsetof(SettingsRecord, reportRate)], 8);
+    const SaveResult saved = stored.SaveConfig();
+    EXPECT_EQ(saved, SaveResult::Done());
+    EXPECT_TRUE(BoxesOf(saved).empty());
+    const auto& bytes = files.files[kConfig];
+    ASSERT_EQ(bytes.size(), kConfigFileSize);
+    EXPECT_EQ(bytes[0], 1);
+    EXPECT_EQ(bytes[1 + offsetof(SettingsRecord, reportRate)], 8);
     EXPECT_EQ(facts.traces.back(), L"Data num:1 BYTE -179 BYTE\n Struct size:179 BYTE");
     EXPECT_EQ(state.firstRunFlag, 0) << "the flag in memory changes only by loading";
 }
 
-TEST_F(StoredFilesTest, ConfigRoundTripsEveryByte) {
+TEST_F(SettingsFilesTest, ConfigRoundTripsEveryByte) {
     files.files[kConfig] = ConfigWith(1);
     auto stored = MakeFiles();
     stored.LoadConfig();
@@ -156,52 +182,54 @@ TEST_F(StoredFilesTest, ConfigRoundTripsEveryByte) {
                            state.records.working.bytes().begin()));
 }
 
-TEST_F(StoredFilesTest, SaveNeverCreatesConfig) {
+TEST_F(SettingsFilesTest, SaveNeverCreatesConfig) {
     auto stored = MakeFiles();
     stored.LoadConfig();
-    messages.shown.clear();
-    stored.SaveConfig();
-    EXPECT_EQ(messages.shown,
+    const SaveResult saved = stored.SaveConfig();
+    EXPECT_EQ(saved, SaveResult::Missing());
+    EXPECT_EQ(BoxesOf(saved),
               (std::vector<ShownMessage>{{MessageKind::ConfigMissing, Caption::AppTitle, 0}}));
     EXPECT_EQ(files.replaceCalls, 0);
     EXPECT_TRUE(files.files.empty());
 }
 
-TEST_F(StoredFilesTest, SaveBeforeLoadDerivedNoPathAndStoresNothing) {
-    auto stored = MakeFiles();
-    stored.SaveConfig();
-    stored.SaveLabels(KeyLabels{});
+TEST_F(SettingsFilesTest, NoFolderNamesNoFileAndStoresNothing) {
+    auto stored = MakeFiles(L"Setting-EN", L"");
+    EXPECT_EQ(stored.LoadConfig(), ConfigLoad::Missing);
+    EXPECT_EQ(stored.SaveConfig(), SaveResult::Missing());
+    EXPECT_EQ(stored.SaveLabels(KeyLabels{}), SaveResult::Missing());
     EXPECT_EQ(files.replaceCalls, 0);
     EXPECT_TRUE(ini.writes.empty());
 }
 
-TEST_F(StoredFilesTest, FailedReplaceShowsTheSystemErrorUnderNullFp) {
+TEST_F(SettingsFilesTest, FailedReplaceShowsTheSystemErrorUnderNullFp) {
     files.files[kConfig] = ConfigWith(1);
     auto stored = MakeFiles();
     stored.LoadConfig();
     files.replaceError = 5;
     const auto tracesBefore = facts.traces.size();
-    stored.SaveConfig();
-    EXPECT_EQ(messages.shown,
+    const SaveResult saved = stored.SaveConfig();
+    EXPECT_EQ(saved, SaveResult::Failed(5));
+    EXPECT_EQ(BoxesOf(saved),
               (std::vector<ShownMessage>{{MessageKind::ConfigWriteError, Caption::NullFp, 5}}));
     EXPECT_EQ(facts.traces.size(), tracesBefore);
 }
 
-TEST_F(StoredFilesTest, WriteFailingHalfwayLeavesTheOldConfigByteForByte) {
+TEST_F(SettingsFilesTest, WriteFailingHalfwayLeavesTheOldConfigByteForByte) {
     files.files[kConfig] = ConfigWith(1);
     const auto before = files.files[kConfig];
     auto stored = MakeFiles();
     stored.LoadConfig();
     state.records.working.ledMode = 2;
     files.halfwayError = 112;  // disk full
-    stored.SaveConfig();
+    const SaveResult saved = stored.SaveConfig();
     EXPECT_EQ(files.files[kConfig], before);
     EXPECT_EQ(files.abandonedTemporary.size(), kConfigFileSize / 2);
-    EXPECT_EQ(messages.shown,
+    EXPECT_EQ(BoxesOf(saved),
               (std::vector<ShownMessage>{{MessageKind::ConfigWriteError, Caption::NullFp, 112}}));
 }
 
-TEST_F(StoredFilesTest, LabelsAreWrittenInKeyOrderUnderTheLanguageSection) {
+TEST_F(SettingsFilesTest, LabelsAreWrittenInKeyOrderUnderTheLanguageSection) {
     files.files[kConfig] = ConfigWith(1);
     auto stored = MakeFiles(L"Setting-CHT");
     stored.LoadConfig();
@@ -211,7 +239,7 @@ TEST_F(StoredFilesTest, LabelsAreWrittenInKeyOrderUnderTheLanguageSection) {
             labels[layer][button] = L"L" + std::to_wstring(layer) + std::to_wstring(button);
         }
     }
-    stored.SaveLabels(labels);
+    EXPECT_EQ(stored.SaveLabels(labels), SaveResult::Done());
     std::vector<std::wstring> keys;
     for (const auto& [path, section, key] : ini.writes) {
         EXPECT_EQ(path, kStrIni);
@@ -229,7 +257,26 @@ TEST_F(StoredFilesTest, LabelsAreWrittenInKeyOrderUnderTheLanguageSection) {
     EXPECT_EQ(loaded, labels);
 }
 
-TEST_F(StoredFilesTest, LabelsOfAnotherLanguageAreNotSeen) {
+// A str.ini that cannot be written was lost in silence; now the first key
+// that fails ends the save with its error, for the caller to show once.
+TEST_F(SettingsFilesTest, SavingLabelsStopsAtTheFirstKeyThatFailsWithItsError) {
+    for (const int k : {1, 2, 9, 16}) {
+        SCOPED_TRACE(k);
+        ini = FakeIniStore{};
+        ini.failFromWrite = k;
+        ini.failError = 32;  // sharing violation
+        auto stored = MakeFiles();
+        const SaveResult saved = stored.SaveLabels(KeyLabels{});
+        EXPECT_EQ(saved, SaveResult::Failed(32));
+        EXPECT_EQ(ini.attempts, k) << "no key after the failing one is tried";
+        EXPECT_EQ(ini.writes.size(), static_cast<std::size_t>(k - 1));
+        EXPECT_EQ(
+            BoxesOf(saved),
+            (std::vector<ShownMessage>{{MessageKind::ConfigWriteError, Caption::NullFp, 32}}));
+    }
+}
+
+TEST_F(SettingsFilesTest, LabelsOfAnotherLanguageAreNotSeen) {
     files.files[kConfig] = ConfigWith(1);
     ini.values[{kStrIni, L"Setting-EN", L"Item1"}] = L"Left Click";
     auto stored = MakeFiles(L"Setting-CHT");
@@ -240,7 +287,7 @@ TEST_F(StoredFilesTest, LabelsOfAnotherLanguageAreNotSeen) {
     EXPECT_EQ(labels[0][0], L"");
 }
 
-TEST_F(StoredFilesTest, LongLabelsAreCutToTheBuffer) {
+TEST_F(SettingsFilesTest, LongLabelsAreCutToTheBuffer) {
     files.files[kConfig] = ConfigWith(1);
     ini.values[{kStrIni, L"Setting-EN", L"Item83"}] = std::wstring(5000, L'x');
     auto stored = MakeFiles();
@@ -250,7 +297,7 @@ TEST_F(StoredFilesTest, LongLabelsAreCutToTheBuffer) {
     EXPECT_EQ(labels[1][7].size(), kLabelCapacity - 1);
 }
 
-class FirstRunTest : public StoredFilesTest {
+class FirstRunTest : public SettingsFilesTest {
   protected:
     void SetUp() override { files.files[kConfig] = ConfigWith(0); }
     const TextTable& english = TextTableFor(kLangEnglishUs);
@@ -261,7 +308,8 @@ TEST_F(FirstRunTest, InstallsTablesStagesAndLabelsButKeepsFunctions) {
     stored.LoadConfig();
     const SettingsRecord loaded = state.records.working;
     KeyLabels labels;
-    ApplyFirstRunDefaults(state, labels, english.functionNames, stored);
+    EXPECT_EQ(ApplyFirstRunDefaults(state, labels, english.functionNames, stored),
+              SaveResult::Done());
 
     EXPECT_EQ(FromLeU16(state.image.page4.consumerTable[0]), 0x00B5);
     EXPECT_EQ(FromLeU16(state.image.page4.consumerTable[15]), 0x0227);
@@ -295,7 +343,8 @@ TEST_F(FirstRunTest, DoesNothingOnceTheToolWroteConfig) {
     const DeviceImage before = state.image;
     KeyLabels labels;
     labels[0][0] = L"mine";
-    ApplyFirstRunDefaults(state, labels, english.functionNames, stored);
+    EXPECT_EQ(ApplyFirstRunDefaults(state, labels, english.functionNames, stored),
+              SaveResult::Done());
     EXPECT_EQ(labels[0][0], L"mine");
     EXPECT_TRUE(ini.writes.empty());
     EXPECT_TRUE(

@@ -1,7 +1,8 @@
-#include "settings/stored_files.h"
+#include "settings/settings_files.h"
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 #include "core/decimal_format.h"
 #include "settings/factory_settings.h"
@@ -15,9 +16,16 @@ constexpr std::wstring_view kSaveTrace = L"Data num:%d BYTE -%d BYTE\n Struct si
 
 }  // namespace
 
-StoredFilePaths DeriveStoredFilePaths(const std::wstring& modulePath) {
-    return StoredFilePaths{modulePath, BesideExecutable(modulePath, kConfigFileName),
-                           BesideExecutable(modulePath, kStrIniFileName)};
+SettingsFilePaths SettingsFilePathsIn(const std::wstring& folder) {
+    if (folder.empty()) {
+        return SettingsFilePaths{};
+    }
+    std::wstring prefix = folder;
+    if (prefix.back() != L'/' && prefix.back() != L'\\') {
+        prefix += static_cast<wchar_t>(std::filesystem::path::preferred_separator);
+    }
+    return SettingsFilePaths{folder, prefix + std::wstring(kConfigFileName),
+                             prefix + std::wstring(kStrIniFileName)};
 }
 
 std::array<std::uint8_t, kConfigFileSize> ConfigFileBytes(const SettingsRecord& record) {
@@ -37,57 +45,56 @@ std::optional<ConfigFileContents> ParseConfigFile(std::span<const std::uint8_t> 
     return contents;
 }
 
-StoredFiles::StoredFiles(SettingsState& state, FileStore& files, IniStore& ini, SystemFacts& facts,
-                         UserMessages& messages, std::wstring settingsSection)
+SettingsFiles::SettingsFiles(SettingsState& state, FileStore& files, IniStore& ini,
+                             SystemFacts& facts, const std::wstring& folder,
+                             std::wstring settingsSection)
     : state_(state),
       files_(files),
       ini_(ini),
       facts_(facts),
-      messages_(messages),
-      section_(std::move(settingsSection)) {}
+      section_(std::move(settingsSection)),
+      paths_(SettingsFilePathsIn(folder)) {}
 
-void StoredFiles::LoadConfig() {
-    paths_ = DeriveStoredFilePaths(facts_.ExecutablePath());
+ConfigLoad SettingsFiles::LoadConfig() {
     // Until a whole config.bin is read the settings are the factory ones: a
     // record of zeros would have the first Save program the mouse with
     // report rate 0 and every button a left click.
     state_.records.working = FactorySettingsRecord();
-    if (!files_.Exists(paths_.configPath)) {
-        messages_.Show(MessageKind::ConfigMissing, Caption::AppTitle);
-        return;
+    if (paths_.configPath.empty() || !files_.Exists(paths_.configPath)) {
+        return ConfigLoad::Missing;
     }
     std::uint32_t error = 0;
     // One byte more than the file should hold tells a longer file apart.
     const auto bytes = files_.Read(paths_.configPath, error, kConfigFileSize + 1);
     if (!bytes) {
-        return;
+        return ConfigLoad::Ignored;
     }
     const auto contents = ParseConfigFile(*bytes);
     if (!contents) {
-        return;
+        return ConfigLoad::Ignored;
     }
     state_.firstRunFlag = contents->firstRunFlag;
     state_.records.working = contents->record;
     facts_.Trace(FormatDecimals(
         kLoadTrace, {contents->firstRunFlag, static_cast<std::int64_t>(kSettingsRecordSize)}));
+    return ConfigLoad::Loaded;
 }
 
-void StoredFiles::SaveConfig() {
+SaveResult SettingsFiles::SaveConfig() {
     if (paths_.configPath.empty() || !files_.Exists(paths_.configPath)) {
-        messages_.Show(MessageKind::ConfigMissing, Caption::AppTitle);
-        return;
+        return SaveResult::Missing();
     }
     const auto bytes = ConfigFileBytes(state_.records.working);
     std::uint32_t error = 0;
     if (!files_.Replace(paths_.configPath, bytes, error)) {
-        messages_.Show(MessageKind::ConfigWriteError, Caption::NullFp, error);
-        return;
+        return SaveResult::Failed(error);
     }
     constexpr auto kRecordSize = static_cast<std::int64_t>(kSettingsRecordSize);
     facts_.Trace(FormatDecimals(kSaveTrace, {1, kRecordSize, kRecordSize}));
+    return SaveResult::Done();
 }
 
-void StoredFiles::LoadLabels(KeyLabels& labels) {
+void SettingsFiles::LoadLabels(KeyLabels& labels) {
     for (int layer = 0; layer < kLayerCount; ++layer) {
         for (int button = 0; button < kButtonSlots; ++button) {
             labels[layer][button] =
@@ -99,25 +106,41 @@ void StoredFiles::LoadLabels(KeyLabels& labels) {
     }
 }
 
-void StoredFiles::SaveLabels(const KeyLabels& labels) {
-    // Before LoadConfig there is no path; an empty one would make the profile
-    // API write into the Windows folder.
+SaveResult SettingsFiles::SaveLabels(const KeyLabels& labels) {
     if (paths_.strIniPath.empty()) {
-        return;
+        return SaveResult::Missing();
     }
     for (int layer = 0; layer < kLayerCount; ++layer) {
         for (int button = 0; button < kButtonSlots; ++button) {
-            ini_.Write(paths_.strIniPath, section_, std::wstring(kLabelKeys[layer][button]),
-                       labels[layer][button]);
+            const SaveResult written =
+                ini_.Write(paths_.strIniPath, section_, std::wstring(kLabelKeys[layer][button]),
+                           labels[layer][button]);
+            if (!written.done()) {
+                return written;
+            }
         }
+    }
+    return SaveResult::Done();
+}
+
+void ShowSaveResult(UserMessages& messages, const SaveResult& result) {
+    switch (result.status()) {
+        case SaveResult::Status::Done:
+            break;
+        case SaveResult::Status::Missing:
+            messages.Show(MessageKind::ConfigMissing, Caption::AppTitle);
+            break;
+        case SaveResult::Status::Failed:
+            messages.Show(MessageKind::ConfigWriteError, Caption::NullFp, result.error());
+            break;
     }
 }
 
-void ApplyFirstRunDefaults(SettingsState& state, KeyLabels& labels,
-                           std::span<const std::wstring_view, kButtonFunctionCount> functionNames,
-                           StoredFiles& files) {
+bool InstallFirstRunDefaults(
+    SettingsState& state, KeyLabels& labels,
+    std::span<const std::wstring_view, kButtonFunctionCount> functionNames) {
     if (state.firstRunFlag != 0) {
-        return;
+        return false;
     }
     WriteDefaultDeviceTables(state.image);
     std::fill(std::begin(state.records.working.dpiStageOn),
@@ -128,7 +151,16 @@ void ApplyFirstRunDefaults(SettingsState& state, KeyLabels& labels,
                 std::wstring(functionNames[static_cast<int>(kDefaultButtonFunctions[button])]);
         }
     }
-    files.SaveLabels(labels);
+    return true;
+}
+
+SaveResult ApplyFirstRunDefaults(
+    SettingsState& state, KeyLabels& labels,
+    std::span<const std::wstring_view, kButtonFunctionCount> functionNames, SettingsFiles& files) {
+    if (!InstallFirstRunDefaults(state, labels, functionNames)) {
+        return SaveResult::Done();
+    }
+    return files.SaveLabels(labels);
 }
 
 }  // namespace corvane
