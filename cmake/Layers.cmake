@@ -45,6 +45,14 @@ function(corvane_add_area target folder)
 
     file(GLOB_RECURSE headers CONFIGURE_DEPENDS RELATIVE ${CORVANE_SOURCE_ROOT}
          ${CORVANE_SOURCE_ROOT}/${folder}/*.h)
+    # A header that moved or went leaves no forwarding header behind, so that
+    # an include of it fails in every build folder as in a new one.
+    file(GLOB_RECURSE forwarded RELATIVE ${view} ${view}/*.h)
+    foreach(old IN LISTS forwarded)
+        if(NOT old IN_LIST headers)
+            file(REMOVE ${view}/${old})
+        endif()
+    endforeach()
     foreach(header IN LISTS headers)
         set(own TRUE)
         foreach(excluded IN LISTS ARG_EXCLUDE)

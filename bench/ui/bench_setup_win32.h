@@ -76,10 +76,6 @@ inline void CopyBackBuffer(HWND window, HBITMAP backBuffer) {
     ReleaseDC(window, dc);
 }
 
-inline HFONT TahomaOf(int height) {
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0x20, L"Tahoma");
-}
-
 // The main window's logic over its real host in the benchmark's window,
 // with the skin's background as back buffer and the platform's stores.
 struct MainWindowBench {
@@ -89,12 +85,10 @@ struct MainWindowBench {
     static std::unique_ptr<MainWindowBench> Open(HWND window, const std::wstring& skin,
                                                  const std::function<void(AppState&)>& adjust) {
         auto bench = std::make_unique<MainWindowBench>();
-        bench->pageFont = TahomaOf(18);
-        bench->listFont = TahomaOf(16);
-        bench->host = std::make_unique<MainHostWin32>(
-            window, skin, bench->messages, MainHostWin32::Fonts{bench->pageFont, bench->listFont});
-        bench->host->SetBackBuffer(LoadBackgroundBitmap(SkinImagePath(skin, kImageMain)));
-        if (bench->host->backBuffer() == nullptr) {
+        bench->host.Attach(window);
+        bench->host.SetUp({skin, FontsFor(kLangEnglishUs, 0x0106), 0x0106, bench->messages});
+        bench->host.LoadBackground(kImageMain);
+        if (bench->host.backBuffer() == nullptr) {
             std::printf("cannot load %ls\n", SkinImagePath(skin, kImageMain).c_str());
             return nullptr;
         }
@@ -108,30 +102,34 @@ struct MainWindowBench {
         bench->stored = std::make_unique<SettingsFiles>(
             bench->state, *bench->files, *bench->ini, *bench->facts,
             ExecutableFolder(bench->facts->ExecutablePath()), L"Setting-EN");
-        bench->dlg = std::make_unique<CTessaryDlg>(bench->state, *bench->host, bench->messages,
+        bench->dlg = std::make_unique<CTessaryDlg>(bench->state, bench->host, bench->messages,
                                                    TextTableFor(kLangEnglishUs), *bench->stored,
-                                                   nullptr, kLangEnglishUs);
+                                                   bench->owner, kLangEnglishUs);
         return bench;
     }
 
-    // Destroys the benchmark's window, then the fonts it used; the exit
-    // code: 0 when every image loaded.
+    // Destroys the benchmark's window; the exit code: 0 when every image
+    // loaded.
     int Close(HWND window) {
         DestroyWindow(window);
-        DeleteObject(pageFont);
-        DeleteObject(listFont);
         return messages.shown == 0 ? 0 : 1;
     }
 
-    HFONT pageFont = nullptr;
-    HFONT listFont = nullptr;
+    // Save and Close are not pressed in a benchmark.
+    class Owner final : public MainWindowOwner {
+      public:
+        bool WriteMouse() override { return false; }
+        void EndProgram() override {}
+    };
+
     CountingMessages messages;
-    std::unique_ptr<MainHostWin32> host;
+    MainHostWin32 host;
     AppState state;
     std::unique_ptr<FileStore> files;
     std::unique_ptr<IniStore> ini;
     std::unique_ptr<SystemFacts> facts;
     std::unique_ptr<SettingsFiles> stored;
+    Owner owner;
     std::unique_ptr<CTessaryDlg> dlg;
 };
 

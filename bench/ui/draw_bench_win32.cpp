@@ -32,7 +32,7 @@ int Run(const std::wstring& skin) {
     if (app == nullptr) {
         return 1;
     }
-    const MainHostWin32& host = *app->host;
+    const MainHostWin32& host = app->host;
     CTessaryDlg& dlg = *app->dlg;
     for (auto& layer : dlg.labels()) {
         for (auto& label : layer) {

@@ -73,7 +73,7 @@ int Run(const std::wstring& skin) {
     if (app == nullptr) {
         return 1;
     }
-    MainHostWin32& host = *app->host;
+    MainHostWin32& host = app->host;
     CTessaryDlg& dlg = *app->dlg;
     gDialog = &dlg;
     gHost = &host;

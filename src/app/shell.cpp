@@ -1,8 +1,7 @@
 #include "app/shell.h"
 
-#include "app/fonts.h"
 #include "app/notice_table.h"
-#include "ui/main/function_labels.h"
+#include "ui/main/window_fonts.h"
 #include "ui/skin/skin_dir.h"
 
 namespace corvane {
@@ -30,12 +29,14 @@ class WaitCursor {
 Shell::Shell(const ShellParts& parts)
     : state_(parts.state),
       host_(parts.host),
+      windowHost_(parts.windowHost),
       window_(parts.window),
       link_(parts.link),
       files_(parts.files),
       facts_(parts.facts),
       messages_(parts.messages),
-      texts_(parts.texts) {}
+      texts_(parts.texts),
+      skinFolder_(parts.skinFolder) {}
 
 Initialisation Shell::Initialise() {
     if (host_.SingleInstanceMutexExisted()) {
@@ -45,8 +46,10 @@ Initialisation Shell::Initialise() {
     host_.UseToolWindowStyle();
     const std::uint32_t versionWord = facts_.VersionWord();
     const std::uint16_t languageId = facts_.DefaultLanguageId();
-    state_.uiLanguage = UiLanguageOf(languageId);
-    host_.CreateFonts(FontsFor(languageId, versionWord));
+    uiLanguage_ = UiLanguageOf(languageId);
+    skinDir_ = SkinDir(skinFolder_, uiLanguage_);
+    windowHost_.SetUp(
+        WindowSetup{skinDir_, FontsFor(languageId, versionWord), versionWord, messages_});
     // The text table of the language was chosen with the window.
     host_.AddTrayIcon(kTrayTip);
     FindAndReadMouse();
@@ -61,9 +64,8 @@ Initialisation Shell::Initialise() {
         messages_.Show(MessageKind::ConfigMissing, Caption::AppTitle);
     }
     state_.records.TakeBackup();
-    LoadLabels();
-    skinDir_ = SkinDir(facts_.ExecutablePath(), state_.uiLanguage);
-    host_.LoadBackground(skinDir_ + std::wstring(kBackgroundImage));
+    window_.LoadLabels();
+    windowHost_.LoadBackground(kBackgroundImage);
     window_.ShowKeyPage();
     return notified ? Initialisation::Ready : Initialisation::NotificationFailed;
 }
@@ -88,64 +90,22 @@ void Shell::ReadMouse() {
     link_.ReadDevice();
 }
 
-void Shell::OnTrayCallback(std::uint64_t mouseMessage) {
-    if (mouseMessage == kTrayLeftButtonUp || mouseMessage == kTrayLeftDoubleClick) {
-        ShowFromTray();
-    } else if (mouseMessage == kTrayRightButtonUp) {
-        host_.ShowTrayMenu(texts_.textExit);
-    }
-}
-
-void Shell::ShowFromTray() {
+void Shell::OnTrayClick() {
     if (state_.devicePresent == 0) {
         OnNotice(kNoticeNotDetected, 0);
         return;
     }
-    if (window_.RefreshOnShow()) {
-        window_.SetRefreshOnShow(false);
-        RedrawCurrentPage();
+    if (window_.refreshOnShow()) {
+        window_.setRefreshOnShow(false);
+        window_.RedrawCurrentPage();
     }
     // Once the user has asked for the window no late frame paint hides it.
     startHideCount_ = 0;
     host_.ShowInFront();
 }
 
-// Each page show returns at once when its page is current, so the current
-// page is first set to another one and then to none to force the redraw
-// from the restored settings.
-void Shell::RedrawCurrentPage() {
-    switch (window_.CurrentPage()) {
-        case kKeyPage:
-            window_.SetCurrentPage(kDpiPage);
-            window_.PageLeave();
-            LoadLabels();
-            window_.SetCurrentPage(kNoPage);
-            window_.ShowKeyPage();
-            break;
-        case kDpiPage:
-            window_.SetCurrentPage(kKeyPage);
-            window_.PageLeave();
-            window_.SetCurrentPage(kNoPage);
-            window_.ShowDpiPage();
-            break;
-        case kLedPage:
-            window_.SetCurrentPage(kNoPage);
-            window_.ShowLedPage();
-            break;
-        default:
-            break;
-    }
-}
-
-// Labels are stored per language, so a str.ini that is missing or was
-// written under another language reads as empty labels while every button
-// keeps its function. Each empty one becomes the label the key page would
-// have built for that function; labels that hold text stay as read.
-void Shell::LoadLabels() {
-    KeyLabels& labels = window_.Labels();
-    files_.LoadLabels(labels);
-    FillEmptyLabels(labels, state_.records.working, texts_, facts_.DefaultLanguageId(),
-                    state_.sensorType);
+void Shell::OnTrayMenuRequest() {
+    host_.ShowTrayMenu(texts_.textExit);
 }
 
 void Shell::OnNotice(std::uint64_t kind, std::int64_t value) {
@@ -174,22 +134,28 @@ void Shell::OnTaskbarCreated() {
     host_.AddTrayIcon(kTrayTip);
 }
 
-bool Shell::OnDeviceChange(std::uint32_t event, const BroadcastReader& readRecord) {
-    const std::optional<DeviceEventKind> kind = MouseInterfaceEvent(event, readRecord);
-    if (!kind || !counter_.Count()) {
-        return true;
-    }
+void Shell::OnMouseArrived() {
+    Rediscover(true);
+}
+
+void Shell::OnMouseRemoved() {
+    Rediscover(false);
+}
+
+// Arrivals and removals run the same discovery; only an arrival reads the
+// mouse. A removal that still finds it keeps the image of the last read,
+// which stays writable only at the same path (MouseLink::FindMouse).
+void Shell::Rediscover(bool arrival) {
     if (!link_.FindMouse()) {
         OnNotice(kNoticeNotDetected, 0);
         host_.Hide();
         state_.devicePresent = 0;
-        return true;
+        return;
     }
-    if (*kind == DeviceEventKind::Arrival) {
+    if (arrival) {
         ReadMouse();
     }
     state_.devicePresent = 1;
-    return true;
 }
 
 bool Shell::OnNonClientPaint() {

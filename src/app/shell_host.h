@@ -1,14 +1,12 @@
 // What the application shell asks of the platform: the single-instance
-// mutex, the window's icons, style and fonts, the tray icon with its menu
-// and balloons, device notifications, showing and hiding the window, its
-// background image and the end of the process. The Win32 host does it with
-// the real window; tests use a recording fake.
+// mutex, the window's icons and style, the tray icon with its menu and
+// balloons, device notifications, showing and hiding the window, the wait
+// cursor and the end of the process. The Win32 host does it with the real
+// window; tests use a recording fake.
 #pragma once
 
 #include <string>
 #include <string_view>
-
-#include "app/fonts.h"
 
 namespace corvane {
 
@@ -23,7 +21,6 @@ class ShellHost {
     virtual void SetWindowIcons() = 0;
     // No taskbar button: the tool-window style instead of the application one.
     virtual void UseToolWindowStyle() = 0;
-    virtual void CreateFonts(const WindowFonts& fonts) = 0;
 
     // Adds the tray icon (callback message, application icon, `tip`). Also
     // used again when the notification area has been recreated.
@@ -35,15 +32,12 @@ class ShellHost {
     // nothing happens when it is not there.
     virtual void RemoveTrayIcon() = 0;
     // Pops up the tray menu at the pointer: one item, `exitText`, whose
-    // command comes back as the tray exit command. Returns when it closes.
+    // choice ends the program (Shell::EndProgram). Returns when it closes.
     virtual void ShowTrayMenu(std::wstring_view exitText) = 0;
 
-    // Registers the window for arrivals and removals of HID interfaces.
+    // Registers the window for arrivals and removals of HID interfaces, which
+    // the platform then reports as Shell::OnMouseArrived / OnMouseRemoved.
     virtual bool RegisterForDeviceChanges() = 0;
-
-    // Loads the decoded image at `path` as the window's back buffer; a
-    // missing image leaves the window without one.
-    virtual void LoadBackground(const std::wstring& path) = 0;
 
     virtual void ShowInFront() = 0;
     virtual void Hide() = 0;

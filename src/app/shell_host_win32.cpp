@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "app/shell.h"
+#include "app/window_messages_win32.h"
 #include "device/hid_class_win32.h"
 
 namespace corvane {
@@ -29,13 +30,6 @@ void CopyText(wchar_t (&field)[N], std::wstring_view text) {
     field[n] = L'\0';
 }
 
-HFONT MakeFont(const FontSpec& font) {
-    const std::wstring face(font.face);
-    return CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, 0,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       kFontPitchAndFamily, face.c_str());
-}
-
 HICON LoadAppIcon(int size) {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
                                          MAKEINTRESOURCEW(kAppIconResource), IMAGE_ICON, size, size,
@@ -44,7 +38,8 @@ HICON LoadAppIcon(int size) {
 
 }  // namespace
 
-ShellHostWin32::ShellHostWin32(Hooks hooks) : hooks_(std::move(hooks)) {}
+ShellHostWin32::ShellHostWin32(std::function<void(int exitCode)> endProcess)
+    : endProcess_(std::move(endProcess)) {}
 
 ShellHostWin32::~ShellHostWin32() {
     RemoveTrayIcon();
@@ -53,11 +48,6 @@ ShellHostWin32::~ShellHostWin32() {
     }
     if (mutex_ != nullptr) {
         CloseHandle(mutex_);
-    }
-    for (HGDIOBJ font : {listFont_, pageFont_}) {
-        if (font != nullptr) {
-            DeleteObject(font);
-        }
     }
     for (HICON icon : {bigIcon_, smallIcon_}) {
         if (icon != nullptr) {
@@ -82,14 +72,6 @@ void ShellHostWin32::SetWindowIcons() {
 void ShellHostWin32::UseToolWindowStyle() {
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE));
     SetWindowLongPtrW(window_, GWL_EXSTYLE, (exStyle & ~kAppWindowStyle) | kToolWindowStyle);
-}
-
-void ShellHostWin32::CreateFonts(const WindowFonts& fonts) {
-    listFont_ = MakeFont(fonts.list);
-    pageFont_ = MakeFont(fonts.page);
-    if (hooks_.fontsCreated) {
-        hooks_.fontsCreated(listFont_, pageFont_);
-    }
 }
 
 void ShellHostWin32::AddTrayIcon(std::wstring_view tip) {
@@ -149,12 +131,6 @@ bool ShellHostWin32::RegisterForDeviceChanges() {
     return notification_ != nullptr;
 }
 
-void ShellHostWin32::LoadBackground(const std::wstring& path) {
-    if (hooks_.loadBackground) {
-        hooks_.loadBackground(path);
-    }
-}
-
 void ShellHostWin32::ShowInFront() {
     SetForegroundWindow(window_);
     ShowWindow(window_, SW_SHOW);
@@ -176,8 +152,11 @@ void ShellHostWin32::EndWaitCursor() {
 }
 
 void ShellHostWin32::EndProcess(int exitCode) {
-    if (hooks_.endProcess) {
-        hooks_.endProcess(exitCode);
+    if (window_ != nullptr && IsWindow(window_)) {
+        DestroyWindow(window_);
+    }
+    if (endProcess_) {
+        endProcess_(exitCode);
         return;
     }
     ExitProcess(static_cast<UINT>(exitCode));

@@ -1,7 +1,7 @@
 // The application shell's host over the main window's HWND: the mutex, the
-// icons and the tool-window style, the fonts, the tray icon with its menu
-// and balloons, the device notification, showing and hiding, the end of
-// the process.
+// icons and the tool-window style, the tray icon with its menu and
+// balloons, the device notification, showing and hiding, the wait cursor
+// and the end of the process.
 #pragma once
 
 #include <windows.h>
@@ -17,15 +17,9 @@ namespace corvane {
 
 class ShellHostWin32 final : public ShellHost {
   public:
-    struct Hooks {
-        // The two fonts were created (they live as long as the process).
-        std::function<void(HFONT list, HFONT page)> fontsCreated;
-        std::function<void(const std::wstring& path)> loadBackground;
-        // Ends the process; ExitProcess when empty.
-        std::function<void(int exitCode)> endProcess;
-    };
-
-    explicit ShellHostWin32(Hooks hooks);
+    // `endProcess` ends the process after the window is destroyed;
+    // ExitProcess when empty (tests keep their process).
+    explicit ShellHostWin32(std::function<void(int exitCode)> endProcess = {});
     ~ShellHostWin32() override;
     ShellHostWin32(const ShellHostWin32&) = delete;
     ShellHostWin32& operator=(const ShellHostWin32&) = delete;
@@ -35,13 +29,11 @@ class ShellHostWin32 final : public ShellHost {
     bool SingleInstanceMutexExisted() override;
     void SetWindowIcons() override;
     void UseToolWindowStyle() override;
-    void CreateFonts(const WindowFonts& fonts) override;
     void AddTrayIcon(std::wstring_view tip) override;
     void ShowBalloon(std::wstring_view text, std::wstring_view title, unsigned timeoutMs) override;
     void RemoveTrayIcon() override;
     void ShowTrayMenu(std::wstring_view exitText) override;
     bool RegisterForDeviceChanges() override;
-    void LoadBackground(const std::wstring& path) override;
     void ShowInFront() override;
     void Hide() override;
     void BeginWaitCursor() override;
@@ -53,13 +45,11 @@ class ShellHostWin32 final : public ShellHost {
     const NOTIFYICONDATAW& trayRecord() const { return tray_; }
 
   private:
-    Hooks hooks_;
+    std::function<void(int exitCode)> endProcess_;
     HWND window_ = nullptr;
     HANDLE mutex_ = nullptr;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
-    HFONT listFont_ = nullptr;
-    HFONT pageFont_ = nullptr;
     NOTIFYICONDATAW tray_{};
     bool trayAdded_ = false;
     HCURSOR cursorBeforeWait_ = nullptr;

@@ -25,4 +25,11 @@ inline std::wstring ExecutableFolder(const std::wstring& modulePath) {
     return BesideExecutable(modulePath, L"");
 }
 
+// The folder of the program's skins: `modulePath` with every
+// "Corvane1.0.exe" replaced by "/Skins", so "C:\Tools\Corvane1.0.exe"
+// gives "C:\Tools\/Skins", whose language folders the window reads.
+inline std::wstring SkinFolderBesideExecutable(const std::wstring& modulePath) {
+    return BesideExecutable(modulePath, L"/Skins");
+}
+
 }  // namespace corvane

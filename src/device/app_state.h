@@ -16,7 +16,6 @@ struct AppState : SettingsState {
     DeviceLink link;
     std::uint32_t devicePresent = 0;
     std::uint32_t scrambleEnabled = 0;
-    std::uint8_t uiLanguage = kUiLanguageOther;
 };
 
 }  // namespace corvane

@@ -3,7 +3,7 @@
 // changes with device-interface records, the tray menu command) and checked
 // by its state, its tray record, its pixels and the control colours of a
 // real list box.
-#include "app/main_window_win32.h"
+#include "app/program_win32.h"
 
 #include <dbt.h>
 #include <gtest/gtest.h>
@@ -57,18 +57,18 @@ class MainWindowWin32Test : public ::testing::Test {
         auto port = std::make_unique<SimulatedMouse>(mouseOptions);
         mouse = port.get();
 
-        MainWindowWin32::Options options;
+        ProgramWin32::Options options;
         options.port = std::move(port);
         options.facts = std::move(facts);
         options.messageBoxes = &boxes;
         options.endProcess = [this](int code) { exitCodes.push_back(code); };
-        window = std::make_unique<MainWindowWin32>(std::move(options));
+        window = std::make_unique<ProgramWin32>(std::move(options));
         hwnd = window->Create();
         ASSERT_NE(hwnd, nullptr);
     }
 
     void Pump() {
-        DrainMessages(hwnd, [this](const MSG& m) { return window->PreFilter(m); });
+        DrainMessages(hwnd, [this](const MSG& m) { return window->mainWindow().PreFilter(m); });
     }
 
     void SendDeviceChange(WPARAM event, const std::wstring& path) {
@@ -82,13 +82,13 @@ class MainWindowWin32Test : public ::testing::Test {
     RecordingBoxes boxes;
     std::vector<int> exitCodes;
     SimulatedMouse* mouse = nullptr;
-    std::unique_ptr<MainWindowWin32> window;
+    std::unique_ptr<ProgramWin32> window;
     HWND hwnd = nullptr;
 };
 
 TEST_F(MainWindowWin32Test, StartsHiddenWithTrayIconToolStyleAndExactClientArea) {
     Pump();
-    EXPECT_EQ(window->initialisation(), Initialisation::Ready);
+    EXPECT_EQ(window->mainWindow().initialisation(), Initialisation::Ready);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_FALSE(IsWindowVisible(hwnd));
     EXPECT_EQ(window->shell().startHideCount(), 0);
@@ -113,12 +113,14 @@ TEST_F(MainWindowWin32Test, StartsHiddenWithTrayIconToolStyleAndExactClientArea)
     EXPECT_EQ(client.right, 760);
     EXPECT_EQ(client.bottom, 630);
     EXPECT_EQ(window->state().devicePresent, 1u);
-    EXPECT_EQ(window->dialog()->currentPage(), 1);
+    EXPECT_EQ(window->dialog().currentPage(), 1);
 }
 
 TEST_F(MainWindowWin32Test, TrayCallbackShowsAndTheCloseRequestHides) {
     Pump();
     SendMessageW(hwnd, 1025, 0, WM_MOUSEMOVE);
+    SendMessageW(hwnd, 1025, 0, WM_LBUTTONDOWN);
+    SendMessageW(hwnd, 1025, 0, static_cast<LPARAM>(0x0000'0001'0000'0202ll));  // compared whole
     EXPECT_FALSE(IsWindowVisible(hwnd));
     SendMessageW(hwnd, 1025, 0, WM_LBUTTONUP);
     EXPECT_TRUE(IsWindowVisible(hwnd));
@@ -153,9 +155,10 @@ TEST_F(MainWindowWin32Test, DeviceInterfaceRecordsAreCountedToFour) {
     SendDeviceChange(DBT_DEVICEARRIVAL, L"\\\\?\\hid#vid_04d9&pid_a09e&mi_01#lower");
     SendDeviceChange(DBT_DEVICEARRIVAL, kMousePath);
     SendDeviceChange(DBT_DEVICEARRIVAL, kMousePath);
-    EXPECT_EQ(window->shell().interfaceEventCount(), 3) << "lower case is not counted";
+    EXPECT_EQ(window->mainWindow().deviceChanges().interfaceEventCount(), 3)
+        << "lower case is not counted";
     SendDeviceChange(DBT_DEVICEREMOVECOMPLETE, kMousePath);
-    EXPECT_EQ(window->shell().interfaceEventCount(), 0);
+    EXPECT_EQ(window->mainWindow().deviceChanges().interfaceEventCount(), 0);
     EXPECT_EQ(window->state().devicePresent, 1u);
     EXPECT_EQ(mouse->transferCount(), transfers) << "discovery as a removal reads nothing";
 
@@ -178,7 +181,7 @@ TEST_F(MainWindowWin32Test, OtherDeviceEventsAreHandledWithoutReadingTheirParame
     for (const WPARAM event : events) {
         EXPECT_EQ(SendMessageW(hwnd, WM_DEVICECHANGE, event, 0x10), TRUE) << event;
     }
-    EXPECT_EQ(window->shell().interfaceEventCount(), 0);
+    EXPECT_EQ(window->mainWindow().deviceChanges().interfaceEventCount(), 0);
 }
 
 bool TrayIconOf(HWND window) {
@@ -232,14 +235,14 @@ TEST_F(MainWindowWin32Test, SecondWindowInTheSameSessionEndsAsASecondInstance) {
     facts->executablePath = testing::WidePath(folder.path() / "Corvane1.0.exe");
     std::vector<int> secondCodes;
     RecordingBoxes secondBoxes;
-    MainWindowWin32::Options options;
+    ProgramWin32::Options options;
     options.port = std::make_unique<SimulatedMouse>();
     options.facts = std::move(facts);
     options.messageBoxes = &secondBoxes;
     options.endProcess = [&](int code) { secondCodes.push_back(code); };
-    MainWindowWin32 second(std::move(options));
+    ProgramWin32 second(std::move(options));
     second.Create();
-    EXPECT_EQ(second.initialisation(), Initialisation::SecondInstance);
+    EXPECT_EQ(second.mainWindow().initialisation(), Initialisation::SecondInstance);
     EXPECT_EQ(secondCodes, std::vector<int>{0});
     EXPECT_TRUE(secondBoxes.shown.empty());
     EXPECT_FALSE(second.shellHost().trayIconPresent());
@@ -274,7 +277,7 @@ TEST_F(MainWindowWin32Test, DefaultRunsTheRealKeysRecoverDialogAndResetsOnOk) {
     SendMessageW(hwnd, 1025, 0, WM_LBUTTONUP);
     Pump();
     window->state().records.working.reportRate = 1;
-    window->dialog()->labels()[1][4] = L"Fire Key-A";
+    window->dialog().labels()[1][4] = L"Fire Key-A";
     g_mainWindow = hwnd;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, ClickOkOfTheOpenDialog);
     PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(400, 580));  // Default
@@ -283,7 +286,7 @@ TEST_F(MainWindowWin32Test, DefaultRunsTheRealKeysRecoverDialogAndResetsOnOk) {
     EXPECT_EQ(g_recoverWindow.right, 300);
     EXPECT_EQ(g_recoverWindow.bottom, 200);
     EXPECT_EQ(window->state().records.working.reportRate, 8);
-    EXPECT_EQ(window->dialog()->labels()[1][4], L"DPI Switch");
+    EXPECT_EQ(window->dialog().labels()[1][4], L"DPI Switch");
     EXPECT_TRUE(IsWindowEnabled(hwnd));
     EXPECT_TRUE(boxes.shown.empty()) << "the dialog's images all loaded";
 }

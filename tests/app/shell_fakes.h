@@ -1,5 +1,5 @@
-// Recording fakes of the shell's seams: the platform host, the window's page
-// operations and in-memory stored files.
+// Recording fakes of the shell's seams: the platform host, and the window's
+// host whose start-up steps show among the platform host's calls.
 #pragma once
 
 #include <map>
@@ -9,9 +9,8 @@
 #include <vector>
 
 #include "app/shell_host.h"
-#include "app/shell_window.h"
-#include "support/fake_file_store.h"
-#include "support/fake_ini_store.h"
+#include "core/text_encoding.h"
+#include "ui/main/fake_main_host.h"
 
 namespace corvane::testing {
 
@@ -27,7 +26,6 @@ class FakeShellHost final : public ShellHost {
         friend bool operator==(const Balloon&, const Balloon&) = default;
     };
     std::vector<Balloon> balloons;
-    WindowFonts fonts{};
     std::vector<int> exitCodes;
     bool visible = false;
 
@@ -37,10 +35,6 @@ class FakeShellHost final : public ShellHost {
     }
     void SetWindowIcons() override { calls.push_back(L"SetWindowIcons"); }
     void UseToolWindowStyle() override { calls.push_back(L"UseToolWindowStyle"); }
-    void CreateFonts(const WindowFonts& f) override {
-        fonts = f;
-        calls.push_back(L"CreateFonts");
-    }
     void AddTrayIcon(std::wstring_view tip) override {
         calls.push_back(L"AddTrayIcon " + std::wstring(tip));
     }
@@ -55,9 +49,6 @@ class FakeShellHost final : public ShellHost {
     bool RegisterForDeviceChanges() override {
         calls.push_back(L"RegisterDeviceNotification");
         return registrationSucceeds;
-    }
-    void LoadBackground(const std::wstring& path) override {
-        calls.push_back(L"LoadBackground " + path);
     }
     void ShowInFront() override {
         visible = true;
@@ -83,32 +74,22 @@ class FakeShellHost final : public ShellHost {
     }
 };
 
-class FakeShellWindow final : public ShellWindow {
+// The window's host, whose set-up and background also go into the shell
+// host's call list, so that the start-up's order across both shows.
+class ShellWindowHost final : public FakeMainHost {
   public:
-    int page = kNoPage;
-    bool refresh = false;
-    KeyLabels labels{};
-    std::vector<std::wstring> calls;  // page operations, with the page at the time
-
-    int CurrentPage() const override { return page; }
-    void SetCurrentPage(int p) override { page = p; }
-    bool RefreshOnShow() const override { return refresh; }
-    void SetRefreshOnShow(bool value) override { refresh = value; }
-    void PageLeave() override { calls.push_back(L"PageLeave " + std::to_wstring(page)); }
-    // Like the window: a show of the current page does nothing.
-    void ShowKeyPage() override { Show(kKeyPage, L"ShowKeyPage"); }
-    void ShowDpiPage() override { Show(kDpiPage, L"ShowDpiPage"); }
-    void ShowLedPage() override { Show(kLedPage, L"ShowLedPage"); }
-    KeyLabels& Labels() override { return labels; }
+    explicit ShellWindowHost(FakeShellHost& shellHost) : shellHost_(shellHost) {}
+    void SetUp(const WindowSetup& setup) override {
+        FakeMainHost::SetUp(setup);
+        shellHost_.calls.push_back(L"SetUp " + setup.skinDir);
+    }
+    void LoadBackground(std::wstring_view name) override {
+        FakeMainHost::LoadBackground(name);
+        shellHost_.calls.push_back(L"LoadBackground " + std::wstring(name));
+    }
 
   private:
-    void Show(int p, const wchar_t* name) {
-        if (page == p) {
-            return;
-        }
-        page = p;
-        calls.push_back(name);
-    }
+    FakeShellHost& shellHost_;
 };
 
 }  // namespace corvane::testing

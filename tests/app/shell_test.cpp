@@ -1,6 +1,6 @@
-// The application shell over its fakes: the start-up order and its failure
-// paths, the tray callback, notices, close and destroy, device changes and
-// the hidden start.
+// The application shell over its fakes and the real window logic: the
+// start-up order and its failure paths, the tray's click and menu, notices,
+// close and destroy, the mouse's arrivals and removals, and the hidden start.
 #include "app/shell.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +14,12 @@
 #include "core/module_path.h"
 #include "device/simulator/simulated_mouse.h"
 #include "settings/settings_files.h"
+#include "support/fake_file_store.h"
+#include "support/fake_ini_store.h"
 #include "support/fake_system_facts.h"
 #include "ui/dialogs/dialog_tables.h"
+#include "ui/main/main_layout.h"
+#include "ui/main/main_window_tables.h"
 #include "ui/main/text_table.h"
 
 namespace corvane {
@@ -24,8 +28,8 @@ namespace {
 using testing::FakeFileStore;
 using testing::FakeIniStore;
 using testing::FakeShellHost;
-using testing::FakeShellWindow;
 using testing::FakeSystemFacts;
+using testing::ShellWindowHost;
 
 const std::wstring kExe = L"C:\\Tools\\Corvane1.0.exe";
 const std::wstring kConfig = L"C:\\Tools\\config.bin";
@@ -85,6 +89,19 @@ class PluggablePort final : public HidPort {
     }
 };
 
+// The shell and the window logic it drives, wired as the program wires them:
+// the shell is the window's owner.
+struct ShellAndWindow {
+    ShellAndWindow(AppState& state, ShellHost& host, MainWindowHost& windowHost, MouseLink& link,
+                   SettingsFiles& files, SystemFacts& facts, UserMessages& messages,
+                   const TextTable& texts, const std::wstring& skinFolder)
+        : shell(ShellParts{state, host, windowHost, window, link, files, facts, messages, texts,
+                           skinFolder}),
+          window(state, windowHost, messages, texts, files, shell, facts.DefaultLanguageId()) {}
+    Shell shell;
+    CTessaryDlg window;
+};
+
 class ShellTest : public ::testing::Test {
   protected:
     explicit ShellTest(bool mousePresent = true, std::uint16_t languageId = kLangEnglishUs)
@@ -95,15 +112,25 @@ class ShellTest : public ::testing::Test {
 
     // Built on first use so that a test can choose the language first.
     Shell& shell() {
-        if (!shell_) {
+        if (!wired_) {
             texts = &TextTableFor(facts.languageId);
             files = std::make_unique<SettingsFiles>(state, fileStore, ini, facts,
                                                     ExecutableFolder(facts.executablePath),
                                                     std::wstring(texts->settingsSection));
-            shell_ = std::make_unique<Shell>(
-                ShellParts{state, host, window, link, *files, facts, messages, *texts});
+            wired_ = std::make_unique<ShellAndWindow>(
+                state, host, windowHost, link, *files, facts, messages, *texts,
+                SkinFolderBesideExecutable(facts.executablePath));
         }
-        return *shell_;
+        return wired_->shell;
+    }
+    CTessaryDlg& window() {
+        shell();
+        return wired_->window;
+    }
+    KeyLabels& labels() { return window().labels(); }
+    // How often a page's image has been drawn: once per show of that page.
+    int PageDraws(std::wstring_view image) const {
+        return windowHost.Count("image " + testing::Narrow(image) + " 0,0");
     }
 
     void StoreConfig(std::uint8_t firstByte, std::uint8_t reportRate) {
@@ -114,25 +141,18 @@ class ShellTest : public ::testing::Test {
         fileStore.files[kConfig].assign(bytes.begin(), bytes.end());
     }
 
-    static BroadcastReader Record(std::optional<DeviceBroadcast> record) {
-        return [record] { return record; };
-    }
-    static BroadcastReader Interface(std::wstring path) {
-        return Record(DeviceBroadcast{kDeviceTypeInterface, std::move(path)});
-    }
-
     AppState state;
     PluggablePort port;
     FakeSystemFacts facts;
     FakeShellHost host;
+    ShellWindowHost windowHost{host};
     RecordingMessages messages{host};
     MouseLink link{port, state, facts, messages};
     FakeFileStore fileStore;
     FakeIniStore ini;
-    FakeShellWindow window;
     const TextTable* texts = nullptr;
     std::unique_ptr<SettingsFiles> files;
-    std::unique_ptr<Shell> shell_;
+    std::unique_ptr<ShellAndWindow> wired_;
 };
 
 TEST_F(ShellTest, StartUpRunsItsStepsInOrderAndEndsOnTheKeyPage) {
@@ -146,12 +166,12 @@ TEST_F(ShellTest, StartUpRunsItsStepsInOrderAndEndsOnTheKeyPage) {
         L"Mutex",
         L"SetWindowIcons",
         L"UseToolWindowStyle",
-        L"CreateFonts",
+        L"SetUp C:\\Tools\\/Skins/EN",
         L"AddTrayIcon Gaming Mouse Setting",
         L"BeginWaitCursor",  // the full read
         L"EndWaitCursor",
         L"RegisterDeviceNotification",
-        L"LoadBackground C:\\Tools\\/Skins/EN/main.png",
+        L"LoadBackground /main.png",
     };
     EXPECT_EQ(host.calls, expected);
     EXPECT_TRUE(messages.shown.empty());
@@ -161,11 +181,15 @@ TEST_F(ShellTest, StartUpRunsItsStepsInOrderAndEndsOnTheKeyPage) {
     EXPECT_EQ(state.image.page4.sensorType, 2);
     EXPECT_EQ(state.records.working.reportRate, 4);
     EXPECT_EQ(state.records.backup.reportRate, 4) << "backup taken after loading";
-    EXPECT_EQ(window.labels[0][1], L"Right Click");
-    EXPECT_EQ(window.page, kKeyPage);
-    EXPECT_EQ(window.calls, std::vector<std::wstring>{L"ShowKeyPage"});
-    EXPECT_EQ(host.fonts, (WindowFonts{{16, 400, L"Tahoma"}, {18, 400, L"Tahoma"}}));
-    EXPECT_EQ(state.uiLanguage, kUiLanguageOther);
+    EXPECT_EQ(labels()[0][1], L"Right Click");
+    EXPECT_EQ(window().currentPage(), kKeyPage);
+    EXPECT_EQ(PageDraws(kImageKeySet), 1);
+    EXPECT_EQ(windowHost.CallsOf("background"), std::vector<std::string>{"background /main.png"});
+    EXPECT_LT(std::find(windowHost.calls.begin(), windowHost.calls.end(), "background /main.png"),
+              std::find(windowHost.calls.begin(), windowHost.calls.end(), "image /KeySet.png 0,0"))
+        << "the key page is drawn on the background";
+    EXPECT_EQ(windowHost.fonts, (WindowFonts{{16, 400, L"Tahoma"}, {18, 400, L"Tahoma"}}));
+    EXPECT_EQ(shell().uiLanguage(), kUiLanguageOther);
 }
 
 TEST_F(ShellTest, SecondInstanceStopsBeforeAnythingIsSetUp) {
@@ -174,7 +198,7 @@ TEST_F(ShellTest, SecondInstanceStopsBeforeAnythingIsSetUp) {
     EXPECT_EQ(host.calls, std::vector<std::wstring>{L"Mutex"});
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(port.mouse->transferCount(), 0u);
-    EXPECT_TRUE(window.calls.empty());
+    EXPECT_TRUE(windowHost.calls.empty());
 }
 
 class ShellWithoutMouseTest : public ShellTest {
@@ -195,14 +219,14 @@ TEST_F(ShellWithoutMouseTest, StartShowsOneWarningAfterTheTrayIconAndGoesOn) {
     EXPECT_EQ(state.devicePresent, 0u);
     EXPECT_EQ(state.scrambleEnabled, 0u);
     EXPECT_EQ(state.records.working.reportRate, 2) << "stored settings still load";
-    EXPECT_EQ(window.page, kKeyPage);
+    EXPECT_EQ(window().currentPage(), kKeyPage);
 }
 
 TEST_F(ShellWithoutMouseTest, TrayClickShowsTheWarningBalloonAndNoWindow) {
     shell().Initialise();
     host.calls.clear();
-    shell().OnTrayCallback(kTrayLeftButtonUp);
-    shell().OnTrayCallback(kTrayLeftDoubleClick);
+    shell().OnTrayClick();
+    shell().OnTrayClick();
     ASSERT_EQ(host.balloons.size(), 2u);
     EXPECT_EQ(
         host.balloons[0],
@@ -220,16 +244,17 @@ TEST_F(ShellTest, FailedNotificationRegistrationIsShownAndStartUpGoesOn) {
               std::make_pair(MessageKind::RegisterNotificationFailed, Caption::AppTitle));
     EXPECT_EQ(state.records.working.reportRate, 4) << "config.bin loaded";
     EXPECT_EQ(state.records.backup.reportRate, 4);
-    EXPECT_EQ(window.labels[0][1], L"Right Click");
-    EXPECT_EQ(host.Count(L"LoadBackground C:\\Tools\\/Skins/EN/main.png"), 1u);
-    EXPECT_EQ(window.calls, std::vector<std::wstring>{L"ShowKeyPage"});
+    EXPECT_EQ(labels()[0][1], L"Right Click");
+    EXPECT_EQ(host.Count(L"LoadBackground /main.png"), 1u);
+    EXPECT_EQ(windowHost.skinDir, L"C:\\Tools\\/Skins/EN");
+    EXPECT_EQ(PageDraws(kImageKeySet), 1);
 }
 
 TEST_F(ShellTest, MissingConfigIsReportedAndStartUpContinues) {
     EXPECT_EQ(shell().Initialise(), Initialisation::Ready);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].first, MessageKind::ConfigMissing);
-    EXPECT_EQ(window.page, kKeyPage);
+    EXPECT_EQ(window().currentPage(), kKeyPage);
 }
 
 struct LanguageCase {
@@ -237,7 +262,7 @@ struct LanguageCase {
     std::uint32_t versionWord;
     WindowFonts fonts;
     std::uint8_t uiLanguage;
-    std::wstring background;
+    std::wstring skinDir;
     std::wstring_view exitText;
 };
 
@@ -249,10 +274,11 @@ TEST_P(ShellLanguageTest, LanguageChoosesFontsSkinAndTexts) {
     facts.versionWord = c.versionWord;
     StoreConfig(1, 8);
     shell().Initialise();
-    EXPECT_EQ(host.fonts, c.fonts);
-    EXPECT_EQ(state.uiLanguage, c.uiLanguage);
-    EXPECT_EQ(host.Count(L"LoadBackground " + c.background), 1u);
-    shell().OnTrayCallback(kTrayRightButtonUp);
+    EXPECT_EQ(windowHost.fonts, c.fonts);
+    EXPECT_EQ(shell().uiLanguage(), c.uiLanguage);
+    EXPECT_EQ(windowHost.skinDir, c.skinDir);
+    EXPECT_EQ(host.Count(L"LoadBackground /main.png"), 1u);
+    shell().OnTrayMenuRequest();
     EXPECT_EQ(host.calls.back(), L"ShowTrayMenu " + std::wstring(c.exitText));
 }
 
@@ -262,31 +288,31 @@ INSTANTIATE_TEST_SUITE_P(
                                    0x0206,
                                    {{13, 400, L"黑体"}, {15, 700, L"黑体"}},
                                    1,
-                                   L"C:\\Tools\\/Skins/CHS/main.png",
+                                   L"C:\\Tools\\/Skins/CHS",
                                    L"退出"},
                       LanguageCase{2052,
                                    0x0106,
                                    {{13, 400, L"宋体"}, {15, 400, L"宋体"}},
                                    1,
-                                   L"C:\\Tools\\/Skins/CHS/main.png",
+                                   L"C:\\Tools\\/Skins/CHS",
                                    L"退出"},
                       LanguageCase{2052,
                                    0x0A06,
                                    {{13, 400, L"宋体"}, {15, 400, L"宋体"}},
                                    1,
-                                   L"C:\\Tools\\/Skins/CHS/main.png",
+                                   L"C:\\Tools\\/Skins/CHS",
                                    L"退出"},
                       LanguageCase{1028,
                                    0x0206,
                                    {{16, 400, L"Tahoma"}, {18, 400, L"Tahoma"}},
                                    2,
-                                   L"C:\\Tools\\/Skins/EN/main.png",
+                                   L"C:\\Tools\\/Skins/EN",
                                    L"退出"},
                       LanguageCase{1033,
                                    0x0206,
                                    {{16, 400, L"Tahoma"}, {18, 400, L"Tahoma"}},
                                    2,
-                                   L"C:\\Tools\\/Skins/EN/main.png",
+                                   L"C:\\Tools\\/Skins/EN",
                                    L"Exit"}),
     [](const auto& info) {
         return "Language" + std::to_string(info.param.languageId) + "Version" +
@@ -296,25 +322,21 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ShellTest, ExecutableOfAnotherNameFindsNoSkin) {
     facts.executablePath = L"C:\\Tools\\Other.exe";
     shell().Initialise();
-    EXPECT_EQ(host.Count(L"LoadBackground C:\\Tools\\Other.exe/main.png"), 1u);
+    EXPECT_EQ(windowHost.skinDir, L"C:\\Tools\\Other.exe/EN");
 }
 
-TEST_F(ShellTest, TrayLeftClickShowsTheWindowAndOtherMessagesAreIgnored) {
+TEST_F(ShellTest, TrayClickShowsTheWindow) {
     StoreConfig(1, 8);
     shell().Initialise();
     host.calls.clear();
-    shell().OnTrayCallback(0x200);                     // pointer move over the icon
-    shell().OnTrayCallback(0x201);                     // left button down
-    shell().OnTrayCallback(0x0000'0001'0000'0202ull);  // compared whole
-    EXPECT_TRUE(host.calls.empty());
-    shell().OnTrayCallback(kTrayLeftButtonUp);
+    shell().OnTrayClick();
     EXPECT_EQ(host.calls, std::vector<std::wstring>{L"ShowInFront"});
     EXPECT_TRUE(host.balloons.empty());
 }
 
 struct RefreshCase {
     int page;
-    std::vector<std::wstring> calls;
+    std::wstring_view pageImage;
     bool labelsReloaded;
 };
 
@@ -323,32 +345,39 @@ class ShellRefreshTest : public ShellTest, public ::testing::WithParamInterface<
 TEST_P(ShellRefreshTest, ShowAfterExitRedrawsTheCurrentPageFirst) {
     StoreConfig(1, 8);
     shell().Initialise();
-    window.calls.clear();
-    window.page = GetParam().page;
-    window.refresh = true;
-    window.labels[0][0] = L"edited";
+    if (GetParam().page == kDpiPage) {
+        window().ShowDpiPage();
+    } else if (GetParam().page == kLedPage) {
+        window().ShowLedPage();
+    }
+    window().Exit();
+    labels()[0][0] = L"edited";
     ini.values[{kStrIni, L"Setting-EN", L"Item1"}] = L"Left Click";
+    // Lists of the key page and of the DPI page left open.
+    windowHost.lists[KeyListId(0, 1)] = {};
+    windowHost.lists[DpiListId(1)] = {};
     host.calls.clear();
+    windowHost.Clear();
 
-    shell().OnTrayCallback(kTrayLeftButtonUp);
+    shell().OnTrayClick();
 
-    EXPECT_EQ(window.calls, GetParam().calls);
-    EXPECT_EQ(window.page, GetParam().page);
-    EXPECT_FALSE(window.refresh);
-    EXPECT_EQ(window.labels[0][0], GetParam().labelsReloaded ? L"Left Click" : L"edited");
+    EXPECT_EQ(PageDraws(GetParam().pageImage), 1);
+    EXPECT_EQ(window().currentPage(), GetParam().page);
+    EXPECT_FALSE(window().refreshOnShow());
+    EXPECT_TRUE(windowHost.lists.empty()) << "every page's lists close";
+    EXPECT_EQ(labels()[0][0], GetParam().labelsReloaded ? L"Left Click" : L"edited");
     EXPECT_EQ(host.calls, std::vector<std::wstring>{L"ShowInFront"});
 
-    window.calls.clear();
-    shell().OnTrayCallback(kTrayLeftButtonUp);
-    EXPECT_TRUE(window.calls.empty()) << "refreshOnShow is consumed";
+    windowHost.Clear();
+    shell().OnTrayClick();
+    EXPECT_EQ(PageDraws(GetParam().pageImage), 0) << "refreshOnShow is consumed";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pages, ShellRefreshTest,
-    ::testing::Values(RefreshCase{kKeyPage, {L"PageLeave 2", L"ShowKeyPage"}, true},
-                      RefreshCase{kDpiPage, {L"PageLeave 1", L"ShowDpiPage"}, false},
-                      RefreshCase{kLedPage, {L"ShowLedPage"}, false}),
-    [](const auto& info) { return "Page" + std::to_string(info.param.page); });
+INSTANTIATE_TEST_SUITE_P(Pages, ShellRefreshTest,
+                         ::testing::Values(RefreshCase{kKeyPage, kImageKeySet, true},
+                                           RefreshCase{kDpiPage, kImageDpiSet, false},
+                                           RefreshCase{kLedPage, kImageLedSet, false}),
+                         [](const auto& info) { return "Page" + std::to_string(info.param.page); });
 
 // Labels live in the language's section of str.ini: one that is missing or
 // was written under another language reads as empty labels.
@@ -376,11 +405,11 @@ TEST_F(ShellLabelTest, EmptyLabelsAtStartAreBuiltFromTheStoredFunctionsAndOthers
 
     shell().Initialise();
 
-    EXPECT_EQ(window.labels[0][0], L"Left Click");
-    EXPECT_EQ(window.labels[0][1], L"Fire Key-A");
-    EXPECT_EQ(window.labels[0][2], L"my own") << "a label with text stays as read";
-    EXPECT_EQ(window.labels[1][3], L"Snipe Key-2500");
-    EXPECT_EQ(window.labels[1][7], L"Left Click");
+    EXPECT_EQ(labels()[0][0], L"Left Click");
+    EXPECT_EQ(labels()[0][1], L"Fire Key-A");
+    EXPECT_EQ(labels()[0][2], L"my own") << "a label with text stays as read";
+    EXPECT_EQ(labels()[1][3], L"Snipe Key-2500");
+    EXPECT_EQ(labels()[1][7], L"Left Click");
 }
 
 TEST_F(ShellLabelTest, TheTraysReloadAfterExitFillsTheEmptyLabelsFromTheRestoredRecord) {
@@ -388,14 +417,12 @@ TEST_F(ShellLabelTest, TheTraysReloadAfterExitFillsTheEmptyLabelsFromTheRestored
     shell().Initialise();
     state.records.working.buttonFunction[0][4] = static_cast<std::uint8_t>(ButtonFunction::KeyOff);
     state.records.backup.buttonFunction[0][4] = static_cast<std::uint8_t>(ButtonFunction::Forward);
-    state.records.RestoreBackup();  // what Exit does
-    window.page = kKeyPage;
-    window.refresh = true;
-    window.labels[0][4] = L"Key Off";
+    window().Exit();
+    labels()[0][4] = L"Key Off";
 
-    shell().OnTrayCallback(kTrayLeftButtonUp);
+    shell().OnTrayClick();
 
-    EXPECT_EQ(window.labels[0][4], L"Forward");
+    EXPECT_EQ(labels()[0][4], L"Forward");
 }
 
 class ShellChineseLabelTest : public ShellLabelTest {
@@ -413,10 +440,10 @@ TEST_F(ShellChineseLabelTest, LabelsAreBuiltInTheLanguageOfTheSystem) {
 
     shell().Initialise();
 
-    EXPECT_EQ(window.labels[0][0], WindowsChoices()[0].text.chinese);
-    EXPECT_EQ(window.labels[0][1],
+    EXPECT_EQ(labels()[0][0], WindowsChoices()[0].text.chinese);
+    EXPECT_EQ(labels()[0][1],
               std::wstring(L"多媒体-") + std::wstring(MediaChoices()[1].text.chinese));
-    EXPECT_EQ(window.labels[0][2], L"右键");
+    EXPECT_EQ(labels()[0][2], L"右键");
 }
 
 TEST_F(ShellTest, NoticesShowTheirBalloonOrNothing) {
@@ -457,25 +484,14 @@ TEST_F(ShellTest, TaskbarRecreatedAddsTheTrayIconAgain) {
     EXPECT_EQ(host.Count(L"AddTrayIcon Gaming Mouse Setting"), 2u);
 }
 
-const std::wstring kUpperPath =
-    L"\\\\?\\HID#VID_04D9&PID_A09E&MI_01&Col02#8&1c2a3b4d&0&0001#{4d1e55b2-f16f-11cf-88cb-"
-    L"001111000030}";
-const std::wstring kMixedPath = L"\\\\?\\hid#Vid_04d9&Pid_a09e&mi_01#8&1c2a3b4d&0&0000#{x}";
-const std::wstring kLowerPath = L"\\\\?\\hid#vid_04d9&pid_a09e&mi_01#8&1c2a3b4d&0&0000#{x}";
-
-TEST_F(ShellTest, ThreeArrivalsAndOneRemovalRediscoverAsARemoval) {
+TEST_F(ShellTest, ARemovalThatFindsTheMouseReadsNothing) {
     StoreConfig(1, 8);
     shell().Initialise();
     const std::uint32_t transfersAfterStart = port.mouse->transferCount();
     state.image.page4.sensorType = 0x55;
 
-    EXPECT_TRUE(shell().OnDeviceChange(kDeviceArrival, Interface(kUpperPath)));
-    EXPECT_TRUE(shell().OnDeviceChange(kDeviceArrival, Interface(kMixedPath)));
-    EXPECT_TRUE(shell().OnDeviceChange(kDeviceArrival, Interface(kUpperPath)));
-    EXPECT_EQ(shell().interfaceEventCount(), 3);
-    EXPECT_TRUE(shell().OnDeviceChange(kDeviceRemoveComplete, Interface(kUpperPath)));
+    shell().OnMouseRemoved();
 
-    EXPECT_EQ(shell().interfaceEventCount(), 0);
     EXPECT_EQ(state.devicePresent, 1u);
     EXPECT_EQ(state.image.page4.sensorType, 0x55) << "a removal reads nothing";
     EXPECT_EQ(port.mouse->transferCount(), transfersAfterStart);
@@ -487,10 +503,7 @@ TEST_F(ShellTest, ThreeArrivalsAndOneRemovalRediscoverAsARemoval) {
 TEST_F(ShellTest, SaveAfterARemovalThatFoundTheMouseAgainWrites) {
     StoreConfig(1, 8);
     shell().Initialise();
-    for (int i = 0; i < 3; ++i) {
-        shell().OnDeviceChange(kDeviceArrival, Interface(kUpperPath));
-    }
-    shell().OnDeviceChange(kDeviceRemoveComplete, Interface(kUpperPath));
+    shell().OnMouseRemoved();
     ASSERT_EQ(state.devicePresent, 1u);
     state.image.page4.ledMode = 1;
     host.calls.clear();
@@ -513,25 +526,12 @@ TEST_F(ShellTest, SaveWhoseMouseVanishesShowsOneBoxAndEndsTheWaitCursor) {
               (std::vector<std::wstring>{L"BeginWaitCursor", L"Message", L"EndWaitCursor"}));
 }
 
-TEST_F(ShellTest, OnlyTheTwoExactPathFormsOfInterfaceEventsAreCounted) {
-    shell().Initialise();
-    shell().OnDeviceChange(kDeviceArrival, Interface(kLowerPath));
-    shell().OnDeviceChange(kDeviceArrival, Interface(L"\\\\?\\HID#VID_04D9&Pid_a09e#{x}"));
-    shell().OnDeviceChange(kDeviceArrival, Record(DeviceBroadcast{2, L""}));  // a volume
-    shell().OnDeviceChange(kDeviceArrival, Record(std::nullopt));
-    shell().OnDeviceChange(0x8001, Interface(kUpperPath));  // removal query
-    shell().OnDeviceChange(0x0007, Interface(kUpperPath));  // devnodes changed
-    EXPECT_EQ(shell().interfaceEventCount(), 0);
-}
-
-TEST_F(ShellTest, FourthArrivalReadsTheMouseAgain) {
+TEST_F(ShellTest, AnArrivalReadsTheMouseAgain) {
     StoreConfig(1, 8);
     shell().Initialise();
     port.Plug(true, 3);
     state.image.page1[0] = 0xEE;
-    for (int i = 0; i < 4; ++i) {
-        shell().OnDeviceChange(kDeviceArrival, Interface(kUpperPath));
-    }
+    shell().OnMouseArrived();
     EXPECT_EQ(state.sensorType, 3);
     EXPECT_EQ(state.image.page1[0], port.mouse->memory()[DeviceImage::PageOffset(1)]);
     EXPECT_EQ(state.devicePresent, 1u);
@@ -541,18 +541,16 @@ TEST_F(ShellTest, FourthArrivalReadsTheMouseAgain) {
 TEST_F(ShellTest, FailedRediscoveryWarnsHidesAndMarksTheMouseAbsent) {
     StoreConfig(1, 8);
     shell().Initialise();
-    shell().OnTrayCallback(kTrayLeftButtonUp);
+    shell().OnTrayClick();
     port.Plug(false);
     const SettingsRecord before = state.records.working;
     host.calls.clear();
-    for (int i = 0; i < 4; ++i) {
-        shell().OnDeviceChange(kDeviceRemoveComplete, Interface(kUpperPath));
-    }
+    shell().OnMouseRemoved();
     EXPECT_EQ(host.calls, (std::vector<std::wstring>{L"ShowBalloon", L"Hide"}));
     EXPECT_EQ(host.balloons.back().text, L"The system did not detect the gaming mouse!");
     EXPECT_EQ(state.devicePresent, 0u);
     EXPECT_EQ(0, std::memcmp(&before, &state.records.working, sizeof before));
-    shell().OnTrayCallback(kTrayLeftButtonUp);
+    shell().OnTrayClick();
     EXPECT_FALSE(host.visible) << "the tray warns instead of showing";
 }
 
@@ -577,7 +575,7 @@ TEST_F(ShellTest, StartStaysHiddenWhenFewerFramePaintsCome) {
 TEST_F(ShellTest, ShowingFromTheTrayEndsTheStartHiding) {
     StoreConfig(1, 8);
     shell().Initialise();
-    shell().OnTrayCallback(kTrayLeftButtonUp);
+    shell().OnTrayClick();
     EXPECT_FALSE(shell().OnNonClientPaint());
     EXPECT_TRUE(host.visible);
 }

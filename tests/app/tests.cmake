@@ -2,7 +2,7 @@
 target_sources(corvane_core_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/shell_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/notice_table_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/device_change_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/program_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/factory_config_test.cpp
 )
 if(CMAKE_CROSSCOMPILING AND WIN32)
@@ -14,7 +14,8 @@ endif()
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/factory_config_test.cpp PROPERTIES
     COMPILE_DEFINITIONS "CORVANE_FACTORY_CONFIG_FILE=\"${_factory_config}\"")
 if(WIN32)
-    target_sources(corvane_win32_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/main_window_win32_test.cpp)
+    target_sources(corvane_win32_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/main_window_win32_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/device_change_win32_test.cpp)
     set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/main_window_win32_test.cpp PROPERTIES
         COMPILE_DEFINITIONS "CORVANE_APP_TEST_ASSETS_DIR=\"Z:${PROJECT_SOURCE_DIR}/assets\"")
 endif()

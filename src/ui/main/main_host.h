@@ -3,13 +3,16 @@
 // fake. Every call is made on the user-interface thread.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "core/rect.h"
+#include "core/user_messages.h"
 #include "ui/dialogs/dialog_io.h"
+#include "ui/main/window_fonts.h"
 #include "ui/skin/text_format.h"
 
 namespace corvane {
@@ -20,9 +23,26 @@ enum class FontKind {
     List,  // drop-down lists and plain controls
 };
 
+// What the host is given once start-up knows the language, before anything
+// is drawn or a dialog runs.
+struct WindowSetup {
+    std::wstring skinDir;       // the language's skin folder: image names are read from it
+    WindowFonts fonts;          // the page and list fonts
+    std::uint32_t versionWord;  // the system's version: the dialogs' Chinese font
+    UserMessages& messages;     // images that cannot be loaded, the dialogs' failures
+};
+
 class MainWindowHost {
   public:
     virtual ~MainWindowHost() = default;
+
+    // --- start-up ---
+    // The fonts are created here and live as long as the host.
+    virtual void SetUp(const WindowSetup& setup) = 0;
+    // Loads the skin image `name` of the skin folder as the back buffer; a
+    // missing image leaves the window without one (passes then draw on a
+    // blank surface).
+    virtual void LoadBackground(std::wstring_view name) = 0;
 
     // --- drawing: BeginDrawingPass, any number of draws, Present ---
     // Starts composing on the back buffer; returns false when there is no
@@ -64,9 +84,6 @@ class MainWindowHost {
     // Runs a dialog modally on top of the window and returns its outcome
     // (result kDialogAccepted or kDialogCancelled, and the dialog's outputs).
     virtual DialogOutcome RunDialog(DialogKind kind, const DialogInputs& inputs) = 0;
-    // Ends the program without saving: HID handles closed, tray icon removed,
-    // the window torn down, exit code 0. Does not return in the real host.
-    virtual void EndProgram() = 0;
 };
 
 }  // namespace corvane

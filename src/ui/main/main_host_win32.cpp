@@ -15,6 +15,15 @@ RECT RectOf(const Rect& r) {
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
+// Width 0, no escapement, upright, no underline or strike-out, character set
+// 0, default precision and quality.
+HFONT MakeFont(const FontSpec& font) {
+    const std::wstring face(font.face);
+    return CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, 0,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       kFontPitchAndFamily, face.c_str());
+}
+
 }  // namespace
 
 ControlCategory ControlCategoryOf(UINT message) {
@@ -32,18 +41,27 @@ ControlCategory ControlCategoryOf(UINT message) {
     }
 }
 
-MainHostWin32::MainHostWin32(HWND window, std::wstring skinDir, UserMessages& messages, Fonts fonts)
-    : window_(window), skinDir_(std::move(skinDir)), messages_(messages), fonts_(fonts) {}
-
 MainHostWin32::~MainHostWin32() {
     Present();
     lists_.DestroyAll();
-    if (brush_ != nullptr) {
-        DeleteObject(brush_);
+    for (HGDIOBJ object : {static_cast<HGDIOBJ>(brush_), static_cast<HGDIOBJ>(backBuffer_),
+                           static_cast<HGDIOBJ>(pageFont_), static_cast<HGDIOBJ>(listFont_)}) {
+        if (object != nullptr) {
+            DeleteObject(object);
+        }
     }
-    if (backBuffer_ != nullptr) {
-        DeleteObject(backBuffer_);
-    }
+}
+
+void MainHostWin32::SetUp(const WindowSetup& setup) {
+    skinDir_ = setup.skinDir;
+    messages_ = &setup.messages;
+    pageFont_ = MakeFont(setup.fonts.page);
+    listFont_ = MakeFont(setup.fonts.list);
+    dialogRunner_.emplace(window_, skinDir_, setup.messages, dialogFlags_, setup.versionWord);
+}
+
+void MainHostWin32::LoadBackground(std::wstring_view name) {
+    SetBackBuffer(LoadBackgroundBitmap(SkinImagePath(skinDir_, name)));
 }
 
 void MainHostWin32::SetBackBuffer(HBITMAP bitmap) {
@@ -91,10 +109,10 @@ bool MainHostWin32::BeginDrawingPass() {
 }
 
 bool MainHostWin32::DrawImage(std::wstring_view name, Point at) {
-    if (!pass_) {
+    if (!pass_ || messages_ == nullptr) {
         return false;
     }
-    return LoadPng(pass_->dc(), SkinImagePath(skinDir_, name), at.x, at.y, messages_);
+    return LoadPng(pass_->dc(), SkinImagePath(skinDir_, name), at.x, at.y, *messages_);
 }
 
 void MainHostWin32::DrawText(std::wstring_view text, Rect rect, TextFormat format, FontKind font) {
@@ -221,18 +239,12 @@ void MainHostWin32::RequestHover(int milliseconds) {
     TrackMouseEvent(&track);
 }
 
-// Until a runner is set, every dialog answers "cancelled" without opening.
+// Before the set-up every dialog answers "cancelled" without opening.
 DialogOutcome MainHostWin32::RunDialog(DialogKind kind, const DialogInputs& inputs) {
-    return runDialog_ ? runDialog_(kind, inputs) : DialogOutcome{};
-}
-
-void MainHostWin32::EndProgram() {
-    Present();
-    if (endProgram_) {
-        endProgram_();
-        return;
+    if (!dialogRunner_) {
+        return DialogOutcome{};
     }
-    ExitProcess(0);
+    return dialogRunner_->Run(kind, inputs);
 }
 
 }  // namespace corvane

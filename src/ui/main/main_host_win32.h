@@ -1,20 +1,23 @@
-// The main window's host over a real HWND: the back buffer (the decoded
-// "/main.png"), drawing passes through CMemDC, LISTBOX children, message
-// boxes, hover tracking, the window drag, and the one live control brush.
-// It is also the message box sink of the window's texts.
+// The main window's host over a real HWND: the two fonts, the back buffer
+// (the decoded "/main.png"), drawing passes through CMemDC, LISTBOX
+// children, message boxes, hover tracking, the window drag, the one live
+// control brush, and the runner of the key function dialogs. It is also the
+// message box sink of the window's texts.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/user_messages.h"
+#include "ui/dialogs/dialog_runner_win32.h"
+#include "ui/dialogs/skinned_dialog.h"
 #include "ui/main/control_colour.h"
 #include "ui/main/main_host.h"
 #include "ui/main/text_messages.h"
-#include "ui/skin/gdiplus_session_win32.h"
+#include "ui/skin/gdiplus_lease_win32.h"
 #include "ui/skin/list_box_win32.h"
 #include "ui/skin/mem_dc_win32.h"
 
@@ -25,32 +28,31 @@ ControlCategory ControlCategoryOf(UINT message);
 
 class MainHostWin32 final : public MainWindowHost, public MessageBoxSink {
   public:
-    struct Fonts {
-        HFONT page = nullptr;
-        HFONT list = nullptr;
-    };
-
-    // `messages` reports images that cannot be loaded; it may show its boxes
-    // through this host (only its reference is kept here).
-    MainHostWin32(HWND window, std::wstring skinDir, UserMessages& messages, Fonts fonts);
+    MainHostWin32() = default;
     ~MainHostWin32() override;
     MainHostWin32(const MainHostWin32&) = delete;
     MainHostWin32& operator=(const MainHostWin32&) = delete;
+
+    // The window it draws on, whose children the lists are and over which
+    // the dialogs and message boxes open; made before the program's
+    // initialisation runs.
+    void Attach(HWND window) { window_ = window; }
 
     // Takes ownership of the back buffer (nullptr: none).
     void SetBackBuffer(HBITMAP bitmap);
     HBITMAP backBuffer() const { return backBuffer_; }
     const std::wstring& skinDir() const { return skinDir_; }
-    void SetDialogRunner(std::function<DialogOutcome(DialogKind, const DialogInputs&)> runner) {
-        runDialog_ = std::move(runner);
-    }
-    void SetEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
+    HFONT listFont() const { return listFont_; }
+    // Set up: the window logic may draw and run dialogs.
+    bool isSetUp() const { return messages_ != nullptr; }
 
     // A WM_CTLCOLOR* step after the default handling returned
     // `defaultResult`: deletes the brush of the previous call, applies
     // `choice` to `dc` and returns the brush for the control.
     HBRUSH ApplyControlColour(HDC dc, const ControlColourChoice& choice, HBRUSH defaultResult);
 
+    void SetUp(const WindowSetup& setup) override;
+    void LoadBackground(std::wstring_view name) override;
     bool BeginDrawingPass() override;
     bool DrawImage(std::wstring_view name, Point at) override;
     void DrawText(std::wstring_view text, Rect rect, TextFormat format, FontKind font) override;
@@ -73,23 +75,23 @@ class MainHostWin32 final : public MainWindowHost, public MessageBoxSink {
     void StartDrag() override;
     void RequestHover(int milliseconds) override;
     DialogOutcome RunDialog(DialogKind kind, const DialogInputs& inputs) override;
-    void EndProgram() override;
 
   private:
-    HFONT FontOf(FontKind font) const { return font == FontKind::Page ? fonts_.page : fonts_.list; }
+    HFONT FontOf(FontKind font) const { return font == FontKind::Page ? pageFont_ : listFont_; }
 
-    HWND window_;
+    HWND window_ = nullptr;
     std::wstring skinDir_;
-    UserMessages& messages_;
-    Fonts fonts_;
+    UserMessages* messages_ = nullptr;  // from SetUp on
+    HFONT pageFont_ = nullptr;
+    HFONT listFont_ = nullptr;
     GdiplusLease lease_;  // keeps GDI+ started while the window lives
     HBITMAP backBuffer_ = nullptr;
     HBRUSH brush_ = nullptr;
     HDC windowDc_ = nullptr;
     std::unique_ptr<CMemDC> pass_;
     ListBoxesWin32 lists_;
-    std::function<DialogOutcome(DialogKind, const DialogInputs&)> runDialog_;
-    std::function<void()> endProgram_;
+    DialogFlagsOfRun dialogFlags_;  // every dialog kind's flags, for the whole run
+    std::optional<DialogRunnerWin32> dialogRunner_;
 };
 
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "settings/apply.h"
+#include "ui/main/function_labels.h"
 
 namespace corvane {
 namespace {
@@ -33,14 +34,14 @@ constexpr std::uint8_t kDefaultReportRate = 8;
 }  // namespace
 
 CTessaryDlg::CTessaryDlg(AppState& state, MainWindowHost& host, UserMessages& messages,
-                         const TextTable& texts, SettingsFiles& files,
-                         std::function<bool()> writeDevice, std::uint16_t systemLanguageId)
+                         const TextTable& texts, SettingsFiles& files, MainWindowOwner& owner,
+                         std::uint16_t systemLanguageId)
     : state_(state),
       host_(host),
       messages_(messages),
       texts_(texts),
       files_(files),
-      writeDevice_(std::move(writeDevice)),
+      owner_(owner),
       systemLanguageId_(systemLanguageId),
       keyPage_(state, host, messages, texts, files, systemLanguageId),
       dpiPage_(state, host),
@@ -106,7 +107,8 @@ void CTessaryDlg::OnListNotify(int id, ChildEvent event) {
 
 void CTessaryDlg::Save() {
     // The mouse's write reports its own failure.
-    const ApplyResult applied = ApplySettings(state_, writeDevice_, files_, labels());
+    const ApplyResult applied = ApplySettings(
+        state_, [this] { return owner_.WriteMouse(); }, files_, labels());
     ShowSaveResult(messages_, applied.config);
     ShowSaveResult(messages_, applied.labels);
     // Taken whatever Apply did: a Save with the mouse absent still makes the
@@ -125,7 +127,7 @@ void CTessaryDlg::Minimise() {
 }
 
 void CTessaryDlg::Close() {
-    host_.EndProgram();
+    owner_.EndProgram();
 }
 
 void CTessaryDlg::Default() {
@@ -185,6 +187,36 @@ void CTessaryDlg::ShowLedPage() {
     currentPage_ = kLedPage;
     PageLeave();
     ledPage_.Show();
+}
+
+// The page shows return at once for the current page, so the page is made
+// none first; every list of the pages closes as a change of page closes them.
+void CTessaryDlg::RedrawCurrentPage() {
+    const int page = currentPage_;
+    switch (page) {
+        case kKeyPage:
+            keyPage_.Leave();
+            LoadLabels();
+            currentPage_ = kNoPage;
+            ShowKeyPage();
+            break;
+        case kDpiPage:
+            dpiPage_.Leave();
+            currentPage_ = kNoPage;
+            ShowDpiPage();
+            break;
+        case kLedPage:
+            currentPage_ = kNoPage;
+            ShowLedPage();
+            break;
+        default:
+            break;
+    }
+}
+
+void CTessaryDlg::LoadLabels() {
+    files_.LoadLabels(labels());
+    FillEmptyLabels(labels(), state_.records.working, texts_, systemLanguageId_, state_.sensorType);
 }
 
 // ---------------------------------------------------------------- pre-filter

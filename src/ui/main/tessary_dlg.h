@@ -8,7 +8,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "core/user_messages.h"
@@ -17,6 +16,7 @@
 #include "settings/settings_files.h"
 #include "ui/main/control_colour.h"
 #include "ui/main/main_host.h"
+#include "ui/main/main_window_owner.h"
 #include "ui/main/main_window_tables.h"
 #include "ui/main/pages/dpi_page.h"
 #include "ui/main/pages/key_page.h"
@@ -35,12 +35,11 @@ struct FilterMessage {
 
 class CTessaryDlg {
   public:
-    // `writeDevice` writes the whole DeviceImage to the mouse (Save) and
-    // returns whether it arrived whole;
+    // `owner` writes the mouse on Save and ends the program on Close;
     // `systemLanguageId` is the system's default language, which the key
-    // function dialogs speak.
+    // function dialogs and the labels built from functions speak.
     CTessaryDlg(AppState& state, MainWindowHost& host, UserMessages& messages,
-                const TextTable& texts, SettingsFiles& files, std::function<bool()> writeDevice,
+                const TextTable& texts, SettingsFiles& files, MainWindowOwner& owner,
                 std::uint16_t systemLanguageId);
 
     // --- messages of the window ---
@@ -61,6 +60,13 @@ class CTessaryDlg {
     void ShowLedPage();
     // Closes the lists that do not belong to the page currentPage names.
     void PageLeave();
+    // The current page drawn again from the record, every list closed; the
+    // key page also reloads its labels (the tray's show after Exit).
+    void RedrawCurrentPage();
+    // The sixteen labels from str.ini; each empty one (a missing str.ini, or
+    // one written under another language) becomes the label of its button's
+    // stored function, and labels that hold text stay as read.
+    void LoadLabels();
 
     // --- window buttons ---
     void Save();
@@ -102,7 +108,7 @@ class CTessaryDlg {
     UserMessages& messages_;
     const TextTable& texts_;
     SettingsFiles& files_;
-    std::function<bool()> writeDevice_;
+    MainWindowOwner& owner_;
     std::uint16_t systemLanguageId_;
 
     int currentPage_ = kNoPage;

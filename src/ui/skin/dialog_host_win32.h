@@ -14,7 +14,7 @@
 
 #include "core/user_messages.h"
 #include "ui/skin/dialog_host.h"
-#include "ui/skin/gdiplus_session_win32.h"
+#include "ui/skin/gdiplus_lease_win32.h"
 #include "ui/skin/list_box_win32.h"
 #include "ui/skin/mem_dc_win32.h"
 #include "ui/skin/skinned_dialog_frame.h"

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "core/user_messages.h"
-#include "ui/skin/gdiplus_session_win32.h"
+#include "ui/skin/gdiplus_lease_win32.h"
 
 namespace corvane {
 

@@ -1,13 +1,12 @@
 #include "ui/skin/skin_dir.h"
 
 #include "core/language.h"
-#include "core/module_path.h"
 
 namespace corvane {
 
-std::wstring SkinDir(const std::wstring& modulePath, std::uint8_t uiLanguage) {
-    return BesideExecutable(
-        modulePath, uiLanguage == kUiLanguageSimplifiedChinese ? kSkinFolderChs : kSkinFolderEn);
+std::wstring SkinDir(const std::wstring& skinFolder, std::uint8_t uiLanguage) {
+    return skinFolder + std::wstring(uiLanguage == kUiLanguageSimplifiedChinese ? kSkinLanguageChs
+                                                                                : kSkinLanguageEn);
 }
 
 }  // namespace corvane

@@ -1,7 +1,7 @@
-// The skin folder of a language: the executable's file name in its full path
-// replaced by "/Skins/CHS" (Simplified Chinese) or "/Skins/EN" (every other
-// language). Image paths are the folder followed by an image name, which
-// begins with "/"; the mixed separators that result are kept.
+// The skin folder of a language: the program's skin folder followed by
+// "/CHS" (Simplified Chinese) or "/EN" (every other language). Image paths
+// are the folder followed by an image name, which begins with "/"; the
+// mixed separators that result on Windows are kept.
 #pragma once
 
 #include <cstdint>
@@ -10,10 +10,10 @@
 
 namespace corvane {
 
-inline constexpr std::wstring_view kSkinFolderChs = L"/Skins/CHS";
-inline constexpr std::wstring_view kSkinFolderEn = L"/Skins/EN";
+inline constexpr std::wstring_view kSkinLanguageChs = L"/CHS";
+inline constexpr std::wstring_view kSkinLanguageEn = L"/EN";
 
-std::wstring SkinDir(const std::wstring& modulePath, std::uint8_t uiLanguage);
+std::wstring SkinDir(const std::wstring& skinFolder, std::uint8_t uiLanguage);
 
 inline std::wstring SkinImagePath(const std::wstring& skinDir, std::wstring_view imageName) {
     return skinDir + std::wstring(imageName);

@@ -16,6 +16,7 @@
 #include "support/fake_system_facts.h"
 #include "support/fake_user_messages.h"
 #include "ui/main/fake_main_host.h"
+#include "ui/main/fake_window_owner.h"
 #include "ui/main/function_labels.h"
 #include "ui/main/main_window_tables.h"
 #include "ui/main/tessary_dlg.h"
@@ -30,8 +31,7 @@ class Window {
     Window(const SettingsRecord& record, std::uint8_t firstRunFlag, const KeyLabels& stored,
            std::uint16_t language)
         : texts_(TextTableFor(language)),
-          dlg_(
-              state_, host_, messages_, texts_, files_, [] { return true; }, language) {
+          dlg_(state_, host_, messages_, texts_, files_, owner_, language) {
         state_.records.working = record;
         state_.firstRunFlag = firstRunFlag;
         dlg_.labels() = stored;
@@ -74,6 +74,7 @@ class Window {
     FakeFileStore fileStore_;
     FakeIniStore ini_;
     const TextTable& texts_;
+    FakeWindowOwner owner_;  // Save and Close are not pressed here
     SettingsFiles files_{state_, fileStore_, ini_, facts_, L"C:\\Tools\\", L"Setting-EN"};
     CTessaryDlg dlg_;
 };

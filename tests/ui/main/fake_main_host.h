@@ -20,7 +20,7 @@ struct FakeList {
     std::optional<int> selection;
 };
 
-class FakeMainHost final : public RecordingHost<MainWindowHost, FakeList> {
+class FakeMainHost : public RecordingHost<MainWindowHost, FakeList> {
   public:
     // Scripted answers.
     bool hasBackBuffer = true;
@@ -28,7 +28,18 @@ class FakeMainHost final : public RecordingHost<MainWindowHost, FakeList> {
     int dialogResult = kDialogCancelled;
     std::deque<DialogOutcome> dialogOutcomes;
     std::vector<DialogInputs> dialogInputs;
+    // What the set-up gave.
+    std::wstring skinDir;
+    WindowFonts fonts{};
 
+    void SetUp(const WindowSetup& setup) override {
+        skinDir = setup.skinDir;
+        fonts = setup.fonts;
+        calls.push_back("setup " + Narrow(setup.skinDir));
+    }
+    void LoadBackground(std::wstring_view name) override {
+        calls.push_back("background " + Narrow(name));
+    }
     bool BeginDrawingPass() override {
         calls.push_back("pass");
         return hasBackBuffer;
@@ -74,7 +85,6 @@ class FakeMainHost final : public RecordingHost<MainWindowHost, FakeList> {
         outcome.result = dialogResult;
         return outcome;
     }
-    void EndProgram() override { calls.push_back("end"); }
 };
 
 }  // namespace corvane::testing

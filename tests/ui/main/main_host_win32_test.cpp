@@ -7,6 +7,7 @@
 #include "support/fake_ini_store.h"
 #include "support/fake_system_facts.h"
 #include "support/fake_user_messages.h"
+#include "ui/main/fake_window_owner.h"
 #include "ui/main/main_host_win32.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/tessary_dlg.h"
@@ -36,30 +37,28 @@ void PumpMessages() {
 class MainHostTest : public ::testing::Test {
   protected:
     HWND window = CreateTestWindow();
-    HFONT pageFont = CreateFontW(18, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0x20, L"Tahoma");
-    HFONT listFont = CreateFontW(16, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0x20, L"Tahoma");
     FakeUserMessages messages;
     std::wstring skin = AssetsSkinDir(L"EN");
-    MainHostWin32 host{window, skin, messages, {pageFont, listFont}};
+    MainHostWin32 host;
 
     AppState state;
     FakeSystemFacts facts;
     FakeFileStore files;
     FakeIniStore ini;
     SettingsFiles stored{state, files, ini, facts, L"C:\\Tools\\", L"Setting-EN"};
-    CTessaryDlg dlg{state,  host,    messages,      TextTableFor(kLangEnglishUs),
-                    stored, nullptr, kLangEnglishUs};
+    FakeWindowOwner owner;
+    CTessaryDlg dlg{state,  host,  messages,      TextTableFor(kLangEnglishUs),
+                    stored, owner, kLangEnglishUs};
 
     MainHostTest() {
         state.firstRunFlag = 1;
-        host.SetBackBuffer(LoadBackgroundBitmap(SkinImagePath(skin, kImageMain)));
+        host.Attach(window);
+        host.SetUp(
+            {skin, FontsFor(kLangEnglishUs, facts.VersionWord()), facts.VersionWord(), messages});
+        host.LoadBackground(kImageMain);
         PumpMessages();
     }
-    ~MainHostTest() override {
-        DestroyWindow(window);
-        DeleteObject(pageFont);
-        DeleteObject(listFont);
-    }
+    ~MainHostTest() override { DestroyWindow(window); }
 
     static bool InAnyKeyBox(int x, int y) {
         for (int layer = 0; layer < kKeyLayerCount; ++layer) {

@@ -13,6 +13,7 @@
 #include "support/fake_system_facts.h"
 #include "support/fake_user_messages.h"
 #include "ui/main/fake_main_host.h"
+#include "ui/main/fake_window_owner.h"
 #include "ui/main/tessary_dlg.h"
 #include "ui/main/text_table.h"
 
@@ -29,19 +30,14 @@ class WindowTest : public ::testing::Test {
     FakeFileStore files;
     FakeIniStore ini;
     SettingsFiles stored{state, files, ini, facts, L"C:\\Tools\\", L"Setting-EN"};
-    int deviceWrites = 0;
-    CTessaryDlg dlg{state,
-                    host,
-                    messages,
-                    TextTableFor(kLangEnglishUs),
-                    stored,
-                    [this] {
-                        ++deviceWrites;
-                        return true;
-                    },
-                    kLangEnglishUs};
+    // Close is recorded among the host's calls.
+    FakeWindowOwner owner;
+    int& deviceWrites = owner.writes;
+    CTessaryDlg dlg{state,  host,  messages,      TextTableFor(kLangEnglishUs),
+                    stored, owner, kLangEnglishUs};
 
     WindowTest() {
+        owner.onEnd = [this] { host.calls.push_back("end"); };
         // A tool that has run before: no first-run handling unless a test
         // asks for it.
         state.firstRunFlag = 1;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/module_path.h"
 #include "device/app_state.h"
 #include "ui/main/main_layout.h"
 #include "ui/skin/premultiply.h"
@@ -12,23 +13,29 @@
 namespace corvane {
 namespace {
 
+// The program's skin folder as the Windows program derives it.
+std::wstring Beside(const std::wstring& modulePath) {
+    return SkinFolderBesideExecutable(modulePath);
+}
+
 TEST(SkinDir, TheExecutableNameBecomesTheLanguageFolderWithMixedSeparatorsKept) {
-    EXPECT_EQ(SkinDir(L"C:\\Tools\\Corvane1.0.exe", kUiLanguageSimplifiedChinese),
+    EXPECT_EQ(SkinDir(Beside(L"C:\\Tools\\Corvane1.0.exe"), kUiLanguageSimplifiedChinese),
               L"C:\\Tools\\/Skins/CHS");
-    EXPECT_EQ(SkinDir(L"C:\\Tools\\Corvane1.0.exe", kUiLanguageOther), L"C:\\Tools\\/Skins/EN");
-    EXPECT_EQ(SkinDir(L"C:\\Tools\\Corvane1.0.exe", 0), L"C:\\Tools\\/Skins/EN");
-    EXPECT_EQ(SkinImagePath(SkinDir(L"C:\\Tools\\Corvane1.0.exe", 1), L"/fire-key.png"),
+    EXPECT_EQ(SkinDir(Beside(L"C:\\Tools\\Corvane1.0.exe"), kUiLanguageOther),
+              L"C:\\Tools\\/Skins/EN");
+    EXPECT_EQ(SkinDir(Beside(L"C:\\Tools\\Corvane1.0.exe"), 0), L"C:\\Tools\\/Skins/EN");
+    EXPECT_EQ(SkinImagePath(SkinDir(Beside(L"C:\\Tools\\Corvane1.0.exe"), 1), L"/fire-key.png"),
               L"C:\\Tools\\/Skins/CHS/fire-key.png");
 }
 
 TEST(SkinDir, AnotherExecutableNameReplacesNothing) {
-    EXPECT_EQ(SkinDir(L"C:\\Tools\\corvane1.0.exe", 2), L"C:\\Tools\\corvane1.0.exe");
-    EXPECT_EQ(SkinImagePath(SkinDir(L"C:\\Tools\\Mouse.exe", 2), kImageMain),
-              L"C:\\Tools\\Mouse.exe/main.png");
+    EXPECT_EQ(SkinDir(Beside(L"C:\\Tools\\corvane1.0.exe"), 2), L"C:\\Tools\\corvane1.0.exe/EN");
+    EXPECT_EQ(SkinImagePath(SkinDir(Beside(L"C:\\Tools\\Mouse.exe"), 2), kImageMain),
+              L"C:\\Tools\\Mouse.exe/EN/main.png");
 }
 
 TEST(SkinDir, EveryOccurrenceIsReplaced) {
-    EXPECT_EQ(SkinDir(L"D:\\Corvane1.0.exe\\Corvane1.0.exe", 2), L"D:\\/Skins/EN\\/Skins/EN");
+    EXPECT_EQ(SkinDir(Beside(L"D:\\Corvane1.0.exe\\Corvane1.0.exe"), 2), L"D:\\/Skins\\/Skins/EN");
 }
 
 TEST(Premultiply, ChannelsTruncate) {

@@ -1,6 +1,6 @@
 // Device-change broadcast records read within their own size, the two path
-// forms and the count of four.
-#include "app/device_change.h"
+// forms and the count of four, as the window's filter hands them on.
+#include "app/device_change_win32.h"
 
 #include <gtest/gtest.h>
 
@@ -118,6 +118,42 @@ TEST(InterfaceEventCounter, EveryFourthEventAndThenAgain) {
     EXPECT_EQ(due,
               (std::vector<bool>{false, false, false, true, false, false, false, true, false}));
     EXPECT_EQ(counter.count(), 1);
+}
+
+const std::wstring kUpperPath =
+    L"\\\\?\\HID#VID_04D9&PID_A09E&MI_01&Col02#8&1c2a3b4d&0&0001#{4d1e55b2-f16f-11cf-88cb-"
+    L"001111000030}";
+const std::wstring kMixedPath = L"\\\\?\\hid#Vid_04d9&Pid_a09e&mi_01#8&1c2a3b4d&0&0000#{x}";
+const std::wstring kLowerPath = L"\\\\?\\hid#vid_04d9&pid_a09e&mi_01#8&1c2a3b4d&0&0000#{x}";
+
+BroadcastReader Interface(std::wstring path) {
+    return Record(DeviceBroadcast{kDeviceTypeInterface, std::move(path)});
+}
+
+TEST(DeviceChangeFilter, ThreeArrivalsAndOneRemovalAreHandedOnAsARemoval) {
+    DeviceChangeFilter filter;
+    EXPECT_FALSE(filter.Filter(kDeviceArrival, Interface(kUpperPath)));
+    EXPECT_FALSE(filter.Filter(kDeviceArrival, Interface(kMixedPath)));
+    EXPECT_FALSE(filter.Filter(kDeviceArrival, Interface(kUpperPath)));
+    EXPECT_EQ(filter.interfaceEventCount(), 3);
+    EXPECT_EQ(filter.Filter(kDeviceRemoveComplete, Interface(kUpperPath)),
+              DeviceEventKind::Removal);
+    EXPECT_EQ(filter.interfaceEventCount(), 0);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(filter.Filter(kDeviceRemoveComplete, Interface(kUpperPath)));
+    }
+    EXPECT_EQ(filter.Filter(kDeviceArrival, Interface(kUpperPath)), DeviceEventKind::Arrival);
+}
+
+TEST(DeviceChangeFilter, OnlyTheTwoExactPathFormsOfInterfaceEventsAreCounted) {
+    DeviceChangeFilter filter;
+    filter.Filter(kDeviceArrival, Interface(kLowerPath));
+    filter.Filter(kDeviceArrival, Interface(L"\\\\?\\HID#VID_04D9&Pid_a09e#{x}"));
+    filter.Filter(kDeviceArrival, Record(DeviceBroadcast{2, L""}));  // a volume
+    filter.Filter(kDeviceArrival, Record(std::nullopt));
+    filter.Filter(0x8001, Interface(kUpperPath));  // removal query
+    filter.Filter(0x0007, Interface(kUpperPath));  // devnodes changed
+    EXPECT_EQ(filter.interfaceEventCount(), 0);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "app/device_change.h"
+#include "app/device_change_win32.h"
 
 #include <algorithm>
 
@@ -72,6 +72,25 @@ std::optional<DeviceEventKind> MouseInterfaceEvent(std::uint32_t event,
         return std::nullopt;
     }
     return event == kDeviceArrival ? DeviceEventKind::Arrival : DeviceEventKind::Removal;
+}
+
+std::optional<DeviceEventKind> DeviceChangeFilter::Filter(std::uint32_t event,
+                                                          const BroadcastReader& readRecord) {
+    const std::optional<DeviceEventKind> kind = MouseInterfaceEvent(event, readRecord);
+    if (!kind || !counter_.Count()) {
+        return std::nullopt;
+    }
+    return kind;
+}
+
+std::optional<DeviceBroadcast> DeviceChangeFilter::RecordAt(LPARAM lParam) {
+    if (lParam == 0) {
+        return std::nullopt;
+    }
+    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
+    const std::span<const std::uint8_t> record(reinterpret_cast<const std::uint8_t*>(header),
+                                               header->dbch_size);
+    return ParseDeviceBroadcast(record);
 }
 
 }  // namespace corvane

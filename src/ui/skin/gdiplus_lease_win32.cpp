@@ -1,4 +1,4 @@
-#include "ui/skin/gdiplus_session_win32.h"
+#include "ui/skin/gdiplus_lease_win32.h"
 
 #include "ui/skin/gdiplus_win32.h"
 

@@ -1,7 +1,12 @@
-// The window's reaction to the system's device-change broadcasts: matching
-// device-interface arrivals and removals of the mouse are counted, and every
-// fourth one runs discovery again.
+// What a WM_DEVICECHANGE means for the program: arrivals and completed
+// removals of device interfaces whose path names the mouse are counted, and
+// every fourth one is handed to the shell as the mouse's interfaces having
+// arrived or been removed (the kind of that fourth event).
 #pragma once
+
+#include <windows.h>
+
+#include <dbt.h>
 
 #include <cstdint>
 #include <functional>
@@ -12,9 +17,9 @@
 
 namespace corvane {
 
-inline constexpr std::uint32_t kDeviceArrival = 0x8000;
-inline constexpr std::uint32_t kDeviceRemoveComplete = 0x8004;
-inline constexpr std::uint32_t kDeviceTypeInterface = 5;
+inline constexpr std::uint32_t kDeviceArrival = DBT_DEVICEARRIVAL;
+inline constexpr std::uint32_t kDeviceRemoveComplete = DBT_DEVICEREMOVECOMPLETE;
+inline constexpr std::uint32_t kDeviceTypeInterface = DBT_DEVTYP_DEVICEINTERFACE;
 inline constexpr std::uint8_t kEventsPerRediscovery = 4;
 
 // The two spellings of the mouse's identifiers in a device path; the tests
@@ -60,5 +65,19 @@ using BroadcastReader = std::function<std::optional<DeviceBroadcast>()>;
 // other event codes carry other data, or none, in the same parameter.
 std::optional<DeviceEventKind> MouseInterfaceEvent(std::uint32_t event,
                                                    const BroadcastReader& readRecord);
+
+// The window's filter of its WM_DEVICECHANGE messages.
+class DeviceChangeFilter {
+  public:
+    // The event to hand to the shell, when this message is the fourth
+    // matching one since the last; the message is handled either way.
+    std::optional<DeviceEventKind> Filter(std::uint32_t event, const BroadcastReader& readRecord);
+    // The record a message's second parameter points to, if any.
+    static std::optional<DeviceBroadcast> RecordAt(LPARAM lParam);
+    std::uint8_t interfaceEventCount() const { return counter_.count(); }
+
+  private:
+    InterfaceEventCounter counter_;
+};
 
 }  // namespace corvane
