@@ -1,0 +1,60 @@
+#include "ui/skin/key_events_qt.h"
+
+#include <QKeySequence>
+
+#include "ui/skin/evdev_keys.h"
+#include "ui/skin/window_events.h"
+
+namespace corvane {
+namespace {
+
+constexpr std::uint64_t kVirtualKeyLeftWindows = 91;
+constexpr std::uint64_t kVirtualKeyRightWindows = 92;
+constexpr quint32 kXkbKeycodeOffset = 8;
+constexpr quint32 kXkbRightSuper = 126 + kXkbKeycodeOffset;
+
+}  // namespace
+
+std::uint64_t FilterKeyOf(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return kVirtualKeyEnter;
+        case Qt::Key_Escape:
+            return kVirtualKeyEscape;
+        case Qt::Key_Super_L:
+            return kVirtualKeyLeftWindows;
+        case Qt::Key_Super_R:
+            return kVirtualKeyRightWindows;
+        case Qt::Key_Meta:
+            // Some layouts name both Windows keys Meta; the position tells.
+            return event.nativeScanCode() == kXkbRightSuper ? kVirtualKeyRightWindows
+                                                            : kVirtualKeyLeftWindows;
+        default:
+            return 0;
+    }
+}
+
+KeyNotice KeyNoticeOf(const QKeyEvent& event) {
+    KeyNotice notice;
+    const int key = event.key();
+    if (key != 0 && key != Qt::Key_unknown) {
+        notice.name = QKeySequence(key).toString(QKeySequence::NativeText).toStdWString();
+    }
+    if (notice.name.empty()) {
+        notice.name = event.text().toStdWString();
+    }
+    const quint32 native = event.nativeScanCode();
+    if (native > kXkbKeycodeOffset) {
+        const HeldModifiers held{event.modifiers().testFlag(Qt::AltModifier),
+                                 event.modifiers().testFlag(Qt::ControlModifier)};
+        if (const auto position =
+                Set1PositionOfEvdev(static_cast<int>(native - kXkbKeycodeOffset), held)) {
+            notice.scanCode = position->scanCode;
+            notice.extended = position->extended;
+        }
+    }
+    return notice;
+}
+
+}  // namespace corvane

@@ -1,0 +1,117 @@
+#include "ui/skin/number_box_qt.h"
+
+#include <QFocusEvent>
+#include <QRegularExpressionValidator>
+
+#include "ui/skin/canvas_qt.h"
+#include "ui/skin/window_events.h"
+
+namespace corvane {
+namespace {
+
+class NumberBox final : public QLineEdit {
+  public:
+    NumberBox(QWidget* parent, std::function<void()> lostFocus)
+        : QLineEdit(parent), lostFocus_(std::move(lostFocus)) {}
+    void Forget() { lostFocus_ = nullptr; }
+
+  protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        QLineEdit::focusOutEvent(event);
+        if (lostFocus_) {
+            lostFocus_();
+        }
+    }
+
+  private:
+    std::function<void()> lostFocus_;
+};
+
+}  // namespace
+
+NumberBoxesQt::NumberBoxesQt(std::function<void(int id, int code)> notify)
+    : notify_(std::move(notify)) {}
+
+NumberBoxesQt::~NumberBoxesQt() {
+    for (const auto& [id, box] : boxes_) {
+        if (box) {
+            static_cast<NumberBox*>(box.data())->Forget();
+            delete box.data();
+        }
+    }
+}
+
+QLineEdit* NumberBoxesQt::Find(int id) const {
+    const auto it = boxes_.find(id);
+    return it == boxes_.end() ? nullptr : it->second.data();
+}
+
+void NumberBoxesQt::Create(QWidget* parent, int id, Rect rect, std::wstring_view text,
+                           const QFont& font) {
+    if (Exists(id)) {
+        return;
+    }
+    auto* box = new NumberBox(parent, [this, id] {
+        if (notify_ && Exists(id)) {
+            notify_(id, kEditLostFocus);
+        }
+    });
+    box->setObjectName(QStringLiteral("box%1").arg(id));
+    box->setFrame(false);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFocusPolicy(Qt::ClickFocus);
+    // Typing takes digits only; a text set from code is shown as it is.
+    box->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
+    box->setFont(font);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, ListBackgroundColour());
+    palette.setColor(QPalette::Text, SkinTextColour());
+    box->setPalette(palette);
+    box->setText(QString::fromWCharArray(text.data(), static_cast<qsizetype>(text.size())));
+    box->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    boxes_[id] = box;
+    QObject::connect(box, &QLineEdit::textChanged, box, [this, id] {
+        if (notify_) {
+            notify_(id, kEditChanged);
+        }
+    });
+    box->show();
+}
+
+void NumberBoxesQt::Destroy(int id) {
+    QLineEdit* box = Find(id);
+    boxes_.erase(id);
+    if (box == nullptr) {
+        return;
+    }
+    static_cast<NumberBox*>(box)->Forget();
+    box->disconnect();
+    box->hide();
+    box->deleteLater();
+}
+
+void NumberBoxesQt::DestroyAll() {
+    while (!boxes_.empty()) {
+        Destroy(boxes_.begin()->first);
+    }
+}
+
+std::wstring NumberBoxesQt::Text(int id) const {
+    QLineEdit* box = Find(id);
+    return box == nullptr ? std::wstring() : box->text().toStdWString();
+}
+
+void NumberBoxesQt::SetText(int id, std::wstring_view text) {
+    if (QLineEdit* box = Find(id)) {
+        box->setText(QString::fromWCharArray(text.data(), static_cast<qsizetype>(text.size())));
+    }
+}
+
+void NumberBoxesQt::Repaint(int id) {
+    if (QLineEdit* box = Find(id)) {
+        box->repaint();
+    }
+}
+
+}  // namespace corvane
