@@ -83,4 +83,16 @@ QColor ListBackgroundColour() {
     return ColourOf(kListBackground);
 }
 
+QColor ThinBorderColour() {
+    return QColor(158, 158, 158);
+}
+
+QColor ListHighlightColour() {
+    return QColor(48, 150, 250);
+}
+
+QColor ListHighlightTextColour() {
+    return QColor(255, 255, 255);
+}
+
 }  // namespace corvane

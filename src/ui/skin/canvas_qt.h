@@ -58,8 +58,13 @@ class CanvasQt {
 void DrawSkinText(QPainter& painter, std::wstring_view text, Rect rect, TextFormat format,
                   const QFont& font, QColor colour);
 
-// The text colour of every skinned window.
+// The skin's colours (skin_colours.h).
 QColor SkinTextColour();
 QColor ListBackgroundColour();
+// The system's colours as the Windows program shows them (measured under
+// Wine): a thin window border, and a list's selected row and its text.
+QColor ThinBorderColour();
+QColor ListHighlightColour();
+QColor ListHighlightTextColour();
 
 }  // namespace corvane

@@ -17,7 +17,6 @@ namespace {
 
 // The thin border around the client area, as a bordered window has it.
 constexpr int kBorder = 1;
-const QColor kBorderColour(0, 0, 0);
 
 }  // namespace
 
@@ -32,7 +31,7 @@ class DialogHostQt::Window final : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setPen(kBorderColour);
+        painter.setPen(ThinBorderColour());
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     void closeEvent(QCloseEvent* event) override {
@@ -243,7 +242,8 @@ bool DialogHostQt::FilterEvent(QObject* receiver, QEvent* event) {
             if (!ours) {
                 return false;
             }
-            const QPoint global = static_cast<const QMouseEvent&>(*event).globalPosition().toPoint();
+            const QPoint global =
+                static_cast<const QMouseEvent&>(*event).globalPosition().toPoint();
             DialogFilterMessage message;
             message.kind = DialogFilterMessage::Kind::PointerMove;
             message.screenPoint = Point{global.x(), global.y()};

@@ -14,11 +14,8 @@ struct FaceSubstitute {
 };
 
 constexpr FaceSubstitute kFaceSubstitutes[] = {
-    {L"Tahoma", "DejaVu Sans"},
-    {L"宋体", "Noto Sans CJK SC"},
-    {L"黑体", "Noto Sans CJK SC"},
-    {L"SimSun", "Noto Sans CJK SC"},
-    {L"SimHei", "Noto Sans CJK SC"},
+    {L"Tahoma", "DejaVu Sans"},      {L"宋体", "Noto Sans CJK SC"},   {L"黑体", "Noto Sans CJK SC"},
+    {L"SimSun", "Noto Sans CJK SC"}, {L"SimHei", "Noto Sans CJK SC"},
 };
 constexpr const char* kFallbackFamily = "DejaVu Sans";
 
@@ -30,8 +27,9 @@ QFont::Weight QtWeightOf(int weight) {
 }  // namespace
 
 QString LinuxFamilyOf(std::wstring_view face) {
-    const auto found = std::find_if(std::begin(kFaceSubstitutes), std::end(kFaceSubstitutes),
-                                    [face](const FaceSubstitute& s) { return s.windowsFace == face; });
+    const auto found =
+        std::find_if(std::begin(kFaceSubstitutes), std::end(kFaceSubstitutes),
+                     [face](const FaceSubstitute& s) { return s.windowsFace == face; });
     return QString::fromLatin1(found != std::end(kFaceSubstitutes) ? found->linuxFamily
                                                                    : kFallbackFamily);
 }

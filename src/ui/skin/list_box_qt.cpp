@@ -41,7 +41,7 @@ void ApplyColours(QWidget& list) {
     palette.setColor(QPalette::Base, ListBackgroundColour());
     palette.setColor(QPalette::Window, ListBackgroundColour());
     palette.setColor(QPalette::Text, SkinTextColour());
-    palette.setColor(QPalette::WindowText, Qt::black);  // the plain border
+    palette.setColor(QPalette::WindowText, ThinBorderColour());  // the plain frame
     palette.setColor(QPalette::Highlight, ListHighlightColour());
     palette.setColor(QPalette::HighlightedText, ListHighlightTextColour());
     list.setPalette(palette);
@@ -49,14 +49,6 @@ void ApplyColours(QWidget& list) {
 }
 
 }  // namespace
-
-QColor ListHighlightColour() {
-    return QColor(0x33, 0x99, 0xFF);
-}
-
-QColor ListHighlightTextColour() {
-    return QColor(Qt::white);
-}
 
 ListBoxesQt::ListBoxesQt(std::function<void(int id, int code)> notify)
     : notify_(std::move(notify)) {}

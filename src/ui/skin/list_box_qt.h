@@ -63,8 +63,4 @@ class ListBoxesQt {
     std::map<int, QPointer<QListWidget>> lists_;
 };
 
-// The colours a list's rows are painted in.
-QColor ListHighlightColour();
-QColor ListHighlightTextColour();
-
 }  // namespace corvane
