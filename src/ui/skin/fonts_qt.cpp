@@ -37,7 +37,9 @@ QString LinuxFamilyOf(std::wstring_view face) {
 QFont FontForWindowsFace(std::wstring_view face, int height, int weight) {
     QFont font(LinuxFamilyOf(face));
     font.setWeight(QtWeightOf(weight));
-    font.setStyleStrategy(QFont::PreferAntialias);
+    // The Windows program's texts have no smoothed edges here: each pixel is
+    // the text colour or left as it was.
+    font.setStyleStrategy(QFont::NoAntialias);
     // The largest pixel size whose cell still fits the height: the cell
     // grows by about one pixel per size, so it is the one that fills it
     // wherever one does.

@@ -2,7 +2,8 @@
 // Debian ships (Tahoma by DejaVu Sans, the Chinese faces by Noto Sans CJK
 // SC), at the pixel size whose cell height (ascent plus descent) is the
 // height the Windows program asks for, so rows and centred texts sit as
-// they do there.
+// they do there, drawn without smoothing as the Windows program draws
+// them here.
 #pragma once
 
 #include <QFont>

@@ -2,6 +2,8 @@
 
 #include <QKeySequence>
 
+#include <string_view>
+
 #include "ui/skin/evdev_keys.h"
 #include "ui/skin/window_events.h"
 
@@ -12,6 +14,34 @@ constexpr std::uint64_t kVirtualKeyLeftWindows = 91;
 constexpr std::uint64_t kVirtualKeyRightWindows = 92;
 constexpr quint32 kXkbKeycodeOffset = 8;
 constexpr quint32 kXkbRightSuper = 126 + kXkbKeycodeOffset;
+
+// Keys Qt has no name for: it would show the key's number as a character.
+struct KeyNameEntry {
+    int key;
+    std::wstring_view name;
+};
+constexpr KeyNameEntry kUnnamedByQt[] = {
+    {Qt::Key_Super_L, L"Super L"}, {Qt::Key_Super_R, L"Super R"}, {Qt::Key_AltGr, L"AltGr"},
+    {Qt::Key_Hyper_L, L"Hyper L"}, {Qt::Key_Hyper_R, L"Hyper R"},
+};
+
+std::wstring NameOf(const QKeyEvent& event) {
+    const int key = event.key();
+    for (const KeyNameEntry& entry : kUnnamedByQt) {
+        if (entry.key == key) {
+            return std::wstring(entry.name);
+        }
+    }
+    if (key != 0 && key != Qt::Key_unknown) {
+        const QString name = QKeySequence(key).toString(QKeySequence::NativeText);
+        const bool numberAsCharacter =
+            key >= Qt::Key_Escape && name.toUcs4() == QList<uint>{static_cast<uint>(key)};
+        if (!name.isEmpty() && !numberAsCharacter) {
+            return name.toStdWString();
+        }
+    }
+    return event.text().toStdWString();
+}
 
 }  // namespace
 
@@ -37,13 +67,7 @@ std::uint64_t FilterKeyOf(const QKeyEvent& event) {
 
 KeyNotice KeyNoticeOf(const QKeyEvent& event) {
     KeyNotice notice;
-    const int key = event.key();
-    if (key != 0 && key != Qt::Key_unknown) {
-        notice.name = QKeySequence(key).toString(QKeySequence::NativeText).toStdWString();
-    }
-    if (notice.name.empty()) {
-        notice.name = event.text().toStdWString();
-    }
+    notice.name = NameOf(event);
     const quint32 native = event.nativeScanCode();
     if (native > kXkbKeycodeOffset) {
         const HeldModifiers held{event.modifiers().testFlag(Qt::AltModifier),
