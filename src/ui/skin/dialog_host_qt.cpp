@@ -159,8 +159,15 @@ bool DialogHostQt::Open(QWidget* owner, SkinnedDialogFrame& frame) {
     }
     window_->raise();
     window_->activateWindow();
+    // The dialog manager's focus: the first child that takes it (its text
+    // selected), else the dialog; none when the initialisation ended early.
     if (focus) {
-        client_->setFocus();
+        if (QLineEdit* box = boxes_.First()) {
+            box->setFocus();
+            box->selectAll();
+        } else {
+            client_->setFocus();
+        }
     }
     return true;
 }

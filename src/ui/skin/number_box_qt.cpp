@@ -34,16 +34,26 @@ NumberBoxesQt::NumberBoxesQt(std::function<void(int id, int code)> notify)
 
 NumberBoxesQt::~NumberBoxesQt() {
     for (const auto& [id, box] : boxes_) {
-        if (box) {
-            static_cast<NumberBox*>(box.data())->Forget();
-            delete box.data();
+        if (box.edit) {
+            static_cast<NumberBox*>(box.edit.data())->Forget();
+            delete box.edit.data();
         }
     }
 }
 
 QLineEdit* NumberBoxesQt::Find(int id) const {
     const auto it = boxes_.find(id);
-    return it == boxes_.end() ? nullptr : it->second.data();
+    return it == boxes_.end() ? nullptr : it->second.edit.data();
+}
+
+QLineEdit* NumberBoxesQt::First() const {
+    const Box* first = nullptr;
+    for (const auto& [id, box] : boxes_) {
+        if (box.edit && (first == nullptr || box.made < first->made)) {
+            first = &box;
+        }
+    }
+    return first != nullptr ? first->edit.data() : nullptr;
 }
 
 void NumberBoxesQt::Create(QWidget* parent, int id, Rect rect, std::wstring_view text,
@@ -58,7 +68,8 @@ void NumberBoxesQt::Create(QWidget* parent, int id, Rect rect, std::wstring_view
     });
     box->setObjectName(QStringLiteral("box%1").arg(id));
     box->setFrame(false);
-    box->setAlignment(Qt::AlignCenter);
+    // Centred across, on the top line as a single-line edit box has it.
+    box->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     box->setFocusPolicy(Qt::ClickFocus);
     // Typing takes digits only; a text set from code is shown as it is.
     box->setValidator(
@@ -67,10 +78,12 @@ void NumberBoxesQt::Create(QWidget* parent, int id, Rect rect, std::wstring_view
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, ListBackgroundColour());
     palette.setColor(QPalette::Text, SkinTextColour());
+    palette.setColor(QPalette::Highlight, ListHighlightColour());
+    palette.setColor(QPalette::HighlightedText, ListHighlightTextColour());
     box->setPalette(palette);
     box->setText(QString::fromWCharArray(text.data(), static_cast<qsizetype>(text.size())));
     box->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
-    boxes_[id] = box;
+    boxes_[id] = Box{box, made_++};
     QObject::connect(box, &QLineEdit::textChanged, box, [this, id] {
         if (notify_) {
             notify_(id, kEditChanged);

@@ -27,6 +27,8 @@ class NumberBoxesQt {
     NumberBoxesQt& operator=(const NumberBoxesQt&) = delete;
 
     QLineEdit* Find(int id) const;
+    // The box made first of those that exist, or nullptr.
+    QLineEdit* First() const;
     bool Exists(int id) const { return Find(id) != nullptr; }
     // Makes box `id` over `rect` showing `text`; nothing when it exists.
     void Create(QWidget* parent, int id, Rect rect, std::wstring_view text, const QFont& font);
@@ -39,7 +41,12 @@ class NumberBoxesQt {
 
   private:
     std::function<void(int, int)> notify_;
-    std::map<int, QPointer<QLineEdit>> boxes_;
+    struct Box {
+        QPointer<QLineEdit> edit;
+        int made;  // the order of making
+    };
+    std::map<int, Box> boxes_;
+    int made_ = 0;
 };
 
 }  // namespace corvane

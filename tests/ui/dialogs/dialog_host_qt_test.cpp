@@ -221,6 +221,8 @@ TEST_F(DialogQtTest, FireKeyBoxesAreDigitEditsCheckedAsTheyChangeAndReadOnAccept
     ASSERT_NE(make, nullptr);
     EXPECT_EQ(make->text(), QStringLiteral("5"));
     EXPECT_EQ(QFontMetrics(make->font()).height(), 14);
+    EXPECT_TRUE(times->hasFocus()) << "the first box takes the focus";
+    EXPECT_EQ(times->selectedText(), QStringLiteral("1"));
 
     host->SetNumberBoxText(573, L"200");
     EXPECT_EQ(times->text(), QStringLiteral("1")) << "out of range: the box shows 1 again";
