@@ -152,6 +152,7 @@ bool DialogHostQt::Open(QWidget* owner, SkinnedDialogFrame& frame) {
     if (frame_ == nullptr) {
         return false;
     }
+    eraseDue_ = true;
     window_->show();
     // Kept above its owner by a window manager; without one, shown last.
     if (owner != nullptr && owner->window()->windowHandle() != nullptr) {
@@ -269,10 +270,14 @@ void DialogHostQt::OnChildNotify(int id, int code) {
 
 // ---------------------------------------------------------------- drawing
 
-// A paint the system asks for is the background erase: the frame paints
-// its canvas first. A paint that shows a pass just drawn only copies it.
+// The frame paints its canvas when Windows would erase the background; any
+// other paint only copies the canvas. Each erase draws the buttons on the
+// canvas again (their soft edges darken a little each time, as on Windows),
+// so the paints Qt makes of its own accord (activation changes, say) must
+// not count as erases.
 void DialogHostQt::PaintClient(QWidget& client) {
-    if (!presenting_ && frame_ != nullptr && canvas_ && !canvas_->inPass()) {
+    if (eraseDue_ && !presenting_ && frame_ != nullptr && canvas_ && !canvas_->inPass()) {
+        eraseDue_ = false;
         erasing_ = true;
         ToFrame([](SkinnedDialogFrame& frame) { frame.OnEraseBackground(); });
         erasing_ = false;
@@ -340,7 +345,10 @@ void DialogHostQt::CreateList(int id, Rect rect, std::span<const std::wstring> i
 }
 
 void DialogHostQt::DestroyList(int id) {
-    lists_.Destroy(id);
+    if (lists_.Exists(id)) {
+        eraseDue_ = true;
+        lists_.Destroy(id);
+    }
 }
 
 bool DialogHostQt::ListExists(int id) const {
@@ -378,7 +386,10 @@ void DialogHostQt::CreateNumberBox(int id, Rect rect, std::wstring_view text) {
 }
 
 void DialogHostQt::DestroyNumberBox(int id) {
-    boxes_.Destroy(id);
+    if (boxes_.Exists(id)) {
+        eraseDue_ = true;
+        boxes_.Destroy(id);
+    }
 }
 
 bool DialogHostQt::NumberBoxExists(int id) const {

@@ -106,6 +106,9 @@ class DialogHostQt final : public DialogHost {
     std::unique_ptr<Filter> filter_;
     QEventLoop* loop_ = nullptr;
     bool hookInstalled_ = false;
+    // Set where Windows would erase the background: when the window first
+    // shows and where a child has gone.
+    bool eraseDue_ = false;
     bool erasing_ = false;
     bool presenting_ = false;
 };
