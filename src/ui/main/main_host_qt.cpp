@@ -106,9 +106,9 @@ MainHostQt::MainHostQt(std::wstring skinDir, UserMessages& messages, DialogFlags
     : skinDir_(std::move(skinDir)),
       messages_(messages),
       canvas_(QSize(kClientWidth, kClientHeight)),
-      lists_([this](int id, int code) {
+      lists_([this](int id, ChildEvent event) {
           if (logic_ != nullptr) {
-              logic_->OnListNotify(id, code);
+              logic_->OnListNotify(id, event);
           }
       }),
       window_(std::make_unique<Window>(*this)),
@@ -168,7 +168,7 @@ bool MainHostQt::FilterEvent(QObject* receiver, QEvent* event) {
     FilterMessage message;
     if (event->type() == QEvent::KeyPress) {
         message.kind = FilterMessage::Kind::KeyDown;
-        message.virtualKey = static_cast<int>(FilterKeyOf(static_cast<const QKeyEvent&>(*event)));
+        message.key = KeyOf(static_cast<const QKeyEvent&>(*event));
     } else if (event->type() == QEvent::MouseMove) {
         const QPoint global = static_cast<const QMouseEvent&>(*event).globalPosition().toPoint();
         message.kind = FilterMessage::Kind::PointerMove;

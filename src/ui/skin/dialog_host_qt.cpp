@@ -92,8 +92,8 @@ class DialogHostQt::Filter final : public QObject {
 DialogHostQt::DialogHostQt(std::wstring skinDir, UserMessages& messages)
     : skinDir_(std::move(skinDir)),
       messages_(messages),
-      lists_([this](int id, int code) { OnChildNotify(id, code); }),
-      boxes_([this](int id, int code) { OnChildNotify(id, code); }) {
+      lists_([this](int id, ChildEvent event) { OnChildNotify(id, event); }),
+      boxes_([this](int id, ChildEvent event) { OnChildNotify(id, event); }) {
     hoverTimer_.setSingleShot(true);
     QObject::connect(&hoverTimer_, &QTimer::timeout, [this] {
         const Point p{lastPointer_.x(), lastPointer_.y()};
@@ -224,23 +224,26 @@ bool DialogHostQt::FilterEvent(QObject* receiver, QEvent* event) {
                     frame.OnKeyNotice(notice.name, notice.scanCode, notice.extended);
                 });
             }
-            if (!ours || event->type() != QEvent::KeyPress || frame_ == nullptr) {
+            if (!ours || frame_ == nullptr) {
                 return false;
             }
+            // A release reaches the pre-filter too, which reads its key.
+            const bool press = event->type() == QEvent::KeyPress;
             DialogFilterMessage message;
-            message.kind = DialogFilterMessage::Kind::KeyDown;
-            message.firstParam = FilterKeyOf(key);
+            message.kind =
+                press ? DialogFilterMessage::Kind::KeyDown : DialogFilterMessage::Kind::Other;
+            message.key = KeyOf(key);
             bool swallowed = false;
             ToFrame([&](SkinnedDialogFrame& frame) { swallowed = frame.PreFilter(message); });
-            if (swallowed) {
-                return true;
+            if (swallowed || !press) {
+                return swallowed;
             }
             // What a dialog does with Enter and Escape when nothing took them.
-            if (message.firstParam == kVirtualKeyEnter) {
+            if (message.key == Key::Enter) {
                 ToFrame([](SkinnedDialogFrame& frame) { frame.OnEnter(); });
                 return true;
             }
-            if (message.firstParam == kVirtualKeyEscape) {
+            if (message.key == Key::Escape) {
                 ToFrame([](SkinnedDialogFrame& frame) { frame.OnEscape(); });
                 return true;
             }
@@ -264,8 +267,8 @@ bool DialogHostQt::FilterEvent(QObject* receiver, QEvent* event) {
     }
 }
 
-void DialogHostQt::OnChildNotify(int id, int code) {
-    ToFrame([id, code](SkinnedDialogFrame& frame) { frame.OnChildNotify(id, code); });
+void DialogHostQt::OnChildNotify(int id, ChildEvent event) {
+    ToFrame([id, event](SkinnedDialogFrame& frame) { frame.OnChildNotify(id, event); });
 }
 
 // ---------------------------------------------------------------- drawing

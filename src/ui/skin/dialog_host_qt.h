@@ -89,7 +89,7 @@ class DialogHostQt final : public DialogHost {
     void ToFrame(Call call);
     bool FilterEvent(QObject* receiver, QEvent* event);
     void PaintClient(QWidget& client);
-    void OnChildNotify(int id, int code);
+    void OnChildNotify(int id, ChildEvent event);
 
     std::wstring skinDir_;
     UserMessages& messages_;

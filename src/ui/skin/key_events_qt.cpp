@@ -5,13 +5,10 @@
 #include <string_view>
 
 #include "ui/skin/evdev_keys.h"
-#include "ui/skin/window_events.h"
 
 namespace corvane {
 namespace {
 
-constexpr std::uint64_t kVirtualKeyLeftWindows = 91;
-constexpr std::uint64_t kVirtualKeyRightWindows = 92;
 constexpr quint32 kXkbKeycodeOffset = 8;
 constexpr quint32 kXkbRightSuper = 126 + kXkbKeycodeOffset;
 
@@ -45,23 +42,22 @@ std::wstring NameOf(const QKeyEvent& event) {
 
 }  // namespace
 
-std::uint64_t FilterKeyOf(const QKeyEvent& event) {
+Key KeyOf(const QKeyEvent& event) {
     switch (event.key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return kVirtualKeyEnter;
+            return Key::Enter;
         case Qt::Key_Escape:
-            return kVirtualKeyEscape;
+            return Key::Escape;
         case Qt::Key_Super_L:
-            return kVirtualKeyLeftWindows;
+            return Key::LeftSuper;
         case Qt::Key_Super_R:
-            return kVirtualKeyRightWindows;
+            return Key::RightSuper;
         case Qt::Key_Meta:
             // Some layouts name both Windows keys Meta; the position tells.
-            return event.nativeScanCode() == kXkbRightSuper ? kVirtualKeyRightWindows
-                                                            : kVirtualKeyLeftWindows;
+            return event.nativeScanCode() == kXkbRightSuper ? Key::RightSuper : Key::LeftSuper;
         default:
-            return 0;
+            return Key::Other;
     }
 }
 

@@ -9,11 +9,13 @@
 #include <cstdint>
 #include <string>
 
+#include "ui/skin/window_events.h"
+
 namespace corvane {
 
-// The virtual key of the keys the pre-filters act on (Enter, Escape, the
-// left and right Windows keys), 0 for every other key.
-std::uint64_t FilterKeyOf(const QKeyEvent& event);
+// The key the pre-filters tell apart (Enter, Escape, the left and right
+// Windows keys), Other for every other key.
+Key KeyOf(const QKeyEvent& event);
 
 struct KeyNotice {
     std::wstring name;

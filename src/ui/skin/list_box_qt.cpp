@@ -4,7 +4,6 @@
 #include <QStyledItemDelegate>
 
 #include "ui/skin/canvas_qt.h"
-#include "ui/skin/window_events.h"
 
 namespace corvane {
 namespace {
@@ -50,7 +49,7 @@ void ApplyColours(QWidget& list) {
 
 }  // namespace
 
-ListBoxesQt::ListBoxesQt(std::function<void(int id, int code)> notify)
+ListBoxesQt::ListBoxesQt(std::function<void(int id, ChildEvent event)> notify)
     : notify_(std::move(notify)) {}
 
 ListBoxesQt::~ListBoxesQt() {
@@ -90,12 +89,12 @@ QListWidget* ListBoxesQt::Create(QWidget* parent, int id, Rect rect,
     list->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
     QObject::connect(list, &QListWidget::itemClicked, list, [this, id](QListWidgetItem*) {
         if (notify_) {
-            notify_(id, kListSelectionChanged);
+            notify_(id, ChildEvent::ListSelectionChanged);
         }
     });
     QObject::connect(list, &QListWidget::itemDoubleClicked, list, [this, id](QListWidgetItem*) {
         if (notify_) {
-            notify_(id, kListDoubleClicked);
+            notify_(id, ChildEvent::ListDoubleClicked);
         }
     });
     lists_[id] = list;

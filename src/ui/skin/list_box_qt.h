@@ -19,6 +19,7 @@
 
 #include "core/rect.h"
 #include "ui/skin/list_box_hit.h"
+#include "ui/skin/window_events.h"
 
 namespace corvane {
 
@@ -28,8 +29,8 @@ inline constexpr int kListRowHeight = 16;
 
 class ListBoxesQt {
   public:
-    // `notify(id, code)` gets kListSelectionChanged and kListDoubleClicked.
-    explicit ListBoxesQt(std::function<void(int id, int code)> notify);
+    // `notify` hears of clicks and double clicks on items.
+    explicit ListBoxesQt(std::function<void(int id, ChildEvent event)> notify);
     ~ListBoxesQt();
     ListBoxesQt(const ListBoxesQt&) = delete;
     ListBoxesQt& operator=(const ListBoxesQt&) = delete;
@@ -58,7 +59,7 @@ class ListBoxesQt {
     std::optional<int> IdUnder(Point screenPoint) const;
 
   private:
-    std::function<void(int, int)> notify_;
+    std::function<void(int, ChildEvent)> notify_;
     // Guarded: a list goes with its parent window when that goes first.
     std::map<int, QPointer<QListWidget>> lists_;
 };

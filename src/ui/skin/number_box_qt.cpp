@@ -4,7 +4,6 @@
 #include <QRegularExpressionValidator>
 
 #include "ui/skin/canvas_qt.h"
-#include "ui/skin/window_events.h"
 
 namespace corvane {
 namespace {
@@ -29,7 +28,7 @@ class NumberBox final : public QLineEdit {
 
 }  // namespace
 
-NumberBoxesQt::NumberBoxesQt(std::function<void(int id, int code)> notify)
+NumberBoxesQt::NumberBoxesQt(std::function<void(int id, ChildEvent event)> notify)
     : notify_(std::move(notify)) {}
 
 NumberBoxesQt::~NumberBoxesQt() {
@@ -63,7 +62,7 @@ void NumberBoxesQt::Create(QWidget* parent, int id, Rect rect, std::wstring_view
     }
     auto* box = new NumberBox(parent, [this, id] {
         if (notify_ && Exists(id)) {
-            notify_(id, kEditLostFocus);
+            notify_(id, ChildEvent::EditLostFocus);
         }
     });
     box->setObjectName(QStringLiteral("box%1").arg(id));
@@ -86,7 +85,7 @@ void NumberBoxesQt::Create(QWidget* parent, int id, Rect rect, std::wstring_view
     boxes_[id] = Box{box, made_++};
     QObject::connect(box, &QLineEdit::textChanged, box, [this, id] {
         if (notify_) {
-            notify_(id, kEditChanged);
+            notify_(id, ChildEvent::EditChanged);
         }
     });
     box->show();

@@ -15,13 +15,14 @@
 #include <string_view>
 
 #include "core/rect.h"
+#include "ui/skin/window_events.h"
 
 namespace corvane {
 
 class NumberBoxesQt {
   public:
-    // `notify(id, code)` gets kEditChanged and kEditLostFocus.
-    explicit NumberBoxesQt(std::function<void(int id, int code)> notify);
+    // `notify` hears of changes of the text and the loss of the focus.
+    explicit NumberBoxesQt(std::function<void(int id, ChildEvent event)> notify);
     ~NumberBoxesQt();
     NumberBoxesQt(const NumberBoxesQt&) = delete;
     NumberBoxesQt& operator=(const NumberBoxesQt&) = delete;
@@ -40,7 +41,7 @@ class NumberBoxesQt {
     void Repaint(int id);
 
   private:
-    std::function<void(int, int)> notify_;
+    std::function<void(int, ChildEvent)> notify_;
     struct Box {
         QPointer<QLineEdit> edit;
         int made;  // the order of making

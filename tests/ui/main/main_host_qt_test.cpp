@@ -17,6 +17,7 @@
 
 #include <cstring>
 
+#include "settings/settings_files.h"
 #include "support/fake_file_store.h"
 #include "support/fake_ini_store.h"
 #include "support/fake_system_facts.h"
@@ -42,7 +43,7 @@ class MainHostQtTest : public ::testing::Test {
     FakeSystemFacts facts;
     FakeFileStore files;
     FakeIniStore ini;
-    StoredFiles stored{state, files, ini, facts, messages, L"Setting-EN"};
+    SettingsFiles stored{state, files, ini, facts, L"/settings/", L"Setting-EN"};
     CTessaryDlg dlg{state,  host,    messages,      TextTableFor(kLangEnglishUs),
                     stored, nullptr, kLangEnglishUs};
 

@@ -190,9 +190,9 @@ TEST(FontsQtTest, EachWindowsFontHasALinuxFaceWhoseCellIsTheWindowsHeight) {
 class ChildControlsQtTest : public ::testing::Test {
   protected:
     QWidget parent;
-    std::vector<std::pair<int, int>> notices;
-    ListBoxesQt lists{[this](int id, int code) { notices.emplace_back(id, code); }};
-    NumberBoxesQt boxes{[this](int id, int code) { notices.emplace_back(id, code); }};
+    std::vector<std::pair<int, ChildEvent>> notices;
+    ListBoxesQt lists{[this](int id, ChildEvent event) { notices.emplace_back(id, event); }};
+    NumberBoxesQt boxes{[this](int id, ChildEvent event) { notices.emplace_back(id, event); }};
     const QFont font = FontForWindowsFace(L"Tahoma", 16, 400);
     const std::vector<std::wstring> items{L"Left Click", L"Right Click", L"Mid Click", L"Forward"};
 
@@ -267,9 +267,9 @@ TEST_F(ChildControlsQtTest, AClickOnAnItemSelectsAndReportsItADoubleClickToo) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, third);
     EXPECT_EQ(lists.Selection(31), 2);
     ASSERT_EQ(notices.size(), 1u);
-    EXPECT_EQ(notices[0], std::make_pair(31, kListSelectionChanged));
+    EXPECT_EQ(notices[0], std::make_pair(31, ChildEvent::ListSelectionChanged));
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, third);
-    EXPECT_EQ(notices.back(), std::make_pair(31, kListDoubleClicked));
+    EXPECT_EQ(notices.back(), std::make_pair(31, ChildEvent::ListDoubleClicked));
 
     // A list destroyed while its click is handled goes once the click is over.
     QPointer<QListWidget> guard(list);
@@ -311,17 +311,17 @@ TEST_F(ChildControlsQtTest, NumberBoxesTakeDigitsAndReportChangesAndTheLossOfFoc
     box->selectAll();
     QTest::keyClicks(box, "3a0-");
     EXPECT_EQ(boxes.Text(573), L"30") << "digits only from the keyboard";
-    EXPECT_EQ(notices,
-              (std::vector<std::pair<int, int>>{{573, kEditChanged}, {573, kEditChanged}}));
+    EXPECT_EQ(notices, (std::vector<std::pair<int, ChildEvent>>{{573, ChildEvent::EditChanged},
+                                                                {573, ChildEvent::EditChanged}}));
 
     notices.clear();
     boxes.SetText(573, L"200");
     EXPECT_EQ(boxes.Text(573), L"200");
-    EXPECT_EQ(notices, (std::vector<std::pair<int, int>>{{573, kEditChanged}}));
+    EXPECT_EQ(notices, (std::vector<std::pair<int, ChildEvent>>{{573, ChildEvent::EditChanged}}));
 
     notices.clear();
     parent.setFocus();
-    EXPECT_EQ(notices, (std::vector<std::pair<int, int>>{{573, kEditLostFocus}}));
+    EXPECT_EQ(notices, (std::vector<std::pair<int, ChildEvent>>{{573, ChildEvent::EditLostFocus}}));
 
     box->setFocus();
     notices.clear();
@@ -362,14 +362,14 @@ TEST(KeyEventsQtTest, AKeyEventGivesTheDesktopsNameAndTheWindowsPositionOfTheKey
 }
 
 TEST(KeyEventsQtTest, ThePreFiltersSeeEnterEscapeAndTheWindowsKeys) {
-    EXPECT_EQ(FilterKeyOf(KeyEvent(Qt::Key_Return, 36)), 13u);
-    EXPECT_EQ(FilterKeyOf(KeyEvent(Qt::Key_Enter, 104)), 13u);
-    EXPECT_EQ(FilterKeyOf(KeyEvent(Qt::Key_Escape, 9)), 27u);
-    EXPECT_EQ(FilterKeyOf(KeyEvent(Qt::Key_Super_L, 133)), 91u);
-    EXPECT_EQ(FilterKeyOf(KeyEvent(Qt::Key_Super_R, 134)), 92u);
-    EXPECT_EQ(FilterKeyOf(KeyEvent(Qt::Key_Meta, 134)), 92u);
-    EXPECT_EQ(FilterKeyOf(KeyEvent(Qt::Key_Meta, 133)), 91u);
-    EXPECT_EQ(FilterKeyOf(KeyEvent(Qt::Key_A, 38)), 0u);
+    EXPECT_EQ(KeyOf(KeyEvent(Qt::Key_Return, 36)), Key::Enter);
+    EXPECT_EQ(KeyOf(KeyEvent(Qt::Key_Enter, 104)), Key::Enter);
+    EXPECT_EQ(KeyOf(KeyEvent(Qt::Key_Escape, 9)), Key::Escape);
+    EXPECT_EQ(KeyOf(KeyEvent(Qt::Key_Super_L, 133)), Key::LeftSuper);
+    EXPECT_EQ(KeyOf(KeyEvent(Qt::Key_Super_R, 134)), Key::RightSuper);
+    EXPECT_EQ(KeyOf(KeyEvent(Qt::Key_Meta, 134)), Key::RightSuper);
+    EXPECT_EQ(KeyOf(KeyEvent(Qt::Key_Meta, 133)), Key::LeftSuper);
+    EXPECT_EQ(KeyOf(KeyEvent(Qt::Key_A, 38)), Key::Other);
 }
 
 }  // namespace
