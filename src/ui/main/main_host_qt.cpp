@@ -284,7 +284,9 @@ void MainHostQt::ShowMessageBox(const std::wstring& text, const std::wstring& ca
     box.exec();
 }
 
+// A hidden window is left by the pointer: a rest still awaited never comes.
 void MainHostQt::Hide() {
+    hoverTimer_.stop();
     window_->hide();
 }
 

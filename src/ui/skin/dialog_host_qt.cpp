@@ -152,12 +152,13 @@ bool DialogHostQt::Open(QWidget* owner, SkinnedDialogFrame& frame) {
     if (frame_ == nullptr) {
         return false;
     }
-    eraseDue_ = true;
-    window_->show();
     // Kept above its owner by a window manager; without one, shown last.
+    window_->winId();
     if (owner != nullptr && owner->window()->windowHandle() != nullptr) {
         window_->windowHandle()->setTransientParent(owner->window()->windowHandle());
     }
+    eraseDue_ = true;
+    window_->show();
     window_->raise();
     window_->activateWindow();
     // The dialog manager's focus: the first child that takes it (its text
