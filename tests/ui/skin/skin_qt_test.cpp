@@ -179,11 +179,12 @@ TEST(FontsQtTest, EachWindowsFontHasALinuxFaceWhoseCellIsTheWindowsHeight) {
         {L"宋体", 15, 400, "Noto Sans CJK SC"}, {L"黑体", 13, 400, "Noto Sans CJK SC"},
         {L"黑体", 15, 700, "Noto Sans CJK SC"},
     };
-    for (const auto& spec : fonts) {
-        const QFont font = FontForWindowsFace(spec.face, spec.height, spec.weight);
-        EXPECT_EQ(QFontInfo(font).family().toStdString(), spec.family);
-        EXPECT_EQ(QFontMetrics(font).height(), spec.height) << spec.family << " " << spec.height;
-        EXPECT_EQ(font.bold(), spec.weight >= 700);
+    for (const auto& windows : fonts) {
+        const QFont font = FontForWindowsFace(windows.face, windows.height, windows.weight);
+        EXPECT_EQ(QFontInfo(font).family().toStdString(), windows.family);
+        EXPECT_EQ(QFontMetrics(font).height(), windows.height)
+            << windows.family << " " << windows.height;
+        EXPECT_EQ(font.bold(), windows.weight >= 700);
     }
 }
 
