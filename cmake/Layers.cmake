@@ -15,11 +15,17 @@ get_filename_component(CORVANE_SOURCE_ROOT ${CORVANE_SOURCE_ROOT} ABSOLUTE)
 
 # corvane_add_area(<target> <folder> [EXCLUDE <subfolder>...] [SOURCES <file>...]
 #                  [WIN32_SOURCES <file>...] [POSIX_SOURCES <file>...]
-#                  [LINKS <target>...] [WIN32_LINKS <library>...])
+#                  [QT_SOURCES <file>...] [LINKS <target>...] [WIN32_LINKS <library>...])
 # Sources are named relative to the area's folder. Sub-folders listed under
 # EXCLUDE are areas of their own.
+#
+# QT_SOURCES (native builds only) make a second library, <target>_qt, of the
+# area's Qt hosts: it links the area, Qt6::Widgets and the _qt libraries of
+# the areas below. The area itself never links Qt, so a program that uses no
+# window (corvanectl) does not depend on it.
 function(corvane_add_area target folder)
-    cmake_parse_arguments(ARG "" "" "EXCLUDE;SOURCES;WIN32_SOURCES;POSIX_SOURCES;LINKS;WIN32_LINKS"
+    cmake_parse_arguments(ARG "" ""
+                          "EXCLUDE;SOURCES;WIN32_SOURCES;POSIX_SOURCES;QT_SOURCES;LINKS;WIN32_LINKS"
                           ${ARGN})
     set(sources ${ARG_SOURCES})
     if(WIN32)
@@ -41,6 +47,18 @@ function(corvane_add_area target folder)
     target_link_libraries(${target} ${scope} ${ARG_LINKS})
     if(WIN32 AND ARG_WIN32_LINKS)
         target_link_libraries(${target} ${scope} ${ARG_WIN32_LINKS})
+    endif()
+
+    if(ARG_QT_SOURCES AND NOT WIN32)
+        set(qt_sources ${ARG_QT_SOURCES})
+        list(TRANSFORM qt_sources PREPEND ${CORVANE_SOURCE_ROOT}/${folder}/)
+        add_library(${target}_qt STATIC ${qt_sources})
+        target_link_libraries(${target}_qt PUBLIC ${target} Qt6::Widgets)
+        foreach(link IN LISTS ARG_LINKS)
+            if(TARGET ${link}_qt)
+                target_link_libraries(${target}_qt PUBLIC ${link}_qt)
+            endif()
+        endforeach()
     endif()
 
     file(GLOB_RECURSE headers CONFIGURE_DEPENDS RELATIVE ${CORVANE_SOURCE_ROOT}

@@ -12,16 +12,9 @@
 #include <string>
 
 #include "core/rect.h"
+#include "ui/skin/list_box_hit.h"
 
 namespace corvane {
-
-// The item nearest a point in a list; `onItem` is false when the point lies
-// below the last item (or outside every item), where the list still names
-// the nearest one.
-struct ListBoxHit {
-    int index = 0;
-    bool onItem = false;
-};
 
 class ListBoxesWin32 {
   public:

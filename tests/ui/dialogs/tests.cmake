@@ -9,3 +9,10 @@ if(WIN32)
         ${CMAKE_CURRENT_LIST_DIR}/dialog_host_win32_test.cpp
     )
 endif()
+
+# The dialog host with Qt, on Qt's offscreen platform.
+if(NOT WIN32)
+    target_sources(corvane_qt_tests PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/dialog_host_qt_test.cpp
+    )
+endif()

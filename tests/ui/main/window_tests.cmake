@@ -15,3 +15,10 @@ if(WIN32)
         ${CMAKE_CURRENT_LIST_DIR}/main_host_win32_test.cpp
     )
 endif()
+
+# The Qt host on a real widget, on Qt's offscreen platform.
+if(NOT WIN32)
+    target_sources(corvane_qt_tests PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/main_host_qt_test.cpp
+    )
+endif()
