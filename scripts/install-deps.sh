@@ -10,6 +10,7 @@ packages=(
     g++-mingw-w64-x86-64-posix
     wine wine64 xvfb fonts-wine fonts-wqy-microhei
     xdotool x11-apps zip
+    build-essential dpkg-dev debhelper lintian appstream desktop-file-utils man-db bash-completion
 )
 
 missing=()
