@@ -11,6 +11,7 @@ packages=(
     wine wine64 xvfb fonts-wine fonts-wqy-microhei
     xdotool x11-apps zip
     qt6-base-dev fonts-noto-cjk fonts-dejavu-core
+    build-essential dpkg-dev debhelper lintian appstream desktop-file-utils man-db bash-completion
 )
 
 missing=()

@@ -20,3 +20,11 @@ if(WIN32)
         COMPILE_DEFINITIONS "CORVANE_APP_TEST_ASSETS_DIR=\"Z:${PROJECT_SOURCE_DIR}/assets\"")
 endif()
 include(${CMAKE_CURRENT_LIST_DIR}/ctl/tests.cmake)
+if(WIN32)
+    foreach(folder Corvane CorvaneDemo)
+        add_test(NAME zip_contents_${folder} COMMAND ${CMAKE_COMMAND}
+            -D ZIP=${CORVANE_DIST_DIR}/${folder}-${PROJECT_VERSION}-windows-x64.zip
+            -D FOLDER=${folder} -D SKINS=${PROJECT_SOURCE_DIR}/assets/Skins
+            -P ${CMAKE_CURRENT_LIST_DIR}/zip_contents_test.cmake)
+    endforeach()
+endif()

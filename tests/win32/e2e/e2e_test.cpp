@@ -33,8 +33,8 @@ TEST_F(EndToEnd, BothExecutablesCarryIcon710ManifestAndVersion) {
         EXPECT_TRUE(fs::exists(kDist / distribution / "Skins/CHS/main.png"));
         EXPECT_TRUE(fs::exists(kDist / distribution / "Skins/EN/main.png"));
     }
-    EXPECT_TRUE(fs::exists(kDist / "Corvane.zip"));
-    EXPECT_TRUE(fs::exists(kDist / "CorvaneDemo.zip"));
+    EXPECT_TRUE(fs::exists(kDist / "Corvane-" CORVANE_E2E_VERSION "-windows-x64.zip"));
+    EXPECT_TRUE(fs::exists(kDist / "CorvaneDemo-" CORVANE_E2E_VERSION "-windows-x64.zip"));
 }
 
 TEST_F(EndToEnd, SecondInstanceExitsWithZeroAndCreatesNoWindow) {

@@ -9,13 +9,16 @@ if(WIN32)
 
     corvane_add_gtest_suite(corvane_e2e_tests SERIAL)
     target_sources(corvane_e2e_tests PRIVATE ${_e2e_dir}/e2e_test.cpp ${_e2e_dir}/faults_test.cpp
-        ${_e2e_dir}/pages_e2e_test.cpp ${_e2e_dir}/dialogs_e2e_test.cpp)
-    target_link_libraries(corvane_e2e_tests PRIVATE corvane_e2e_driver corvane_app)
+        ${_e2e_dir}/pages_e2e_test.cpp ${_e2e_dir}/dialogs_e2e_test.cpp
+        ${_e2e_dir}/distribution_test.cpp)
+    target_link_libraries(corvane_e2e_tests PRIVATE corvane_e2e_driver corvane_app version)
     target_compile_definitions(corvane_e2e_tests PRIVATE
         CORVANE_E2E_DIST_DIR="Z:${CORVANE_DIST_DIR}"
         CORVANE_E2E_ASSETS_DIR="Z:${CMAKE_SOURCE_DIR}/assets"
-        CORVANE_E2E_WORK_DIR="Z:${CMAKE_BINARY_DIR}/e2e-work")
-    add_dependencies(corvane_e2e_tests corvane_program corvane_demo)
+        CORVANE_E2E_WORK_DIR="Z:${CMAKE_BINARY_DIR}/e2e-work"
+        CORVANE_E2E_VERSION="${PROJECT_VERSION}")
+    add_dependencies(corvane_e2e_tests corvane_program corvane_demo corvane_program_zip
+        corvane_demo_zip)
     set_tests_properties(corvane_e2e_tests PROPERTIES TIMEOUT 600)
 
     # The driver for scripts: shows the window from the tray and saves a

@@ -1,0 +1,22 @@
+# corvane_add_version_resource(<target> <file name> <description>)
+# Gives a Windows executable its version resource, the numbers taken from
+# project(VERSION), the one place the version is written.
+include_guard(GLOBAL)
+
+function(corvane_add_version_resource target file_name description)
+    set(numbers)
+    foreach(part MAJOR MINOR PATCH TWEAK)
+        if("${PROJECT_VERSION_${part}}" STREQUAL "")
+            list(APPEND numbers 0)
+        else()
+            list(APPEND numbers ${PROJECT_VERSION_${part}})
+        endif()
+    endforeach()
+    list(JOIN numbers "," CORVANE_VERSION_NUMBERS)
+    set(CORVANE_FILE_NAME "${file_name}")
+    get_filename_component(CORVANE_INTERNAL_NAME "${file_name}" NAME_WLE)
+    set(CORVANE_FILE_DESCRIPTION "${description}")
+    set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+    configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/version.rc.in ${rc} @ONLY)
+    target_sources(${target} PRIVATE ${rc})
+endfunction()

@@ -1,0 +1,41 @@
+# cmake -D ZIP=<zip> -D FOLDER=<Corvane|CorvaneDemo> -D SKINS=<assets/Skins> -P zip_contents_test.cmake
+# A user's zip holds exactly its listed files under one folder: nothing a
+# test run or the demo leaves in the distribution folders, no file missing.
+set(expected Corvane1.0.exe corvanectl.exe config.bin LICENSE README.txt)
+if(FOLDER STREQUAL "CorvaneDemo")
+    list(APPEND expected simulated-mouse.ini)
+endif()
+# Every committed skin image of both languages.
+file(GLOB_RECURSE skins RELATIVE ${SKINS} ${SKINS}/CHS/* ${SKINS}/EN/*)
+list(TRANSFORM skins PREPEND "Skins/")
+list(APPEND expected ${skins})
+list(TRANSFORM expected PREPEND "${FOLDER}/")
+list(SORT expected)
+
+if(NOT EXISTS ${ZIP})
+    message(FATAL_ERROR "${ZIP} is missing")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${ZIP}
+    OUTPUT_VARIABLE listing RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "cannot list ${ZIP}")
+endif()
+string(REPLACE "\n" ";" entries "${listing}")
+set(files)
+foreach(entry IN LISTS entries)
+    if(entry AND NOT entry MATCHES "/$")
+        list(APPEND files ${entry})
+    endif()
+endforeach()
+list(SORT files)
+
+set(missing ${expected})
+list(REMOVE_ITEM missing ${files})
+set(extra ${files})
+list(REMOVE_ITEM extra ${expected})
+if(missing OR extra)
+    message(FATAL_ERROR "${ZIP}:\n  missing: ${missing}\n  not listed: ${extra}")
+endif()
+file(SIZE ${ZIP} bytes)
+list(LENGTH files count)
+message(STATUS "${ZIP}: ${count} files, ${bytes} bytes")
