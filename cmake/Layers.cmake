@@ -1,9 +1,13 @@
 # The areas of src/ are libraries in one order, each linked only to the ones
-# below it:
+# below it (the link graph in src/*/CMakeLists.txt is the one statement of
+# it; this picture follows it):
 #
-#   core -> settings -> device -> simulator
-#                             \-> ui_skin -> ui_dialogs -> ui_main -> app
-#                                                               \-> ctl (corvanectl)
+#   core <- settings <- device <- simulator
+#   core <- ui_skin <- ui_dialogs (+ settings) <- ui_main (+ device) <- app
+#   ui_main + simulator <- ctl (corvanectl)
+#
+# Natively each area with Qt sources also has an <area>_qt library of its
+# Qt hosts beside it, linked to the area; only the Linux window links them.
 #
 # An area's headers are not reached through src/ but through a folder of
 # forwarding headers of its own, which only the area and the areas above it

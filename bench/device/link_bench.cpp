@@ -6,7 +6,7 @@
 
 #include "core/system_facts.h"
 #include "core/user_messages.h"
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "device/mouse_link.h"
 #include "device/simulator/simulated_mouse.h"
 
@@ -45,7 +45,7 @@ struct Bench {
     unsigned clockMs = 0;
     ClockFacts facts{clockMs};
     NoMessages messages;
-    AppState state;
+    DeviceState state;
     SimulatedMouse mouse{Options()};
     MouseLink link{mouse, state, facts, messages};
 

@@ -83,7 +83,7 @@ struct MainWindowBench {
     // `adjust` sets the state the window starts from; the state never asks
     // for first-run handling, so no files are touched.
     static std::unique_ptr<MainWindowBench> Open(HWND window, const std::wstring& skin,
-                                                 const std::function<void(AppState&)>& adjust) {
+                                                 const std::function<void(DeviceState&)>& adjust) {
         auto bench = std::make_unique<MainWindowBench>();
         bench->host.Attach(window);
         bench->host.SetUp({skin, FontsFor(kLangEnglishUs, 0x0106), 0x0106, bench->messages});
@@ -124,7 +124,7 @@ struct MainWindowBench {
 
     CountingMessages messages;
     MainHostWin32 host;
-    AppState state;
+    DeviceState state;
     std::unique_ptr<FileStore> files;
     std::unique_ptr<IniStore> ini;
     std::unique_ptr<SystemFacts> facts;

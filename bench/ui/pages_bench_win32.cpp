@@ -65,7 +65,7 @@ void PrintBeside(const char* name, Figures f, Figures floor) {
 int Run(const std::wstring& skin) {
     HWND window = bench::OpenMainSizedWindow(L"CorvanePagesBench", BenchWindowProc,
                                              WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN);
-    const auto app = bench::MainWindowBench::Open(window, skin, [](AppState& state) {
+    const auto app = bench::MainWindowBench::Open(window, skin, [](DeviceState& state) {
         state.records.working.leftRuleLayer = 2;  // no left-click rule
         state.records.working.ledMode = 1;
         state.records.working.reportRate = 8;

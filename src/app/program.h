@@ -10,7 +10,7 @@
 #include "app/shell.h"
 #include "app/shell_host.h"
 #include "core/system_facts.h"
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "device/hid_port.h"
 #include "device/mouse_link.h"
 #include "settings/file_store.h"
@@ -47,12 +47,12 @@ class Program {
 
     Shell& shell() { return shell_; }
     CTessaryDlg& window() { return window_; }
-    AppState& state() { return state_; }
+    DeviceState& state() { return state_; }
     UserMessages& messages() { return messages_; }
     SettingsFiles& files() { return files_; }
 
   private:
-    AppState state_;
+    DeviceState state_;
     const TextTable& texts_;
     TextMessages messages_;
     MouseLink link_;

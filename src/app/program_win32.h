@@ -43,7 +43,7 @@ class ProgramWin32 {
     HWND window() const { return window_.window(); }
     MainWindowWin32& mainWindow() { return window_; }
     Program& program() { return program_; }
-    AppState& state() { return program_.state(); }
+    DeviceState& state() { return program_.state(); }
     Shell& shell() { return program_.shell(); }
     CTessaryDlg& dialog() { return program_.window(); }
     ShellHostWin32& shellHost() { return shellHost_; }
@@ -61,7 +61,7 @@ class ProgramWin32 {
     MainWindowWin32 window_;
 };
 
-// CTessaryApp's steps: common controls and the window class, then the
+// The application's steps: common controls and the window class, then the
 // program run modally. Returns the process exit code of a normal end.
 int RunProgram(std::unique_ptr<HidPort> port);
 

@@ -11,9 +11,10 @@
 #include <string_view>
 
 #include "app/shell_host.h"
+#include "core/language.h"
 #include "core/system_facts.h"
 #include "core/user_messages.h"
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "device/mouse_link.h"
 #include "settings/settings_files.h"
 #include "ui/main/main_host.h"
@@ -38,7 +39,7 @@ enum class Initialisation {
 };
 
 struct ShellParts {
-    AppState& state;
+    DeviceState& state;
     ShellHost& host;
     MainWindowHost& windowHost;
     CTessaryDlg& window;
@@ -101,7 +102,7 @@ class Shell final : public MainWindowOwner {
     void ReadMouse();
     void Rediscover(bool arrival);
 
-    AppState& state_;
+    DeviceState& state_;
     ShellHost& host_;
     MainWindowHost& windowHost_;
     CTessaryDlg& window_;

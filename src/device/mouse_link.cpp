@@ -54,7 +54,7 @@ CommandBytes EmptyCommandReply() {
 
 }  // namespace
 
-MouseLink::MouseLink(HidPort& port, AppState& state, SystemFacts& facts, UserMessages& messages)
+MouseLink::MouseLink(HidPort& port, DeviceState& state, SystemFacts& facts, UserMessages& messages)
     : port_(port), state_(state), link_(state.link), facts_(facts), messages_(messages) {}
 
 bool MouseLink::FindMouse() {

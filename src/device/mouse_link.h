@@ -8,7 +8,7 @@
 
 #include "core/system_facts.h"
 #include "core/user_messages.h"
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "device/hid_port.h"
 #include "device/reports.h"
 
@@ -25,7 +25,7 @@ inline constexpr unsigned kWritePauseMs = 20;
 
 class MouseLink {
   public:
-    MouseLink(HidPort& port, AppState& state, SystemFacts& facts, UserMessages& messages);
+    MouseLink(HidPort& port, DeviceState& state, SystemFacts& facts, UserMessages& messages);
 
     // Walks the HID interfaces once and opens the mouse's command and data
     // channels into state.link. True when the command channel is open. Sets
@@ -69,8 +69,8 @@ class MouseLink {
     bool Scrambling() const { return state_.scrambleEnabled == 1; }
 
     HidPort& port_;
-    AppState& state_;
-    DeviceLink& link_;
+    DeviceState& state_;
+    MouseLinkState& link_;
     SystemFacts& facts_;
     UserMessages& messages_;
 };

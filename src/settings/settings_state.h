@@ -1,6 +1,6 @@
 // The settings half of the process-wide state: the records the window edits,
 // the image that mirrors the mouse's memory, and the facts read with them.
-// Owned by the application (as part of AppState) and handed by reference.
+// Owned by the application (as part of DeviceState) and handed by reference.
 #pragma once
 
 #include <cstdint>

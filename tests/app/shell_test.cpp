@@ -92,7 +92,7 @@ class PluggablePort final : public HidPort {
 // The shell and the window logic it drives, wired as the program wires them:
 // the shell is the window's owner.
 struct ShellAndWindow {
-    ShellAndWindow(AppState& state, ShellHost& host, MainWindowHost& windowHost, MouseLink& link,
+    ShellAndWindow(DeviceState& state, ShellHost& host, MainWindowHost& windowHost, MouseLink& link,
                    SettingsFiles& files, SystemFacts& facts, UserMessages& messages,
                    const TextTable& texts, const std::wstring& skinFolder)
         : shell(ShellParts{state, host, windowHost, window, link, files, facts, messages, texts,
@@ -141,7 +141,7 @@ class ShellTest : public ::testing::Test {
         fileStore.files[kConfig].assign(bytes.begin(), bytes.end());
     }
 
-    AppState state;
+    DeviceState state;
     PluggablePort port;
     FakeSystemFacts facts;
     FakeShellHost host;

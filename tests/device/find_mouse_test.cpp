@@ -154,7 +154,7 @@ TEST_F(FindMouseTest, EveryFailureBeforeTheCommandInterfaceIsNotFound) {
         SCOPED_TRACE(c.what);
         SimulatedMouseOptions options;
         c.spoil(options.interfaces[c.index]);
-        state = AppState{};
+        state = DeviceState{};
         messages.shown.clear();
         Make(options);
         EXPECT_FALSE(link->FindMouse());

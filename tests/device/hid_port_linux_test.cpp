@@ -10,7 +10,7 @@
 #include <cerrno>
 #include <numeric>
 
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "device/hid_survey.h"
 #include "device/mouse_link.h"
 #include "device/simulator/simulated_mouse.h"
@@ -71,7 +71,7 @@ class LinuxHidPortTest : public ::testing::Test {
 
     FakeHidapi* calls = nullptr;
     std::unique_ptr<HidPort> port;
-    AppState state;
+    DeviceState state;
     FakeSystemFacts facts;
     FakeUserMessages messages;
     std::unique_ptr<MouseLink> link;

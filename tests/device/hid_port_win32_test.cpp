@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "device/hid_survey.h"
 #include "device/mouse_link.h"
 #include "support/fake_system_facts.h"
@@ -29,7 +29,7 @@ TEST(HidPortWin32Test, EnumeratesThePresentInterfacesAndClosesThem) {
 
 TEST(HidPortWin32Test, DiscoveryDoesNotFindTheMouseAndLeavesNoHandle) {
     const auto port = MakePlatformHidPort();
-    AppState state;
+    DeviceState state;
     FakeSystemFacts facts;
     FakeUserMessages messages;
     MouseLink link(*port, state, facts, messages);

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "device/mouse_link.h"
 #include "device/simulator/simulated_mouse.h"
 #include "support/fake_system_facts.h"
@@ -33,7 +33,7 @@ class LinkTest : public ::testing::Test {
         return {{kind, caption, value}};
     }
 
-    AppState state;
+    DeviceState state;
     FakeSystemFacts facts;
     FakeUserMessages messages;
     std::unique_ptr<SimulatedMouse> mouse;

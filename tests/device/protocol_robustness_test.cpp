@@ -85,7 +85,7 @@ struct Session {
     std::vector<std::uint8_t> bytes;
     ByteScript script{bytes};
     ScriptedPort port{script};
-    AppState state;
+    DeviceState state;
     FakeSystemFacts facts;
     FakeUserMessages messages;
     MouseLink link{port, state, facts, messages};
@@ -203,7 +203,7 @@ TEST(ProtocolRobustnessTest, RepliesOfAnyContentAndAnyReportLengths) {
     for (unsigned seed = 0; seed < 300; ++seed) {
         SCOPED_TRACE(seed);
         ChaoticPort port(seed);
-        AppState state;
+        DeviceState state;
         FakeSystemFacts facts;
         FakeUserMessages messages;
         MouseLink link(port, state, facts, messages);

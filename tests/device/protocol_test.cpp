@@ -231,7 +231,7 @@ TEST_F(ProtocolTest, MousePulledOutAtAnyTransferOfTheRead) {
         SimulatedMouseOptions options;
         options.failFromTransfer = k;
         Make(options);
-        state = AppState{};
+        state = DeviceState{};
         messages.shown.clear();
         ASSERT_TRUE(FindAndRead());
         const bool complete = k > 17;

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "device/mouse_link.h"
 #include "device/reports.h"
 #include "support/fake_system_facts.h"
@@ -215,8 +215,8 @@ inline bool Signed(const CommandBytes& reply) {
 // exactly at the first failed transfer or after a refused first reply.
 // `complete` tells whether it ran to its end.
 template <typename StepOf, typename Accepts>
-std::string CheckSteps(const std::vector<Transfer>& log, const DeviceLink& link, std::size_t full,
-                       StepOf stepOf, Accepts accepts, bool& complete) {
+std::string CheckSteps(const std::vector<Transfer>& log, const MouseLinkState& link,
+                       std::size_t full, StepOf stepOf, Accepts accepts, bool& complete) {
     complete = false;
     const std::size_t commandLength = std::min<std::size_t>(link.commandReportLength, 8);
     const std::size_t dataLength = std::min<std::size_t>(link.dataReportLength, 65);
@@ -251,7 +251,7 @@ std::string CheckSteps(const std::vector<Transfer>& log, const DeviceLink& link,
 // A read: the image holds what the mouse sent exactly when the read was
 // complete, and a read that was not shows its box.
 inline std::string CheckRead(const std::vector<Transfer>& log,
-                             const std::vector<ShownMessage>& shown, const AppState& state) {
+                             const std::vector<ShownMessage>& shown, const DeviceState& state) {
     bool complete = false;
     const auto accepts = [](const CommandBytes& r) {
         return r[0] == kCommandReportId && Signed(r);
@@ -286,7 +286,7 @@ inline std::string CheckRead(const std::vector<Transfer>& log,
 // A write: nothing at all crosses unless a complete read came first; then
 // the image goes out whole, or the first failure ends it with a box.
 inline std::string CheckWrite(const std::vector<Transfer>& log,
-                              const std::vector<ShownMessage>& shown, const AppState& state,
+                              const std::vector<ShownMessage>& shown, const DeviceState& state,
                               bool readBefore, bool result) {
     const std::vector<ShownMessage> box = {{MessageKind::NotDetected, Caption::WriteOperation, 0}};
     if (!readBefore) {
@@ -337,7 +337,7 @@ inline SessionResult RunScriptedSession(std::span<const std::uint8_t> bytes, int
     SessionResult result;
     ByteScript script(bytes);
     ScriptedPort port(script, (script.Next() & 1) != 0);
-    AppState state;
+    DeviceState state;
     FakeSystemFacts facts;
     FakeUserMessages messages;
     MouseLink link(port, state, facts, messages);

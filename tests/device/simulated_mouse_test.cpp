@@ -92,7 +92,7 @@ TEST(SimulatedMouseTest, MemoryFileSurvivesARestart) {
     options.sensorType = 2;
     options.memoryFile = file;
     {
-        AppState state;
+        DeviceState state;
         FakeSystemFacts facts;
         FakeUserMessages messages;
         SimulatedMouse mouse(options);
@@ -124,7 +124,7 @@ TEST(SimulatedMouseTest, WireLogFileHasOneLinePerTransfer) {
     TempFolder folder;
     SimulatedMouseOptions options;
     options.wireLogFile = folder.Wide("wire.log");
-    AppState state;
+    DeviceState state;
     FakeSystemFacts facts;
     FakeUserMessages messages;
     SimulatedMouse mouse(options);
@@ -144,7 +144,7 @@ TEST(SimulatedMouseTest, SlowDeviceWaitsPerTransfer) {
     SimulatedMouseOptions options;
     options.transferDelayMs = 3;
     options.sleep = [&](unsigned ms) { waits.push_back(ms); };
-    AppState state;
+    DeviceState state;
     FakeSystemFacts facts;
     FakeUserMessages messages;
     SimulatedMouse mouse(options);

@@ -3,7 +3,7 @@
 // through the settings files on an English code page.
 #include <windows.h>
 
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "settings/file_store.h"
 #include "settings/ini_store_contract.h"
 #include "settings/settings_files.h"
@@ -66,7 +66,7 @@ TEST(StoredLabelsUnderWineTest, ChineseLabelsSurviveSaveAndLoadOnAnEnglishCodePa
     FakeSystemFacts facts;
     const auto files = MakePlatformFileStore();
     const auto ini = MakePlatformIniStore();
-    AppState state;
+    DeviceState state;
     SettingsFiles stored(state, *files, *ini, facts, folder.Wide(""), L"Setting-CHS");
     stored.LoadConfig();
     KeyLabels labels;

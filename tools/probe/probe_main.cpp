@@ -9,7 +9,7 @@
 
 #include "core/system_facts.h"
 #include "core/user_messages.h"
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "device/hid_survey.h"
 #include "device/mouse_link.h"
 #include "device/simulator/simulated_mouse_settings.h"
@@ -137,7 +137,7 @@ void ProbeDevices() {
     const auto realPort = corvane::MakePlatformHidPort();
     PrintSurvey(*realPort);
     {
-        corvane::AppState state;
+        corvane::DeviceState state;
         corvane::MouseLink link(*realPort, state, *facts, messages);
         std::printf("  mouse %04X:%04X: %s\n", corvane::kMouseVendorId, corvane::kMouseProductId,
                     link.FindMouse() ? "found" : "not found");
@@ -150,7 +150,7 @@ void ProbeDevices() {
                 corvane::kSimulatedMouseSettingsFile);
     const auto simulated = corvane::MakeSimulatedMouseFromEnvironment(folder);
     PrintSurvey(*simulated);
-    corvane::AppState state;
+    corvane::DeviceState state;
     corvane::MouseLink link(*simulated, state, *facts, messages);
     if (!link.FindMouse()) {
         std::printf("  mouse: not found\n");

@@ -32,8 +32,8 @@ std::string Edit(const SetRequest& request, SetTarget& target) {
 
 int RunSet(CtlContext& context, const CommonOptions& options, const SetRequest& request) {
     std::optional<DeviceSession> session;
-    AppState offline;
-    AppState* state = &offline;
+    DeviceState offline;
+    DeviceState* state = &offline;
     if (request.apply) {
         // The mouse first: its sensor decides which DPI values exist.
         session.emplace(context, options);

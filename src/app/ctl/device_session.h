@@ -9,7 +9,7 @@
 #include "app/ctl/console_messages.h"
 #include "app/ctl/ctl_context.h"
 #include "app/ctl/trace_port.h"
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "device/mouse_link.h"
 
 namespace corvane::ctl {
@@ -22,7 +22,7 @@ class DeviceSession {
     ~DeviceSession();
 
     HidPort& port() { return *port_; }
-    AppState& state() { return state_; }
+    DeviceState& state() { return state_; }
     ConsoleMessages& messages() { return messages_; }
 
     // Finds the mouse; throws (exit 1) with what to do when it is absent.
@@ -39,7 +39,7 @@ class DeviceSession {
   private:
     CtlContext& context_;
     ConsoleMessages messages_;
-    AppState state_;
+    DeviceState state_;
     std::unique_ptr<HidPort> device_;
     std::ofstream traceFile_;
     std::unique_ptr<TracingHidPort> tracer_;

@@ -72,7 +72,7 @@ DecodedEntry PlainEntry(std::uint8_t code) {
             break;
     }
     DecodedEntry e = Named(ButtonFunction::SingleKey);
-    const std::string name = NameOr(KeyName(code), code);
+    const std::string name = NameOr(KeyNameOfCode(code), code);
     e.parameters["key"] = name;
     e.detail = name;
     return e;
@@ -141,8 +141,8 @@ DpiCodeView ViewOfDpiCode(std::uint8_t sensorType, std::uint8_t code) {
 }
 
 std::string HotKeyText(const HotKeyEntry& hotKey) {
-    return NameOr(KeyName(hotKey.modifier), hotKey.modifier) + " + " +
-           NameOr(KeyName(hotKey.key), hotKey.key);
+    return NameOr(KeyNameOfCode(hotKey.modifier), hotKey.modifier) + " + " +
+           NameOr(KeyNameOfCode(hotKey.key), hotKey.key);
 }
 
 std::optional<std::string> ConsumerEntryName(int entry) {

@@ -35,7 +35,7 @@ SettingNames SettingNames::For(std::uint8_t sensorType) {
     n.dpi = {"DPI value", [sensorType](std::uint8_t b) { return DpiName(sensorType, b); },
              [sensorType](std::string_view s) { return DpiIndexOfName(sensorType, s); },
              DpiNameList(sensorType)};
-    n.keyCode = {"key name", KeyName, KeyCodeOfKeyName, ""};
+    n.keyCode = {"key name", KeyNameOfCode, KeyCodeOfKeyName, ""};
     n.media = ChoiceNames("media key", ChoiceList::Media);
     n.windows = ChoiceNames("Windows function", ChoiceList::Windows);
     n.hotKey = ChoiceNames("hot key", ChoiceList::HotKey);

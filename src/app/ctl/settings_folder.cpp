@@ -58,7 +58,7 @@ std::string ErrorNote(const SaveResult& result) {
 
 }  // namespace
 
-SettingsEdit::SettingsEdit(CtlContext& context, const CommonOptions& options, AppState& state)
+SettingsEdit::SettingsEdit(CtlContext& context, const CommonOptions& options, DeviceState& state)
     : context_(context),
       state_(state),
       texts_(TextTableFor(context.facts.DefaultLanguageId())),

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/ctl/ctl_context.h"
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "settings/key_labels.h"
 #include "settings/settings_files.h"
 #include "ui/main/text_table.h"
@@ -35,7 +35,7 @@ std::optional<std::vector<std::uint8_t>> ReadStrIniBytes(FileStore& files,
 // window's Save stores them.
 class SettingsEdit {
   public:
-    SettingsEdit(CtlContext& context, const CommonOptions& options, AppState& state);
+    SettingsEdit(CtlContext& context, const CommonOptions& options, DeviceState& state);
 
     // config.bin into state.firstRunFlag and state.records.working, or the
     // factory config.bin when it is missing. Throws (exit 2) when damaged.
@@ -66,7 +66,7 @@ class SettingsEdit {
     bool PutBackStrIni(const std::optional<std::vector<std::uint8_t>>& before);
 
     CtlContext& context_;
-    AppState& state_;
+    DeviceState& state_;
     const TextTable& texts_;
     SettingsFiles files_;
 };

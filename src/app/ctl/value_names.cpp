@@ -139,7 +139,7 @@ std::string DpiNameList(std::uint8_t sensorType) {
     return list;
 }
 
-std::optional<std::string> KeyName(std::uint8_t code) {
+std::optional<std::string> KeyNameOfCode(std::uint8_t code) {
     for (const corvane::KeyName& key : KeyNames()) {
         if (key.code == code) {
             return ToUtf8(std::wstring(key.name));

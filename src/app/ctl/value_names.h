@@ -43,7 +43,7 @@ std::optional<std::uint8_t> DpiIndexOfName(std::uint8_t sensorType, std::string_
 std::string DpiNameList(std::uint8_t sensorType);
 
 // The keyboard key name table both ways ("Num 5" is 0x5D).
-std::optional<std::string> KeyName(std::uint8_t code);
+std::optional<std::string> KeyNameOfCode(std::uint8_t code);
 std::optional<std::uint8_t> KeyCodeOfKeyName(std::string_view name);
 
 // "0x5D".

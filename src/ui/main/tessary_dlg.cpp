@@ -33,7 +33,7 @@ constexpr std::uint8_t kDefaultReportRate = 8;
 
 }  // namespace
 
-CTessaryDlg::CTessaryDlg(AppState& state, MainWindowHost& host, UserMessages& messages,
+CTessaryDlg::CTessaryDlg(DeviceState& state, MainWindowHost& host, UserMessages& messages,
                          const TextTable& texts, SettingsFiles& files, MainWindowOwner& owner,
                          std::uint16_t systemLanguageId)
     : state_(state),

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "core/user_messages.h"
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "settings/key_labels.h"
 #include "settings/settings_files.h"
 #include "ui/main/control_colour.h"
@@ -38,7 +38,7 @@ class CTessaryDlg {
     // `owner` writes the mouse on Save and ends the program on Close;
     // `systemLanguageId` is the system's default language, which the key
     // function dialogs and the labels built from functions speak.
-    CTessaryDlg(AppState& state, MainWindowHost& host, UserMessages& messages,
+    CTessaryDlg(DeviceState& state, MainWindowHost& host, UserMessages& messages,
                 const TextTable& texts, SettingsFiles& files, MainWindowOwner& owner,
                 std::uint16_t systemLanguageId);
 
@@ -103,7 +103,7 @@ class CTessaryDlg {
     void HoverRegion(HotRegion region);
     void SetHover(HotRegion region, bool on) { hover_[static_cast<int>(region)] = on; }
 
-    AppState& state_;
+    DeviceState& state_;
     MainWindowHost& host_;
     UserMessages& messages_;
     const TextTable& texts_;

@@ -67,7 +67,7 @@ class Window {
   private:
     void Click(const Rect& r) { dlg_.OnLButtonDown({r.left + 1, r.top + 1}); }
 
-    AppState state_;
+    DeviceState state_;
     FakeMainHost host_;
     FakeUserMessages messages_;
     FakeSystemFacts facts_;

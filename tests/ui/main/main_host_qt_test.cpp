@@ -39,7 +39,7 @@ class MainHostQtTest : public ::testing::Test {
     FakeUserMessages messages;
     std::wstring skin = AssetsSkinDir(L"EN");
     MainHostQt host;
-    AppState state;
+    DeviceState state;
     FakeSystemFacts facts;
     FakeFileStore files;
     FakeIniStore ini;

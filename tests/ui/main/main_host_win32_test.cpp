@@ -41,7 +41,7 @@ class MainHostTest : public ::testing::Test {
     std::wstring skin = AssetsSkinDir(L"EN");
     MainHostWin32 host;
 
-    AppState state;
+    DeviceState state;
     FakeSystemFacts facts;
     FakeFileStore files;
     FakeIniStore ini;

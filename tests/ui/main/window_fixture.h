@@ -23,7 +23,7 @@ inline constexpr Point kEmptySpot{100, 100};
 
 class WindowTest : public ::testing::Test {
   protected:
-    AppState state;
+    DeviceState state;
     FakeMainHost host;
     FakeUserMessages messages;
     FakeSystemFacts facts;

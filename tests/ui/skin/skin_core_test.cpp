@@ -4,8 +4,9 @@
 #include <array>
 #include <cstdint>
 
+#include "core/language.h"
 #include "core/module_path.h"
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "ui/main/main_layout.h"
 #include "ui/skin/premultiply.h"
 #include "ui/skin/skin_dir.h"

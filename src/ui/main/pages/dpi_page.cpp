@@ -44,7 +44,7 @@ std::optional<Rect> DpiListRect(const Rect& box, std::uint8_t sensorType) {
     return std::nullopt;
 }
 
-DpiPage::DpiPage(AppState& state, MainWindowHost& host)
+DpiPage::DpiPage(DeviceState& state, MainWindowHost& host)
     : state_(state), host_(host), lists_(host, kDpiListSlots, {kSelectionIds, kDoubleClickIds}) {}
 
 void DpiPage::Show() {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "ui/main/main_host.h"
 #include "ui/main/main_layout.h"
 #include "ui/main/pages/dropdown_lists.h"
@@ -17,7 +17,7 @@ namespace corvane {
 
 class DpiPage {
   public:
-    DpiPage(AppState& state, MainWindowHost& host);
+    DpiPage(DeviceState& state, MainWindowHost& host);
 
     // Draws the page with the stage texts of the working record and copies it
     // to the window. Without a back buffer the texts are not rebuilt.
@@ -40,7 +40,7 @@ class DpiPage {
     const DropdownLists& lists() const { return lists_; }
 
   private:
-    AppState& state_;
+    DeviceState& state_;
     MainWindowHost& host_;
     DropdownLists lists_;
     std::array<std::wstring, kDpiStageCount> text_{};

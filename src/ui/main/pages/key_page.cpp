@@ -34,7 +34,7 @@ constexpr IdRange kDoubleClickIds[] = {{31, 38}};
 
 }  // namespace
 
-KeyPage::KeyPage(AppState& state, MainWindowHost& host, UserMessages& messages,
+KeyPage::KeyPage(DeviceState& state, MainWindowHost& host, UserMessages& messages,
                  const TextTable& texts, SettingsFiles& files, std::uint16_t systemLanguageId)
     : state_(state),
       host_(host),

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "core/user_messages.h"
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "settings/key_labels.h"
 #include "settings/settings_files.h"
 #include "ui/main/main_host.h"
@@ -29,8 +29,8 @@ struct KeyBox {
 class KeyPage {
   public:
     // `systemLanguageId` is handed to the dialogs (they speak Chinese on 2052).
-    KeyPage(AppState& state, MainWindowHost& host, UserMessages& messages, const TextTable& texts,
-            SettingsFiles& files, std::uint16_t systemLanguageId);
+    KeyPage(DeviceState& state, MainWindowHost& host, UserMessages& messages,
+            const TextTable& texts, SettingsFiles& files, std::uint16_t systemLanguageId);
 
     // Draws the page with its labels and copies it to the window; the first
     // show of a run also runs the first-run handling.
@@ -67,7 +67,7 @@ class KeyPage {
     // Runs the choice of the open list of `box` (its dialog included).
     void AssignFromList(KeyBox box);
 
-    AppState& state_;
+    DeviceState& state_;
     MainWindowHost& host_;
     UserMessages& messages_;
     const TextTable& texts_;

@@ -4,14 +4,14 @@
 // erases the earlier ones, at every show and every click.
 #pragma once
 
-#include "device/app_state.h"
+#include "device/device_state.h"
 #include "ui/main/main_host.h"
 
 namespace corvane {
 
 class LedPage {
   public:
-    LedPage(AppState& state, MainWindowHost& host) : state_(state), host_(host) {}
+    LedPage(DeviceState& state, MainWindowHost& host) : state_(state), host_(host) {}
 
     void Show();
     // Runs the click of the report-rate position, lighting row or mode-2
@@ -33,7 +33,7 @@ class LedPage {
     void DrawReportRateMark(int fallbackPosition);
     void DrawParameterMark();
 
-    AppState& state_;
+    DeviceState& state_;
     MainWindowHost& host_;
 };
 

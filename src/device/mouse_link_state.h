@@ -1,5 +1,6 @@
-// The handles and report lengths of the mouse's two channels, found by
-// discovery and used by the feature-report exchange.
+// The state of the link to the mouse (MouseLink): the handles and report
+// lengths of its two channels, found by discovery and used by the
+// feature-report exchange, and whether the image holds a full read of it.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +10,7 @@
 
 namespace corvane {
 
-struct DeviceLink {
+struct MouseLinkState {
     HidHandle commandHandle = kInvalidHidHandle;  // usage page 1, usage 6, 8-byte reports
     HidHandle dataHandle = kInvalidHidHandle;     // usage page 1, usage 2, 65-byte reports
     HidHandle queryHandle = kInvalidHidHandle;    // the interface being examined
