@@ -55,4 +55,15 @@ std::uint8_t DpiCode(std::uint8_t sensorType, int index, std::uint8_t enabled) {
                    : static_cast<std::uint8_t>(code | kDpiDisabledBit);
 }
 
+std::optional<int> DpiIndexOfCode(std::uint8_t sensorType, std::uint8_t code) {
+    const auto list = DpiChoicesOf(sensorType);
+    const auto value = static_cast<std::uint8_t>(code & ~kDpiDisabledBit);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i].code == value) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace corvane

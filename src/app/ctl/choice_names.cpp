@@ -1,7 +1,7 @@
 #include "app/ctl/choice_names.h"
 
 #include "core/text_encoding.h"
-#include "ui/dialogs/dialog_tables.h"
+#include "meaning/choice_lists.h"
 
 namespace corvane::ctl {
 namespace {

@@ -7,19 +7,14 @@
 #include "app/ctl/set_edits.h"
 #include "app/ctl/value_names.h"
 #include "core/text_encoding.h"
-#include "ui/dialogs/dialog_tables.h"
-#include "ui/dialogs/fire_key_dialog.h"
-#include "ui/main/key_assignment.h"
+#include "meaning/choice_lists.h"
+#include "meaning/key_assignment.h"
 
 namespace corvane::ctl {
 namespace {
 
 // The buttons the window has a box for, numbered as it shows them.
 constexpr int kLastButtonNumber = 5;
-// The fire key dialog's defaults and bounds: times, make time, break time.
-constexpr const NumberBoxRule& kTimesRule = kFireKeyNumberRules[0];
-constexpr const NumberBoxRule& kMakeRule = kFireKeyNumberRules[1];
-constexpr const NumberBoxRule& kBreakRule = kFireKeyNumberRules[2];
 
 const std::string& RequiredArgument(const SetRequest& r, const std::string& what) {
     if (!r.argument) {
@@ -30,17 +25,16 @@ const std::string& RequiredArgument(const SetRequest& r, const std::string& what
 
 // The outcome of a media, Windows function or hot key dialog that chose
 // `name`: its index and its text in the dialogs' language.
-DialogOutcome ChoiceOutcome(const SetRequest& r, ChoiceList list,
-                            std::span<const ChoiceEntry> entries, const std::string& what,
-                            std::uint16_t languageId) {
+ButtonChoice ChoiceOutcome(const SetRequest& r, ChoiceList list,
+                           std::span<const ChoiceEntry> entries, const std::string& what,
+                           std::uint16_t languageId) {
     const std::string& name = RequiredArgument(r, "the name of a " + what);
     const auto index = ChoiceOfName(list, name);
     if (!index) {
         throw BadInput("unknown " + what + " \"" + name + "\"; choose one of " +
                        ChoiceNameList(list));
     }
-    DialogOutcome outcome;
-    outcome.result = kDialogAccepted;
+    ButtonChoice outcome;
     outcome.choiceIndex = *index;
     outcome.choiceText = std::wstring(entries[*index].text.In(DialogLanguageOf(languageId)));
     return outcome;
@@ -48,44 +42,42 @@ DialogOutcome ChoiceOutcome(const SetRequest& r, ChoiceList list,
 
 // A fire-key number as the dialog's box takes it; the box's default when
 // the option is left out.
-int FireNumber(const std::optional<std::string>& text, const NumberBoxRule& rule,
+int FireNumber(const std::optional<std::string>& text, const FireNumberRule& rule,
                const std::string& what) {
     return text ? NumberOf(*text, rule.minimum, rule.maximum, what) : rule.fallback;
 }
 
-DialogOutcome FireKeyOutcome(const SetRequest& r) {
+ButtonChoice FireKeyOutcome(const SetRequest& r) {
     const std::string& key = RequiredArgument(r, "a key from the fire key list");
     const auto index = ChoiceOfName(ChoiceList::FireKey, key);
     if (!index) {
         throw BadInput("unknown fire key \"" + key + "\"; choose one of " +
                        ChoiceNameList(ChoiceList::FireKey));
     }
-    DialogOutcome outcome;
-    outcome.result = kDialogAccepted;
+    ButtonChoice outcome;
     outcome.choiceIndex = *index;
     outcome.choiceText = std::wstring(FireKeys()[*index].text);
-    outcome.fireTimes = FireNumber(r.times, kTimesRule, "--times");
-    outcome.fireMakeTime = FireNumber(r.make, kMakeRule, "--make");
-    outcome.fireBreakTime = FireNumber(r.breakTime, kBreakRule, "--break");
+    outcome.fireTimes = FireNumber(r.times, kFireTimesRule, "--times");
+    outcome.fireMakeTime = FireNumber(r.make, kFireMakeRule, "--make");
+    outcome.fireBreakTime = FireNumber(r.breakTime, kFireBreakRule, "--break");
     return outcome;
 }
 
 // A single key named as the keyboard key name table names it; no key
 // position comes with it, so its name gives its code.
-DialogOutcome SingleKeyOutcome(const SetRequest& r) {
+ButtonChoice SingleKeyOutcome(const SetRequest& r) {
     const std::string& name = RequiredArgument(r, "a key name, as \"Num 5\" or \"A\"");
     if (!KeyCodeOfKeyName(name)) {
         throw BadInput("unknown key name \"" + name +
                        "\" (names as the window's single key dialog gives them: \"A\", \"1\", "
                        "\"Enter\", \"F5\", \"Num 5\", \"Right Ctrl\", ...)");
     }
-    DialogOutcome outcome;
-    outcome.result = kDialogAccepted;
+    ButtonChoice outcome;
     outcome.choiceText = FromUtf8(name);
     return outcome;
 }
 
-DialogOutcome SnipeOutcome(const SetRequest& r, std::uint8_t sensorType) {
+ButtonChoice SnipeOutcome(const SetRequest& r, std::uint8_t sensorType) {
     const std::string& dpi = RequiredArgument(r, "a DPI value");
     const auto index = DpiIndexOfName(sensorType, dpi);
     if (!index) {
@@ -93,14 +85,13 @@ DialogOutcome SnipeOutcome(const SetRequest& r, std::uint8_t sensorType) {
                        std::to_string(sensorType) + ": " + DpiNameList(sensorType) +
                        " (--sensor N names another sensor type)");
     }
-    DialogOutcome outcome;
-    outcome.result = kDialogAccepted;
+    ButtonChoice outcome;
     outcome.choiceIndex = *index;
     outcome.choiceText = std::wstring(SnipeChoicesOf(sensorType)[*index].text);
     return outcome;
 }
 
-DialogOutcome OutcomeFor(const SetRequest& r, ButtonFunction function, const SetTarget& t) {
+ButtonChoice OutcomeFor(const SetRequest& r, ButtonFunction function, const SetTarget& t) {
     switch (function) {
         case ButtonFunction::WindowsFunction:
             return ChoiceOutcome(r, ChoiceList::Windows, WindowsChoices(), "Windows function",
@@ -119,7 +110,7 @@ DialogOutcome OutcomeFor(const SetRequest& r, ButtonFunction function, const Set
             if (r.argument) {
                 throw BadInput(r.function + " takes no argument (\"" + *r.argument + "\" given)");
             }
-            return DialogOutcome{};
+            return ButtonChoice{};
     }
 }
 
@@ -158,11 +149,11 @@ std::string EditButton(const SetRequest& r, SetTarget& t) {
     if ((r.times || r.make || r.breakTime) && *function != ButtonFunction::FireKey) {
         throw BadInput("--times, --make and --break belong to fire-key");
     }
-    const DialogOutcome outcome = OutcomeFor(r, *function, t);
+    ButtonChoice outcome = OutcomeFor(r, *function, t);
+    outcome.function = *function;
     CheckBoxMayChange(t, *layer, button);
     const KeyAssignmentResult result =
-        AssignKeyFunction(t.record, t.labels, *layer, button, static_cast<int>(*function), outcome,
-                          t.sensorType, t.texts);
+        AssignKeyFunction(t.record, t.labels, *layer, button, outcome, t.sensorType, t.texts);
     if (result != KeyAssignmentResult::Stored) {
         throw BadInput("the key page does not take this choice");
     }

@@ -6,9 +6,9 @@
 #include "app/ctl/ctl_errors.h"
 #include "app/ctl/file_output.h"
 #include "core/text_encoding.h"
-#include "settings/apply.h"
-#include "settings/factory_settings.h"
-#include "ui/main/function_labels.h"
+#include "meaning/apply.h"
+#include "meaning/factory_settings.h"
+#include "meaning/function_labels.h"
 
 namespace corvane::ctl {
 
@@ -67,7 +67,7 @@ SettingsEdit::SettingsEdit(CtlContext& context, const CommonOptions& options, De
 
 void SettingsEdit::LoadConfig() {
     const bool existed = ReadConfigBytes(context_.files, paths().configPath).has_value();
-    files_.LoadConfig();
+    files_.LoadConfig(FactorySettingsRecord());
     if (!existed) {
         // Its absence is no failure here: the factory config.bin stands in.
         const auto factory = FactoryConfigFile();
@@ -85,7 +85,7 @@ KeyLabels SettingsEdit::LoadLabelsAsTheWindow() {
 }
 
 void SettingsEdit::ApplyFirstRun(KeyLabels& labels) {
-    InstallFirstRunDefaults(state_, labels, texts_.functionNames);
+    InstallFirstRunDefaults(state_, labels, texts_);
 }
 
 bool SettingsEdit::Store(const KeyLabels& labels, const std::function<bool()>& writeDevice) {

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "core/text_encoding.h"
+#include "meaning/key_names.h"
 #include "settings/dpi_table.h"
-#include "ui/main/key_names.h"
 
 namespace corvane::ctl {
 namespace {

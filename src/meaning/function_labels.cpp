@@ -1,11 +1,10 @@
-#include "ui/main/function_labels.h"
+#include "meaning/function_labels.h"
 
 #include <optional>
 #include <string_view>
 
-#include "settings/dpi_table.h"
-#include "ui/dialogs/dialog_tables.h"
-#include "ui/main/key_names.h"
+#include "meaning/choice_lists.h"
+#include "meaning/key_names.h"
 
 namespace corvane {
 namespace {
@@ -15,7 +14,7 @@ struct LabelInputs {
     const SettingsRecord& record;
     int layer;
     int button;
-    const TextTable& texts;
+    const LanguageTexts& texts;
     DialogLanguage language;
     std::uint8_t sensorType;
 
@@ -93,7 +92,7 @@ std::wstring LabelOf(const LabelInputs& in) {
 }  // namespace
 
 std::wstring FunctionLabel(const SettingsRecord& record, int layer, int button,
-                           const TextTable& texts, std::uint16_t systemLanguageId,
+                           const LanguageTexts& texts, std::uint16_t systemLanguageId,
                            std::uint8_t sensorType) {
     if (layer < 0 || layer >= kLayerCount || button < 0 || button >= kButtonSlots) {
         return {};
@@ -101,7 +100,7 @@ std::wstring FunctionLabel(const SettingsRecord& record, int layer, int button,
     return LabelOf({record, layer, button, texts, DialogLanguageOf(systemLanguageId), sensorType});
 }
 
-void FillEmptyLabels(KeyLabels& labels, const SettingsRecord& record, const TextTable& texts,
+void FillEmptyLabels(KeyLabels& labels, const SettingsRecord& record, const LanguageTexts& texts,
                      std::uint16_t systemLanguageId, std::uint8_t sensorType) {
     for (int layer = 0; layer < kLayerCount; ++layer) {
         for (int button = 0; button < kButtonSlots; ++button) {

@@ -1,4 +1,4 @@
-#include "ui/main/key_names.h"
+#include "meaning/key_names.h"
 
 #include <gtest/gtest.h>
 

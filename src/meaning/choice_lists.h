@@ -1,35 +1,24 @@
-// The lists and texts of the key function dialogs, with the device code each
-// choice stands for. The dialogs show these lists; the key page stores the
-// chosen index and builds its labels from the same texts, and the codes are
-// what the mouse receives for a choice.
+// The lists the key function dialogs offer, with their texts in each language
+// and the device code each choice stands for. The dialogs show these lists;
+// the assignment step stores the chosen index and the labels are built from
+// the same texts; corvanectl names the choices by their English texts; the
+// codes are what the mouse receives for a choice.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
 
+#include "meaning/language_texts.h"
 #include "settings/dpi_table.h"
 
 namespace corvane {
 
-// The dialogs speak Simplified Chinese on a system whose default language id
-// is 2052 and English everywhere else (they have no Traditional Chinese).
-enum class DialogLanguage { Chinese, English };
-DialogLanguage DialogLanguageOf(std::uint16_t systemLanguageId);
-
-struct DialogText {
-    std::wstring_view chinese;
-    std::wstring_view english;
-
-    constexpr std::wstring_view In(DialogLanguage language) const {
-        return language == DialogLanguage::Chinese ? chinese : english;
-    }
-};
-
 // One entry of the media, Windows function or hot key list. `deviceCode` is
 // the entry of the mouse's combined table the choice selects: 0-6 media keys,
-// 7-15 Windows functions, 16-23 hot keys.
+// 7-15 Windows functions (the consumer table's entries), 16-23 hot keys.
 struct ChoiceEntry {
     DialogText text;
     std::uint8_t deviceCode;
@@ -57,6 +46,23 @@ std::span<const FireKeyEntry, kFireKeyCount> FireKeys();
 // The code of fire key list entry `keyIndex`; 0 outside the list.
 std::uint8_t FireKeyCodeOf(int keyIndex);
 
+// The fire key's three numbers: the range each takes, and the value it has
+// when none is given (the dialog's boxes start with it and fall back to it).
+struct FireNumberRule {
+    int minimum;
+    int maximum;
+    int fallback;
+};
+// Repeat count (0: until the button is released), make time, break time.
+inline constexpr std::array<FireNumberRule, 3> kFireNumberRules = {{
+    {0, 127, 1},
+    {5, 255, 5},
+    {5, 255, 5},
+}};
+inline constexpr const FireNumberRule& kFireTimesRule = kFireNumberRules[0];
+inline constexpr const FireNumberRule& kFireMakeRule = kFireNumberRules[1];
+inline constexpr const FireNumberRule& kFireBreakRule = kFireNumberRules[2];
+
 // The snipe dialog lists the DPI values of the mouse's sensor type; the list
 // is empty for a type the DPI table does not know.
 std::span<const DpiChoice> SnipeChoicesOf(std::uint8_t sensorType);
@@ -73,18 +79,5 @@ const Entry* EntryAt(std::span<const Entry, Extent> list, int index) {
     }
     return &list[static_cast<std::size_t>(index)];
 }
-
-// The fire key dialog's own texts (their rectangles are in dialog_layout.h).
-inline constexpr DialogText kFireTimesText{L"次数", L"Times"};
-inline constexpr DialogText kFireMakeText{L"按下时间", L"Make Time"};
-inline constexpr DialogText kFireBreakText{L"弹起时间", L"Break Time"};
-inline constexpr DialogText kFireTimeNoteText{L"时间(数值范围5-255)", L"Time(value range 5-255)"};
-// The Chinese note parts its clauses with a full-width comma.
-inline constexpr DialogText kFireTimesNoteText{
-    L"次数(数值范围0-127，0表示按键放开火力键结束)",
-    L"Times(value range 0-127,0 indicates fire key to end when it's released)"};
-
-// The single key dialog's prompt.
-inline constexpr DialogText kSingleKeyPromptText{L"请输入一个按键", L"Please enter a key"};
 
 }  // namespace corvane

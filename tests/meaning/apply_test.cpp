@@ -1,4 +1,4 @@
-#include "settings/apply.h"
+#include "meaning/apply.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "meaning/button_functions.h"
+#include "meaning/factory_settings.h"
 #include "settings/dpi_table.h"
 #include "support/fake_file_store.h"
 #include "support/fake_ini_store.h"
@@ -198,7 +200,7 @@ TEST(ApplySettingsTest, WritesThenSavesBothFilesWhateverTheWriteDid) {
     testing::FakeUserMessages messages;
     files.files[L"C:\\Tools\\config.bin"] = std::vector<std::uint8_t>(kConfigFileSize);
     SettingsFiles stored(state, files, ini, facts, L"C:\\Tools\\", L"Setting-EN");
-    stored.LoadConfig();
+    stored.LoadConfig(FactorySettingsRecord());
     state.records.working = GoldenRecord(kRounds[0]);
     state.sensorType = 0;
 

@@ -1,15 +1,13 @@
-// Storing one button's function: what the key page does after a choice in
-// a key list and the dialog that choice opens. Free of windows and hosts, so
+// Storing one button's function: what the key page does after a choice in a
+// key list and the dialog that choice opens. Free of windows and hosts, so
 // that every caller stores exactly the same bytes and label: the key page
-// (with the outcome of the dialog it ran) and the command-line tool's `set`
-// (with an outcome it builds itself).
+// (with the choice its dialog returned) and corvanectl's `set` (with a choice
+// it builds from its arguments).
 //
-//   AssignKeyFunction(record, labels, layer, button, function, outcome,
-//                     sensorType, texts)
+//   AssignKeyFunction(record, labels, layer, button, choice, sensorType, texts)
 //
-// `function` is the ButtonFunction value n (the list entry chosen). For
-// functions 6 to 11 `outcome` is the result of that function's dialog
-// (DialogOfFunction); for the others it is not read.
+// `choice.function` is the ButtonFunction n chosen (the list entry); the
+// other fields are what its dialog chose, read for functions 6 to 11 only.
 //
 //   n        stored in `record` for (layer, button)           label
 //   0-5, 12  buttonFunction = n                               name of n
@@ -21,17 +19,17 @@
 //            key code of the index, fireCount = fireTimes;
 //            fireMakeTime, fireBreakTime (whole mouse)
 //   10       singleKeyCode = code of the key at the captured    name-choiceText
-//            position (outcome.key), else of the key named
+//            position (key), else of the key named
 //            choiceText, else 0
 //   11       snipeChoice = choiceIndex, snipeDpiCode (whole   name-choiceText
 //            mouse) = DPI code of (sensorType, index, enabled)
 //
-// Every value from the outcome is stored as its low eight bits, and the
+// Every number of the choice is stored as its low eight bits, and the
 // function itself (buttonFunction = n) after the parameters. A dialog that
-// was not accepted changes nothing at all: not the label, not the function,
-// not a parameter (storing the new function with the old label and
-// parameters would put a fire key with stale settings on the mouse at the
-// next Save). Names come from `texts` (the language's function names).
+// was not accepted gives no choice at all: the caller stores nothing, so no
+// function is ever stored with the old label and parameters (a fire key
+// with stale settings on the mouse at the next Save). Names come from
+// `texts` (the language's function names).
 //
 // After a layer 0 assignment the key page also couples the shift layer:
 // CoupleShiftLayer gives (1, button) the Shift function and label when
@@ -40,27 +38,40 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
+#include <string>
 
+#include "meaning/key_positions.h"
+#include "meaning/language_texts.h"
 #include "settings/key_labels.h"
 #include "settings/settings_record.h"
-#include "ui/dialogs/dialog_io.h"
-#include "ui/main/text_table.h"
 
 namespace corvane {
 
-enum class KeyAssignmentResult {
-    Stored,     // fields and label changed as the table above says
-    Cancelled,  // the function needs a dialog that was not accepted: nothing changed
-    Rejected,   // layer, button or function out of range (13 in layer 1 included)
+// A function chosen for a button, with what its dialog chose.
+struct ButtonChoice {
+    ButtonFunction function = ButtonFunction::KeyOff;
+    // Windows function, media key, hot key and snipe choice; fire key index.
+    int choiceIndex = 0;
+    // The chosen entry's text as the dialog showed it; the fire key's key
+    // text; the single key's name as the keyboard driver gives it (empty
+    // when no key was pressed). The label shows it.
+    std::wstring choiceText;
+    // Fire key: repeat count, press time and release time.
+    int fireTimes = 0;
+    int fireMakeTime = 0;
+    int fireBreakTime = 0;
+    // Single key: where the captured key sits.
+    KeyPosition key;
 };
 
-// The dialog a function opens before it is stored; none for 0-5, 12 and 13.
-std::optional<DialogKind> DialogOfFunction(int function);
+enum class KeyAssignmentResult {
+    Stored,    // fields and label changed as the table above says
+    Rejected,  // layer, button or function out of range (13 in layer 1 included)
+};
 
 KeyAssignmentResult AssignKeyFunction(SettingsRecord& record, KeyLabels& labels, int layer,
-                                      int button, int function, const DialogOutcome& outcome,
-                                      std::uint8_t sensorType, const TextTable& texts);
+                                      int button, const ButtonChoice& choice,
+                                      std::uint8_t sensorType, const LanguageTexts& texts);
 
 // When (0, button) holds Shift: (1, button) gets Shift and a copy of the
 // label of (0, button); returns true. Otherwise nothing changes.

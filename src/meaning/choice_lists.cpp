@@ -1,8 +1,4 @@
-#include "ui/dialogs/dialog_tables.h"
-
-#include <array>
-
-#include "core/language.h"
+#include "meaning/choice_lists.h"
 
 namespace corvane {
 namespace {
@@ -67,11 +63,6 @@ constexpr std::array<FireKeyEntry, kFireKeyCount> kFireKeys = {{
 constexpr std::uint8_t kSnipeEnabled = 1;
 
 }  // namespace
-
-DialogLanguage DialogLanguageOf(std::uint16_t systemLanguageId) {
-    return systemLanguageId == kLangSimplifiedChinese ? DialogLanguage::Chinese
-                                                      : DialogLanguage::English;
-}
 
 std::span<const ChoiceEntry, kMediaChoiceCount> MediaChoices() {
     return kMediaChoices;

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <string>
 
+#include "meaning/language_texts.h"
 #include "settings/key_labels.h"
 #include "settings/settings_record.h"
-#include "ui/main/text_table.h"
 
 namespace corvane {
 
@@ -23,12 +23,12 @@ namespace corvane {
 // Shift the name of Key Off, and (layer, button) outside the record an empty
 // label.
 std::wstring FunctionLabel(const SettingsRecord& record, int layer, int button,
-                           const TextTable& texts, std::uint16_t systemLanguageId,
+                           const LanguageTexts& texts, std::uint16_t systemLanguageId,
                            std::uint8_t sensorType);
 
 // Replaces each empty label of the sixteen by FunctionLabel of its button;
 // labels that hold any text stay exactly as they are.
-void FillEmptyLabels(KeyLabels& labels, const SettingsRecord& record, const TextTable& texts,
+void FillEmptyLabels(KeyLabels& labels, const SettingsRecord& record, const LanguageTexts& texts,
                      std::uint16_t systemLanguageId, std::uint8_t sensorType);
 
 }  // namespace corvane

@@ -1,14 +1,13 @@
 // Storing a button's function after a choice and its dialog: the fields of
-// each function, the label, the low-byte rule, a dialog not accepted, and
-// the shift-layer coupling.
-#include "ui/main/key_assignment.h"
+// each function, the label, the low-byte rule, and the shift-layer coupling.
+#include "meaning/key_assignment.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "core/system_facts.h"
+#include "core/language.h"
 
 namespace corvane {
 namespace {
@@ -18,9 +17,8 @@ constexpr int kSingle = static_cast<int>(ButtonFunction::SingleKey);
 constexpr int kSnipe = static_cast<int>(ButtonFunction::SnipeKey);
 constexpr int kShift = static_cast<int>(ButtonFunction::Shift);
 
-DialogOutcome Accepted(int index, std::wstring text) {
-    DialogOutcome outcome;
-    outcome.result = kDialogAccepted;
+ButtonChoice Accepted(int index, std::wstring text) {
+    ButtonChoice outcome;
     outcome.choiceIndex = index;
     outcome.choiceText = std::move(text);
     return outcome;
@@ -37,19 +35,19 @@ class KeyAssignmentTest : public ::testing::Test {
         labels[0][3] = L"Snipe Key";
         labels[1][3] = L"Left Click";
     }
-    KeyAssignmentResult Assign(int layer, int button, int function, const DialogOutcome& outcome,
+    KeyAssignmentResult Assign(int layer, int button, int function, ButtonChoice outcome,
                                std::uint8_t sensorType = 0) {
-        return AssignKeyFunction(record, labels, layer, button, function, outcome, sensorType,
-                                 texts);
+        outcome.function = static_cast<ButtonFunction>(function);
+        return AssignKeyFunction(record, labels, layer, button, outcome, sensorType, texts);
     }
 
     SettingsRecord record;
     KeyLabels labels{};
-    const TextTable& texts = TextTableFor(kLangEnglishUs);
+    const LanguageTexts& texts = LanguageTextsFor(kLangEnglishUs);
 };
 
 TEST_F(KeyAssignmentTest, FireKeyStoresKeyCodeCountTimesAndLabel) {
-    DialogOutcome outcome = Accepted(5, L"A");
+    ButtonChoice outcome = Accepted(5, L"A");
     outcome.fireTimes = 3;
     outcome.fireMakeTime = 30;
     outcome.fireBreakTime = 40;
@@ -65,7 +63,7 @@ TEST_F(KeyAssignmentTest, FireKeyStoresKeyCodeCountTimesAndLabel) {
 }
 
 TEST_F(KeyAssignmentTest, DialogValuesAreStoredAsTheirLowByte) {
-    DialogOutcome outcome = Accepted(0x100 + 41, L"L-CTRL");
+    ButtonChoice outcome = Accepted(0x100 + 41, L"L-CTRL");
     outcome.fireTimes = 0x100 + 7;
     outcome.fireMakeTime = 0x1FF;
     outcome.fireBreakTime = -1;
@@ -114,7 +112,7 @@ TEST_F(KeyAssignmentTest, SingleKeyCodeComesFromTheKeyName) {
 
 TEST_F(KeyAssignmentTest, SingleKeyCodeComesFromWhereTheCapturedKeySits) {
     // Wine's X11 driver names Num 5 "KP_Begin"; its position is scan code 0x4C.
-    DialogOutcome outcome = Accepted(0, L"KP_Begin");
+    ButtonChoice outcome = Accepted(0, L"KP_Begin");
     outcome.key = KeyPosition{0x4C, false};
     Assign(1, 2, kSingle, outcome);
     EXPECT_EQ(record.singleKeyCode[1][2], 0x5D);
@@ -139,26 +137,10 @@ TEST_F(KeyAssignmentTest, SnipeStoresTheChoiceAndTheEnabledDpiCodeOfTheSensor) {
     EXPECT_EQ(record.snipeDpiCode, 0) << "an index past the sensor's list";
 }
 
-TEST_F(KeyAssignmentTest, ADialogNotAcceptedChangesNothing) {
-    record.buttonFunction[0][3] = kSnipe;
-    record.fireCount[0][3] = 9;
-    record.fireMakeTime = 12;
-    const SettingsRecord before = record;
-    const KeyLabels labelsBefore = labels;
-    for (int function = 6; function <= 11; ++function) {
-        DialogOutcome cancelled = Accepted(4, L"X");
-        cancelled.result = kDialogCancelled;
-        cancelled.fireTimes = 5;
-        EXPECT_EQ(Assign(0, 3, function, cancelled), KeyAssignmentResult::Cancelled) << function;
-    }
-    EXPECT_TRUE(SameBytes(record, before));
-    EXPECT_EQ(labels, labelsBefore);
-}
-
 TEST_F(KeyAssignmentTest, PlainFunctionsStoreTheNameAndKeepOtherParameters) {
     record.fireCount[1][3] = 9;
     record.snipeChoice[1][3] = 4;
-    const DialogOutcome none;  // not read for these functions
+    const ButtonChoice none;  // not read for these functions
     for (int function : {0, 1, 2, 3, 4, 5, 12}) {
         EXPECT_EQ(Assign(1, 3, function, none), KeyAssignmentResult::Stored);
         EXPECT_EQ(record.buttonFunction[1][3], function);
@@ -171,10 +153,11 @@ TEST_F(KeyAssignmentTest, PlainFunctionsStoreTheNameAndKeepOtherParameters) {
 }
 
 TEST_F(KeyAssignmentTest, LabelsFollowTheLanguageOfTheTexts) {
-    DialogOutcome outcome = Accepted(5, L"A");
-    AssignKeyFunction(record, labels, 0, 0, kFire, outcome, 0,
-                      TextTableFor(kLangSimplifiedChinese));
-    AssignKeyFunction(record, labels, 0, 1, 2, outcome, 0, TextTableFor(kLangTraditionalChinese));
+    ButtonChoice outcome = Accepted(5, L"A");
+    outcome.function = ButtonFunction::FireKey;
+    AssignKeyFunction(record, labels, 0, 0, outcome, 0, LanguageTextsFor(kLangSimplifiedChinese));
+    outcome.function = ButtonFunction::MidClick;
+    AssignKeyFunction(record, labels, 0, 1, outcome, 0, LanguageTextsFor(kLangTraditionalChinese));
     EXPECT_EQ(labels[0][0], L"火力键-A");
     EXPECT_EQ(labels[0][1], L"中鍵");
 }
@@ -182,7 +165,7 @@ TEST_F(KeyAssignmentTest, LabelsFollowTheLanguageOfTheTexts) {
 TEST_F(KeyAssignmentTest, OutOfRangeRequestsAreRejectedAndChangeNothing) {
     const SettingsRecord before = record;
     const KeyLabels labelsBefore = labels;
-    const DialogOutcome outcome = Accepted(1, L"X");
+    const ButtonChoice outcome = Accepted(1, L"X");
     EXPECT_EQ(Assign(1, 0, kShift, outcome), KeyAssignmentResult::Rejected)
         << "the shift layer cannot hold Shift";
     EXPECT_EQ(Assign(0, 0, 14, outcome), KeyAssignmentResult::Rejected);
@@ -196,23 +179,11 @@ TEST_F(KeyAssignmentTest, OutOfRangeRequestsAreRejectedAndChangeNothing) {
 TEST_F(KeyAssignmentTest, ShiftInTheNormalLayerCouplesTheShiftLayer) {
     EXPECT_FALSE(CoupleShiftLayer(record, labels, 3));
     EXPECT_EQ(labels[1][3], L"Left Click");
-    Assign(0, 3, kShift, DialogOutcome{});
+    Assign(0, 3, kShift, ButtonChoice{});
     EXPECT_TRUE(CoupleShiftLayer(record, labels, 3));
     EXPECT_EQ(record.buttonFunction[1][3], kShift);
     EXPECT_EQ(labels[1][3], L"Shift");
     EXPECT_FALSE(CoupleShiftLayer(record, labels, 8));
-}
-
-TEST(DialogOfFunction, SixFunctionsOpenTheirDialog) {
-    EXPECT_EQ(DialogOfFunction(6), DialogKind::Windows);
-    EXPECT_EQ(DialogOfFunction(7), DialogKind::Media);
-    EXPECT_EQ(DialogOfFunction(8), DialogKind::HotKey);
-    EXPECT_EQ(DialogOfFunction(9), DialogKind::FireKey);
-    EXPECT_EQ(DialogOfFunction(10), DialogKind::SingleKey);
-    EXPECT_EQ(DialogOfFunction(11), DialogKind::Snipe);
-    for (int function : {-1, 0, 5, 12, 13, 14, 255}) {
-        EXPECT_FALSE(DialogOfFunction(function).has_value()) << function;
-    }
 }
 
 }  // namespace

@@ -13,10 +13,9 @@
 
 namespace corvane {
 
-// The two bytes of a button's device entry for (layer, button).
-ButtonEntry ButtonEntryOf(const SettingsRecord& record, int layer, int button);
-
-// Patches the fields the record drives; every other image byte keeps its value.
+// Patches the fields the record drives, the button entries as
+// meaning/button_functions.h encodes them; every other image byte keeps its
+// value.
 void PatchDeviceImage(const SettingsRecord& record, std::uint8_t sensorType, DeviceImage& image);
 
 // What each step of ApplySettings did; the caller tells the user.

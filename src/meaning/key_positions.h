@@ -11,10 +11,15 @@
 #include <span>
 #include <string_view>
 
-#include "ui/dialogs/dialog_io.h"
-#include "ui/main/key_names.h"
+#include "meaning/key_names.h"
 
 namespace corvane {
+
+// The position of a key on the keyboard, as the key message reports it.
+struct KeyPosition {
+    std::uint16_t scanCode = 0;  // 0: no key was captured
+    bool extended = false;
+};
 
 // One key position: the scan code and extended flag Windows reports in a key
 // message (bits 16-23 and 24 of its second parameter), and the HID usage of

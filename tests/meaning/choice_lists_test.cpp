@@ -1,4 +1,4 @@
-#include "ui/dialogs/dialog_tables.h"
+#include "meaning/choice_lists.h"
 
 #include <gtest/gtest.h>
 
@@ -30,14 +30,14 @@ void ExpectChoices(std::span<const ChoiceEntry, N> table, const std::vector<Gold
     }
 }
 
-TEST(DialogTablesTest, LanguageIsChineseOnlyForSimplifiedChineseSystems) {
+TEST(ChoiceListsTest, LanguageIsChineseOnlyForSimplifiedChineseSystems) {
     EXPECT_EQ(DialogLanguageOf(2052), DialogLanguage::Chinese);
     for (const std::uint16_t other : {0, 1028, 1033, 3076, 4100, 2051, 2053, 0xFFFF}) {
         EXPECT_EQ(DialogLanguageOf(other), DialogLanguage::English) << other;
     }
 }
 
-TEST(DialogTablesTest, MediaListWithCodesZeroToSix) {
+TEST(ChoiceListsTest, MediaListWithCodesZeroToSix) {
     ExpectChoices(MediaChoices(), {
                                       {L"下一首", L"Next", 0},
                                       {L"上一首", L"Previous", 1},
@@ -49,7 +49,7 @@ TEST(DialogTablesTest, MediaListWithCodesZeroToSix) {
                                   });
 }
 
-TEST(DialogTablesTest, WindowsListWithCodesSevenToFifteen) {
+TEST(ChoiceListsTest, WindowsListWithCodesSevenToFifteen) {
     ExpectChoices(WindowsChoices(), {
                                         {L"多媒体播放器", L"Multimedia Player", 7},
                                         {L"邮件", L"Mail", 8},
@@ -63,7 +63,7 @@ TEST(DialogTablesTest, WindowsListWithCodesSevenToFifteen) {
                                     });
 }
 
-TEST(DialogTablesTest, HotKeyListWithCodesSixteenToTwentyThree) {
+TEST(ChoiceListsTest, HotKeyListWithCodesSixteenToTwentyThree) {
     ExpectChoices(HotKeyChoices(), {
                                        {L"复制", L"Copy", 16},
                                        {L"剪切", L"Cut", 17},
@@ -76,7 +76,7 @@ TEST(DialogTablesTest, HotKeyListWithCodesSixteenToTwentyThree) {
                                    });
 }
 
-TEST(DialogTablesTest, FireKeyListTextsAndCodes) {
+TEST(ChoiceListsTest, FireKeyListTextsAndCodes) {
     const std::vector<std::wstring> texts = {
         L"L-Button", L"R-Button", L"M-Button", L"B4-Button", L"B5-Button", L"A",  L"B",
         L"C",        L"D",        L"E",        L"F",         L"G",         L"H",  L"I",
@@ -106,7 +106,7 @@ TEST(DialogTablesTest, FireKeyListTextsAndCodes) {
     }
 }
 
-TEST(DialogTablesTest, FireKeyCodeLookupIsBounded) {
+TEST(ChoiceListsTest, FireKeyCodeLookupIsBounded) {
     EXPECT_EQ(FireKeyCodeOf(0), 0xF0);   // the dialog's default, L-Button
     EXPECT_EQ(FireKeyCodeOf(5), 0x04);   // "A"
     EXPECT_EQ(FireKeyCodeOf(44), 0xE4);  // "R-CTRL"
@@ -117,7 +117,7 @@ TEST(DialogTablesTest, FireKeyCodeLookupIsBounded) {
     }
 }
 
-TEST(DialogTablesTest, SnipeListFollowsTheSensorType) {
+TEST(ChoiceListsTest, SnipeListFollowsTheSensorType) {
     const std::vector<std::vector<std::wstring>> golden = {
         {L"250", L"500", L"750", L"1000", L"1250", L"1500", L"1750", L"2000", L"2500", L"3000",
          L"3500", L"4000"},
@@ -138,7 +138,7 @@ TEST(DialogTablesTest, SnipeListFollowsTheSensorType) {
     }
 }
 
-TEST(DialogTablesTest, SnipeCodeIsTheDpiCodeMarkedEnabledAndZeroOutside) {
+TEST(ChoiceListsTest, SnipeCodeIsTheDpiCodeMarkedEnabledAndZeroOutside) {
     EXPECT_EQ(SnipeDpiCodeOf(0, 0), 0x01);
     EXPECT_EQ(SnipeDpiCodeOf(0, 11), 0x28);  // "4000", the last of twelve
     EXPECT_EQ(SnipeDpiCodeOf(1, 5), 0x23);   // "2000"
@@ -156,7 +156,7 @@ TEST(DialogTablesTest, SnipeCodeIsTheDpiCodeMarkedEnabledAndZeroOutside) {
     EXPECT_EQ(SnipeDpiCodeOf(0xFF, 0), 0);
 }
 
-TEST(DialogTablesTest, EntryAtIsBoundedOnBothEnds) {
+TEST(ChoiceListsTest, EntryAtIsBoundedOnBothEnds) {
     EXPECT_EQ(EntryAt(MediaChoices(), -1), nullptr);
     EXPECT_EQ(EntryAt(MediaChoices(), 0), &MediaChoices()[0]);
     EXPECT_EQ(EntryAt(MediaChoices(), 6), &MediaChoices()[6]);
@@ -166,26 +166,6 @@ TEST(DialogTablesTest, EntryAtIsBoundedOnBothEnds) {
     EXPECT_EQ(EntryAt(SnipeChoicesOf(9), 0), nullptr);
     EXPECT_NE(EntryAt(SnipeChoicesOf(0), 11), nullptr);
     EXPECT_EQ(EntryAt(SnipeChoicesOf(1), 8), nullptr);
-}
-
-TEST(DialogTablesTest, FireKeyAndSingleKeyDialogTexts) {
-    const auto zh = DialogLanguage::Chinese;
-    const auto en = DialogLanguage::English;
-    EXPECT_EQ(kFireTimesText.In(zh), L"次数");
-    EXPECT_EQ(kFireTimesText.In(en), L"Times");
-    EXPECT_EQ(kFireMakeText.In(zh), L"按下时间");
-    EXPECT_EQ(kFireMakeText.In(en), L"Make Time");
-    EXPECT_EQ(kFireBreakText.In(zh), L"弹起时间");
-    EXPECT_EQ(kFireBreakText.In(en), L"Break Time");
-    EXPECT_EQ(kFireTimeNoteText.In(zh), L"时间(数值范围5-255)");
-    EXPECT_EQ(kFireTimeNoteText.In(en), L"Time(value range 5-255)");
-    EXPECT_EQ(kFireTimesNoteText.In(zh),
-              L"次数(数值范围0-127\xFF0C"
-              L"0表示按键放开火力键结束)");
-    EXPECT_EQ(kFireTimesNoteText.In(en),
-              L"Times(value range 0-127,0 indicates fire key to end when it's released)");
-    EXPECT_EQ(kSingleKeyPromptText.In(zh), L"请输入一个按键");
-    EXPECT_EQ(kSingleKeyPromptText.In(en), L"Please enter a key");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "ui/main/key_positions.h"
+#include "meaning/key_positions.h"
 
 #include <gtest/gtest.h>
 

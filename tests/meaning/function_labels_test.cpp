@@ -1,10 +1,11 @@
-#include "ui/main/function_labels.h"
+#include "meaning/function_labels.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "core/system_facts.h"
+#include "core/language.h"
+#include "meaning/factory_settings.h"
 
 namespace corvane {
 namespace {
@@ -33,7 +34,7 @@ class FunctionLabelsTest : public ::testing::Test {
 
     std::wstring Label(int layer, int button, std::uint16_t interfaceLanguage,
                        std::uint16_t systemLanguage, std::uint8_t sensorType = 0) const {
-        return FunctionLabel(record_, layer, button, TextTableFor(interfaceLanguage),
+        return FunctionLabel(record_, layer, button, LanguageTextsFor(interfaceLanguage),
                              systemLanguage, sensorType);
     }
     std::wstring English(int layer, int button, std::uint8_t sensorType = 0) const {
@@ -156,7 +157,7 @@ TEST_F(FunctionLabelsTest, FillReplacesOnlyEmptyLabels) {
     labels[0][2] = L" ";  // a space is a label the user's file holds
     labels[1][7] = L"Fire Key-Z";
     record_.buttonFunction[1][7] = Fn(ButtonFunction::Shift);
-    FillEmptyLabels(labels, record_, TextTableFor(kLangEnglishUs), kLangEnglishUs, 0);
+    FillEmptyLabels(labels, record_, LanguageTextsFor(kLangEnglishUs), kLangEnglishUs, 0);
     EXPECT_EQ(labels[0][0], L"Copied by hand");
     EXPECT_EQ(labels[0][1], L"Multimedia-Vol-");
     EXPECT_EQ(labels[0][2], L" ");
@@ -178,8 +179,8 @@ TEST_F(FunctionLabelsTest, EnglishFileReadOnAChineseSystemShowsEveryFunction) {
         record_.buttonFunction[1][button] = Fn(kDefaultButtonFunctions[button]);
         record_.snipeChoice[1][button] = 0;
     }
-    FillEmptyLabels(labels, record_, TextTableFor(kLangSimplifiedChinese), kLangSimplifiedChinese,
-                    1);
+    FillEmptyLabels(labels, record_, LanguageTextsFor(kLangSimplifiedChinese),
+                    kLangSimplifiedChinese, 1);
     EXPECT_EQ(labels[0][0], L"浏览器-刷新");
     EXPECT_EQ(labels[0][5], L"狙击");  // sensor type 1 has eight values
     const wchar_t* layer1[] = {L"左键",    L"右键",     L"中键",     L"狙击-600",
