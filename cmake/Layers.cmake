@@ -2,9 +2,11 @@
 # below it (the link graph in src/*/CMakeLists.txt is the one statement of
 # it; this picture follows it):
 #
-#   core <- settings <- device <- simulator
-#   core <- ui_skin <- ui_dialogs (+ settings) <- ui_main (+ device) <- app
-#   ui_main + simulator <- ctl (corvanectl)
+#   core <- settings <- device
+#           settings <- meaning           (what a setting means)
+#   device + meaning <- simulator
+#   core <- ui_skin <- ui_dialogs (+ meaning) <- ui_main (+ device) <- app
+#   meaning + simulator <- ctl (corvanectl: no ui library)
 #
 # Natively each area with Qt sources also has an <area>_qt library of its
 # Qt hosts beside it, linked to the area; only the Linux window links them.
