@@ -6,30 +6,31 @@
 namespace corvane {
 namespace {
 
-constexpr LanguageTexts kSimplifiedChinese{
-    {L"左键", L"右键", L"中键", L"前进方向键", L"后退方向键", L"DPI切换", L"Windows", L"多媒体",
-     L"快捷键", L"火力键", L"单键", L"狙击", L"按键关闭", L"Shift"},
-    L"Setting-CHS",
-    L"左键功能必须选择！",
-    L"系统没有检测到游戏鼠标！",
-};
-
-constexpr LanguageTexts kTraditionalChinese{
-    {L"左鍵", L"右鍵", L"中鍵", L"前進方向鍵", L"後退方向鍵", L"DPI切換", L"Windows", L"多媒體",
-     L"快速鍵", L"火力鍵", L"單鍵", L"狙擊", L"按鍵關閉", L"Shift"},
-    L"Setting-CHT",
-    L"左鍵功能必須選擇！",
-    L"系統沒有檢測到遊戲滑鼠！",
-};
-
-constexpr LanguageTexts kEnglish{
-    {L"Left Click", L"Right Click", L"Mid Click", L"Forward", L"Backward", L"DPI Switch",
-     L"Windows", L"Multimedia", L"HotKey", L"Fire Key", L"Single Key", L"Snipe Key", L"Key Off",
-     L"Shift"},
-    L"Setting-EN",
-    L"Left key must be selected!",
-    L"The system did not detect the gaming mouse!",
-};
+// Indexed by InterfaceLanguage.
+constexpr std::array<LanguageTexts, kInterfaceLanguageCount> kLanguageTexts = {{
+    {
+        {L"左键", L"右键", L"中键", L"前进方向键", L"后退方向键", L"DPI切换", L"Windows", L"多媒体",
+         L"快捷键", L"火力键", L"单键", L"狙击", L"按键关闭", L"Shift"},
+        L"Setting-CHS",
+        L"左键功能必须选择！",
+        L"系统没有检测到游戏鼠标！",
+    },
+    {
+        {L"左鍵", L"右鍵", L"中鍵", L"前進方向鍵", L"後退方向鍵", L"DPI切換", L"Windows", L"多媒體",
+         L"快速鍵", L"火力鍵", L"單鍵", L"狙擊", L"按鍵關閉", L"Shift"},
+        L"Setting-CHT",
+        L"左鍵功能必須選擇！",
+        L"系統沒有檢測到遊戲滑鼠！",
+    },
+    {
+        {L"Left Click", L"Right Click", L"Mid Click", L"Forward", L"Backward", L"DPI Switch",
+         L"Windows", L"Multimedia", L"HotKey", L"Fire Key", L"Single Key", L"Snipe Key", L"Key Off",
+         L"Shift"},
+        L"Setting-EN",
+        L"Left key must be selected!",
+        L"The system did not detect the gaming mouse!",
+    },
+}};
 
 // A kind's text: a fixed format (with "%d" for its value) or an entry of the
 // language's texts.
@@ -84,16 +85,12 @@ InterfaceLanguage InterfaceLanguageOf(std::uint16_t languageId) {
     return InterfaceLanguage::English;
 }
 
+const LanguageTexts& LanguageTextsOf(InterfaceLanguage language) {
+    return kLanguageTexts[static_cast<std::size_t>(language)];
+}
+
 const LanguageTexts& LanguageTextsFor(std::uint16_t languageId) {
-    switch (InterfaceLanguageOf(languageId)) {
-        case InterfaceLanguage::SimplifiedChinese:
-            return kSimplifiedChinese;
-        case InterfaceLanguage::TraditionalChinese:
-            return kTraditionalChinese;
-        case InterfaceLanguage::English:
-            break;
-    }
-    return kEnglish;
+    return LanguageTextsOf(InterfaceLanguageOf(languageId));
 }
 
 std::wstring MessageText(const LanguageTexts& texts, MessageKind kind, std::int64_t value) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,7 +17,9 @@
 namespace corvane {
 
 // 2052 Simplified Chinese, 1028 Traditional Chinese, anything else English.
+// A table of each language's texts is indexed by it.
 enum class InterfaceLanguage { SimplifiedChinese, TraditionalChinese, English };
+inline constexpr std::size_t kInterfaceLanguageCount = 3;
 InterfaceLanguage InterfaceLanguageOf(std::uint16_t languageId);
 
 struct LanguageTexts {
@@ -27,6 +30,7 @@ struct LanguageTexts {
     std::wstring_view textLeftRequired, textNotDetected;
 };
 
+const LanguageTexts& LanguageTextsOf(InterfaceLanguage language);
 const LanguageTexts& LanguageTextsFor(std::uint16_t languageId);
 
 // The text of a message of `kind`, with `value` where it has a number ("%d").
