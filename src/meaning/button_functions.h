@@ -50,6 +50,9 @@ std::string_view FunctionName(ButtonFunction function);
 std::optional<ButtonFunction> FunctionOfName(std::string_view name);
 std::string FunctionNameList();
 
+// The window and the command line number the buttons from 1.
+inline constexpr int kFirstButtonNumber = 1;
+
 // The layers by name: 0 "normal", 1 "shift".
 inline constexpr int kNormalLayer = 0;
 inline constexpr int kShiftLayer = 1;

@@ -85,6 +85,33 @@ std::uint8_t FireKeyCodeOf(int keyIndex) {
     return entry ? entry->code : 0;
 }
 
+std::optional<int> FireKeyOfText(std::wstring_view text) {
+    for (std::size_t i = 0; i < kFireKeys.size(); ++i) {
+        if (kFireKeys[i].text == text) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> FireKeyOfCode(std::uint8_t code) {
+    for (std::size_t i = 0; i < kFireKeys.size(); ++i) {
+        if (kFireKeys[i].code == code) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ChoiceOfText(std::span<const ChoiceEntry> list, std::wstring_view text) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i].text.english == text || list[i].text.chinese == text) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
 std::span<const DpiChoice> SnipeChoicesOf(std::uint8_t sensorType) {
     return DpiChoicesOf(sensorType);
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -45,6 +46,13 @@ std::span<const FireKeyEntry, kFireKeyCount> FireKeys();
 
 // The code of fire key list entry `keyIndex`; 0 outside the list.
 std::uint8_t FireKeyCodeOf(int keyIndex);
+// The fire key list entry of a text and of a code (codes are unique in the
+// list); nothing for one the list does not hold.
+std::optional<int> FireKeyOfText(std::wstring_view text);
+std::optional<int> FireKeyOfCode(std::uint8_t code);
+
+// The entry of `list` whose text in either language is `text`.
+std::optional<int> ChoiceOfText(std::span<const ChoiceEntry> list, std::wstring_view text);
 
 // The fire key's three numbers: the range each takes, and the value it has
 // when none is given (the dialog's boxes start with it and fall back to it).

@@ -48,6 +48,16 @@ std::wstring_view DpiText(std::uint8_t sensorType, int index) {
     return choice ? choice->text : std::wstring_view{};
 }
 
+std::optional<int> DpiIndexOfText(std::uint8_t sensorType, std::wstring_view text) {
+    const auto list = DpiChoicesOf(sensorType);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i].text == text) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
 std::uint8_t DpiCode(std::uint8_t sensorType, int index, std::uint8_t enabled) {
     const DpiChoice* choice = FindChoice(sensorType, index);
     const std::uint8_t code = choice ? choice->code : 0;

@@ -24,6 +24,10 @@ std::span<const DpiChoice> DpiChoicesOf(std::uint8_t sensorType);
 // outside the table.
 std::wstring_view DpiText(std::uint8_t sensorType, int index);
 
+// The index of the sensor's list whose text is `text`; nothing when the list
+// has no such text.
+std::optional<int> DpiIndexOfText(std::uint8_t sensorType, std::wstring_view text);
+
 // The device code of (sensor type, index) (0 outside the table), with bit 7
 // cleared when `enabled` is non-zero and set when it is 0.
 std::uint8_t DpiCode(std::uint8_t sensorType, int index, std::uint8_t enabled);
