@@ -100,3 +100,36 @@ function(corvane_add_area target folder)
         endif()
     endforeach()
 endfunction()
+
+# corvane_check_links_avoid(<target> <regex>)
+# Fails the configuration when <target> reaches, through the libraries it
+# links (directly or through others), a target whose name matches <regex>:
+# the link graph itself says which areas a program stands on. Call it once
+# every area is defined.
+function(corvane_check_links_avoid target pattern)
+    set(pending ${target})
+    set(seen "")
+    while(pending)
+        list(POP_FRONT pending current)
+        if(current IN_LIST seen OR NOT TARGET ${current})
+            continue()
+        endif()
+        list(APPEND seen ${current})
+        set(links "")
+        foreach(property INTERFACE_LINK_LIBRARIES LINK_LIBRARIES)
+            get_target_property(listed ${current} ${property})
+            if(listed)
+                list(APPEND links ${listed})
+            endif()
+        endforeach()
+        foreach(link IN LISTS links)
+            # A private link of a static library is listed as $<LINK_ONLY:...>.
+            string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
+            if(link MATCHES "${pattern}")
+                message(FATAL_ERROR "${target} reaches ${link} through ${current}; it may not "
+                                    "link a library matching ${pattern}")
+            endif()
+            list(APPEND pending ${link})
+        endforeach()
+    endwhile()
+endfunction()

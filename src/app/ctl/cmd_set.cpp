@@ -92,9 +92,9 @@ std::string EditLighting(const SetRequest& request, SetTarget& t) {
             r.ledMode = kLightingOff;
             return "lighting mode0";
         case kLightingModeOne: {
-            const int parameter =
-                request.parameter ? NumberOf(*request.parameter, 0, 255, "the mode1 parameter")
-                                  : -1;
+            const int parameter = request.parameter
+                                      ? NumberOf(*request.parameter, 0, 255, "the mode1 parameter")
+                                      : -1;
             if (parameter < 0 || !ModeOneRowOf(static_cast<std::uint8_t>(parameter))) {
                 throw BadInput("mode1 needs its parameter: " +
                                OrList(ModeOneParameters(), [](int p) { return p; }));
@@ -294,7 +294,8 @@ int NumberOf(std::string_view text, int first, int last, const std::string& what
 }
 
 std::uint8_t ReportRateOf(const std::string& hz) {
-    const auto code = RateCodeOfHz(static_cast<unsigned>(NumberOf(hz, 0, 1000000, "the report rate")));
+    const auto code =
+        RateCodeOfHz(static_cast<unsigned>(NumberOf(hz, 0, 1000000, "the report rate")));
     if (!code) {
         throw BadInput("the report rate " + hz + " is not one the mouse has; choose " +
                        OrList(ReportRates(), [](const ReportRate& rate) { return rate.hz; }));
@@ -315,8 +316,7 @@ int LayerOf(const std::string& name) {
 }
 
 int ButtonOf(const std::string& number) {
-    return NumberOf(number, kFirstButtonNumber, kButtonsWithBox, "the button") -
-           kFirstButtonNumber;
+    return NumberOf(number, kFirstButtonNumber, kButtonsWithBox, "the button") - kFirstButtonNumber;
 }
 
 ButtonFunction FunctionOf(const std::string& name) {
