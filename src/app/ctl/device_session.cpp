@@ -10,7 +10,6 @@
 #include "meaning/led_settings.h"
 
 namespace corvane::ctl {
-
 namespace {
 
 template <typename Bytes>

@@ -11,7 +11,6 @@
 #include "settings/dpi_table.h"
 
 namespace corvane::ctl {
-
 namespace {
 
 constexpr std::uint64_t kByteMax = 0xFF;

@@ -10,7 +10,6 @@
 #include "meaning/function_labels.h"
 
 namespace corvane::ctl {
-
 namespace {
 
 constexpr std::size_t kNewFileAttempts = 100;
@@ -170,13 +169,12 @@ SettingsEdit::SettingsEdit(CtlContext& context, const CommonOptions& options, De
              SettingsFolderOf(context, options).folder, std::wstring(texts_.settingsSection)) {}
 
 void SettingsEdit::LoadConfig() {
-    const bool existed = ReadConfigBytes(context_.files, paths().configPath).has_value();
-    files_.LoadConfig(FactorySettingsRecord());
-    if (!existed) {
-        // Its absence is no failure here: the factory config.bin stands in.
-        const auto factory = FactoryConfigFile();
-        state_.firstRunFlag = factory[0];
-        state_.records.working = FactorySettingsRecord();
+    // A damaged one is refused before anything is loaded.
+    ReadConfigBytes(context_.files, paths().configPath);
+    if (files_.LoadConfig(FactorySettingsRecord()) == ConfigLoad::Missing) {
+        // Its absence is no failure here: the factory config.bin stands in,
+        // its first-run flag included.
+        state_.firstRunFlag = FactoryConfigFile()[0];
     }
 }
 
