@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/table_lookup.h"
 #include "meaning/choice_lists.h"
 
 namespace corvane {
@@ -117,12 +118,9 @@ std::string_view FunctionName(ButtonFunction function) {
 }
 
 std::optional<ButtonFunction> FunctionOfName(std::string_view name) {
-    for (int n = 0; n < kButtonFunctionCount; ++n) {
-        if (kEntryRules[static_cast<std::size_t>(n)].name == name) {
-            return static_cast<ButtonFunction>(n);
-        }
-    }
-    return std::nullopt;
+    const auto n =
+        IndexWhere(kEntryRules, [name](const EntryRule& rule) { return rule.name == name; });
+    return n ? std::optional(static_cast<ButtonFunction>(*n)) : std::nullopt;
 }
 
 std::string FunctionNameList() {
@@ -142,12 +140,7 @@ std::optional<std::string_view> LayerName(int layer) {
 }
 
 std::optional<int> LayerOfName(std::string_view name) {
-    for (int layer = 0; layer < kLayerCount; ++layer) {
-        if (kLayerNames[static_cast<std::size_t>(layer)] == name) {
-            return layer;
-        }
-    }
-    return std::nullopt;
+    return IndexWhere(kLayerNames, [name](std::string_view layer) { return layer == name; });
 }
 
 }  // namespace corvane

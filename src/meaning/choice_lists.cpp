@@ -1,5 +1,7 @@
 #include "meaning/choice_lists.h"
 
+#include "core/table_lookup.h"
+
 namespace corvane {
 namespace {
 
@@ -86,30 +88,17 @@ std::uint8_t FireKeyCodeOf(int keyIndex) {
 }
 
 std::optional<int> FireKeyOfText(std::wstring_view text) {
-    for (std::size_t i = 0; i < kFireKeys.size(); ++i) {
-        if (kFireKeys[i].text == text) {
-            return static_cast<int>(i);
-        }
-    }
-    return std::nullopt;
+    return IndexWhere(kFireKeys, [text](const FireKeyEntry& key) { return key.text == text; });
 }
 
 std::optional<int> FireKeyOfCode(std::uint8_t code) {
-    for (std::size_t i = 0; i < kFireKeys.size(); ++i) {
-        if (kFireKeys[i].code == code) {
-            return static_cast<int>(i);
-        }
-    }
-    return std::nullopt;
+    return IndexWhere(kFireKeys, [code](const FireKeyEntry& key) { return key.code == code; });
 }
 
 std::optional<int> ChoiceOfText(std::span<const ChoiceEntry> list, std::wstring_view text) {
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        if (list[i].text.english == text || list[i].text.chinese == text) {
-            return static_cast<int>(i);
-        }
-    }
-    return std::nullopt;
+    return IndexWhere(list, [text](const ChoiceEntry& entry) {
+        return entry.text.english == text || entry.text.chinese == text;
+    });
 }
 
 std::span<const DpiChoice> SnipeChoicesOf(std::uint8_t sensorType) {

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/table_lookup.h"
+
 namespace corvane {
 namespace {
 
@@ -18,6 +20,7 @@ constexpr std::array<LightingRow, kLightingRowCount> kLightingRows = {{
 
 constexpr std::array<std::uint8_t, kModeTwoParameterCount> kModeTwoParameters = {5, 3, 1};
 
+// Indexed by ledMode.
 constexpr std::array<std::string_view, 3> kLightingModeNames = {"mode0", "mode1", "mode2"};
 
 }  // namespace
@@ -26,36 +29,24 @@ std::span<const ReportRate, kReportRateCount> ReportRates() {
     return kReportRates;
 }
 
-std::optional<unsigned> RateHzOfCode(std::uint8_t code) {
-    for (const ReportRate& rate : kReportRates) {
-        if (rate.code == code) {
-            return rate.hz;
-        }
-    }
-    return std::nullopt;
+std::optional<int> ReportRateOfCode(std::uint8_t code) {
+    return IndexWhere(kReportRates, [code](const ReportRate& rate) { return rate.code == code; });
 }
 
-std::optional<std::uint8_t> RateCodeOfHz(unsigned hz) {
-    for (const ReportRate& rate : kReportRates) {
-        if (rate.hz == hz) {
-            return rate.code;
-        }
-    }
-    return std::nullopt;
+std::optional<int> ReportRateOfHz(unsigned hz) {
+    return IndexWhere(kReportRates, [hz](const ReportRate& rate) { return rate.hz == hz; });
 }
 
 std::optional<std::string> RateName(std::uint8_t code) {
-    const auto hz = RateHzOfCode(code);
-    return hz ? std::optional(std::to_string(*hz) + " Hz") : std::nullopt;
+    const auto rate = ReportRateOfCode(code);
+    return rate ? std::optional(std::to_string(kReportRates[*rate].hz) + " Hz") : std::nullopt;
 }
 
 std::optional<std::uint8_t> RateOfName(std::string_view name) {
-    for (const ReportRate& rate : kReportRates) {
-        if (name == std::to_string(rate.hz) + " Hz") {
-            return rate.code;
-        }
-    }
-    return std::nullopt;
+    const auto rate = IndexWhere(kReportRates, [name](const ReportRate& rate) {
+        return name == std::to_string(rate.hz) + " Hz";
+    });
+    return rate ? std::optional(kReportRates[*rate].code) : std::nullopt;
 }
 
 std::span<const LightingRow, kLightingRowCount> LightingRows() {
@@ -63,12 +54,9 @@ std::span<const LightingRow, kLightingRowCount> LightingRows() {
 }
 
 std::optional<int> ModeOneRowOf(std::uint8_t paramA) {
-    for (std::size_t row = 0; row < kLightingRows.size(); ++row) {
-        if (kLightingRows[row].mode == kLightingModeOne && kLightingRows[row].paramA == paramA) {
-            return static_cast<int>(row);
-        }
-    }
-    return std::nullopt;
+    return IndexWhere(kLightingRows, [paramA](const LightingRow& row) {
+        return row.mode == kLightingModeOne && row.paramA == paramA;
+    });
 }
 
 std::span<const std::uint8_t, kModeTwoParameterCount> ModeTwoParameters() {
@@ -76,28 +64,18 @@ std::span<const std::uint8_t, kModeTwoParameterCount> ModeTwoParameters() {
 }
 
 std::optional<int> ModeTwoRowOf(std::uint8_t paramB) {
-    for (std::size_t row = 0; row < kModeTwoParameters.size(); ++row) {
-        if (kModeTwoParameters[row] == paramB) {
-            return static_cast<int>(row);
-        }
-    }
-    return std::nullopt;
+    return IndexWhere(kModeTwoParameters, [paramB](std::uint8_t value) { return value == paramB; });
 }
 
 std::optional<std::string> LightingModeName(std::uint8_t mode) {
-    if (mode >= kLightingModeNames.size()) {
-        return std::nullopt;
-    }
-    return std::string(kLightingModeNames[mode]);
+    return mode < kLightingModeNames.size() ? std::optional(std::string(kLightingModeNames[mode]))
+                                            : std::nullopt;
 }
 
 std::optional<std::uint8_t> LightingModeOfName(std::string_view name) {
-    for (std::size_t mode = 0; mode < kLightingModeNames.size(); ++mode) {
-        if (kLightingModeNames[mode] == name) {
-            return static_cast<std::uint8_t>(mode);
-        }
-    }
-    return std::nullopt;
+    const auto mode =
+        IndexWhere(kLightingModeNames, [name](std::string_view mode) { return mode == name; });
+    return mode ? std::optional(static_cast<std::uint8_t>(*mode)) : std::nullopt;
 }
 
 }  // namespace corvane

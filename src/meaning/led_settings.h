@@ -21,8 +21,9 @@ struct ReportRate {
 // In the order of the page's report-rate positions: 125, 250, 500, 1000 Hz.
 inline constexpr std::size_t kReportRateCount = 4;
 std::span<const ReportRate, kReportRateCount> ReportRates();
-std::optional<unsigned> RateHzOfCode(std::uint8_t code);
-std::optional<std::uint8_t> RateCodeOfHz(unsigned hz);
+// The position of a code, and of a frequency; nothing for one the mouse lacks.
+std::optional<int> ReportRateOfCode(std::uint8_t code);
+std::optional<int> ReportRateOfHz(unsigned hz);
 // "1000 Hz" for code 1, and back.
 std::optional<std::string> RateName(std::uint8_t code);
 std::optional<std::uint8_t> RateOfName(std::string_view name);

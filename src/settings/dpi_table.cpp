@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/table_lookup.h"
+
 namespace corvane {
 namespace {
 
@@ -49,13 +51,8 @@ std::wstring_view DpiText(std::uint8_t sensorType, int index) {
 }
 
 std::optional<int> DpiIndexOfText(std::uint8_t sensorType, std::wstring_view text) {
-    const auto list = DpiChoicesOf(sensorType);
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        if (list[i].text == text) {
-            return static_cast<int>(i);
-        }
-    }
-    return std::nullopt;
+    return IndexWhere(DpiChoicesOf(sensorType),
+                      [text](const DpiChoice& choice) { return choice.text == text; });
 }
 
 std::uint8_t DpiCode(std::uint8_t sensorType, int index, std::uint8_t enabled) {
@@ -66,14 +63,9 @@ std::uint8_t DpiCode(std::uint8_t sensorType, int index, std::uint8_t enabled) {
 }
 
 std::optional<int> DpiIndexOfCode(std::uint8_t sensorType, std::uint8_t code) {
-    const auto list = DpiChoicesOf(sensorType);
     const auto value = static_cast<std::uint8_t>(code & ~kDpiDisabledBit);
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        if (list[i].code == value) {
-            return static_cast<int>(i);
-        }
-    }
-    return std::nullopt;
+    return IndexWhere(DpiChoicesOf(sensorType),
+                      [value](const DpiChoice& choice) { return choice.code == value; });
 }
 
 }  // namespace corvane

@@ -184,13 +184,6 @@ std::optional<std::string> ConsumerEntryName(int entry) {
     return std::nullopt;
 }
 
-std::string Padded(std::string text, std::size_t width) {
-    if (text.size() < width) {
-        text.append(width - text.size(), ' ');
-    }
-    return text;
-}
-
 void AppendLayers(const DeviceImage& image, const SettingNames& names, std::string& text) {
     for (int layer = 0; layer < kLayerCount; ++layer) {
         text += (layer == kNormalLayer ? "Normal" : "Shift") + std::string(" layer:\n");

@@ -46,18 +46,6 @@ KeyLabels LabelsOf(CtlContext& context, const SettingsFilePaths& paths) {
 
 // config.bin and the labels of str.ini as readable lines, for `show`.
 
-std::string NameOf(std::uint8_t value, const ByteNames& names) {
-    const auto name = names.nameOf(value);
-    return name ? *name : std::to_string(value);
-}
-
-std::string Padded(std::string text, std::size_t width) {
-    if (text.size() < width) {
-        text.append(width - text.size(), ' ');
-    }
-    return text;
-}
-
 void AppendLayers(const SettingsRecord& r, const KeyLabels& labels, std::uint8_t sensor,
                   std::string& text) {
     for (int layer = 0; layer < kLayerCount; ++layer) {
@@ -77,19 +65,19 @@ std::string RecordText(const ConfigFileContents& config, const KeyLabels& labels
     const SettingNames names = SettingNames::For(sensorType);
     std::string text;
     text += "First-run flag: " + std::to_string(config.firstRunFlag) + "\n";
-    text += "Report rate: " + NameOf(r.reportRate, names.rate) + "\n";
+    text += "Report rate: " + NameOrNumber(r.reportRate, names.rate) + "\n";
     text += "DPI stages (sensor type " + std::to_string(sensorType) + "):\n";
     for (int stage = 0; stage < kDpiStages; ++stage) {
         const std::uint8_t on = r.dpiStageOn[stage];
         text += "  " + std::to_string(stage + 1) + "  " +
-                Padded(NameOf(r.dpiLevel[stage], names.dpi), 6) +
+                Padded(NameOrNumber(r.dpiLevel[stage], names.dpi), 6) +
                 (on == 1   ? "on"
                  : on == 0 ? "off"
                            : "on (" + std::to_string(on) + ")") +
                 "\n";
     }
-    text += "  4  " + NameOf(r.dpiLevel[3], names.dpi) + " (tray notices only)\n";
-    text += "Lighting: " + NameOf(r.ledMode, names.ledMode) + ", mode1 parameter " +
+    text += "  4  " + NameOrNumber(r.dpiLevel[3], names.dpi) + " (tray notices only)\n";
+    text += "Lighting: " + NameOrNumber(r.ledMode, names.ledMode) + ", mode1 parameter " +
             std::to_string(r.ledParamA) + ", mode2 parameter " + std::to_string(r.ledParamB) + "\n";
     text += "Fire key: make time " + std::to_string(r.fireMakeTime) + ", break time " +
             std::to_string(r.fireBreakTime) + "\n";

@@ -294,13 +294,13 @@ int NumberOf(std::string_view text, int first, int last, const std::string& what
 }
 
 std::uint8_t ReportRateOf(const std::string& hz) {
-    const auto code =
-        RateCodeOfHz(static_cast<unsigned>(NumberOf(hz, 0, 1000000, "the report rate")));
-    if (!code) {
+    const auto rate =
+        ReportRateOfHz(static_cast<unsigned>(NumberOf(hz, 0, 1000000, "the report rate")));
+    if (!rate) {
         throw BadInput("the report rate " + hz + " is not one the mouse has; choose " +
-                       OrList(ReportRates(), [](const ReportRate& rate) { return rate.hz; }));
+                       OrList(ReportRates(), [](const ReportRate& r) { return r.hz; }));
     }
-    return *code;
+    return ReportRates()[static_cast<std::size_t>(*rate)].code;
 }
 
 int DpiStageOf(const std::string& stage) {

@@ -36,6 +36,13 @@ std::string Hex4(unsigned value) {
     return Hex2(value >> 8) + Hex2(value & 0xFF).substr(2);
 }
 
+std::string Padded(std::string text, std::size_t width) {
+    if (text.size() < width) {
+        text.append(width - text.size(), ' ');
+    }
+    return text;
+}
+
 std::string HexBytes(std::span<const std::uint8_t> bytes) {
     std::string text;
     for (const std::uint8_t b : bytes) {

@@ -43,6 +43,8 @@ class TraceDecoder {
 // "0x5D", "0x00B5".
 std::string Hex2(unsigned value);
 std::string Hex4(unsigned value);
+// `text` filled up with blanks to `width` characters, for columns.
+std::string Padded(std::string text, std::size_t width);
 // Upper-case hex bytes separated by spaces, as the simulated mouse logs them.
 std::string HexBytes(std::span<const std::uint8_t> bytes);
 // The bytes of a report with its scrambled blocks unscrambled (8-byte

@@ -202,11 +202,6 @@ std::optional<std::uint8_t> KeyOfName(std::string_view name) {
     return code != 0 ? std::optional(code) : std::nullopt;
 }
 
-std::string NameOf(std::uint8_t value, const ByteNames& names) {
-    const auto name = names.nameOf(value);
-    return name ? *name : std::to_string(value);
-}
-
 }  // namespace
 
 SettingNames SettingNames::For(std::uint8_t sensorType) {
@@ -257,54 +252,35 @@ SettingNames SettingNames::For(std::uint8_t sensorType) {
     return n;
 }
 
-const ByteNames& SettingNames::Of(ButtonValueKind kind) const {
-    switch (kind) {
-        case ButtonValueKind::Function:
-            return function;
-        case ButtonValueKind::Media:
-            return media;
-        case ButtonValueKind::Windows:
-            return windows;
-        case ButtonValueKind::HotKey:
-            return hotKey;
-        case ButtonValueKind::KeyCode:
-            return keyCode;
-        case ButtonValueKind::Dpi:
-            return dpi;
-        case ButtonValueKind::FireKey:
-            return fireKey;
-        case ButtonValueKind::FireCode:
-            return fireCode;
-        case ButtonValueKind::Number:
-            break;
-    }
-    return number;
+std::string NameOrNumber(std::uint8_t value, const ByteNames& names) {
+    const auto name = names.nameOf(value);
+    return name ? *name : std::to_string(value);
 }
 
 std::string ButtonText(const SettingsRecord& r, std::uint8_t sensorType, int layer, int button) {
     const SettingNames names = SettingNames::For(sensorType);
-    const std::string function = NameOf(r.buttonFunction[layer][button], names.function);
+    const std::string function = NameOrNumber(r.buttonFunction[layer][button], names.function);
     std::string parameter;
     switch (static_cast<ButtonFunction>(r.buttonFunction[layer][button])) {
         case ButtonFunction::WindowsFunction:
-            parameter = NameOf(r.windowsChoice[layer][button], names.windows);
+            parameter = NameOrNumber(r.windowsChoice[layer][button], names.windows);
             break;
         case ButtonFunction::Multimedia:
-            parameter = NameOf(r.mediaChoice[layer][button], names.media);
+            parameter = NameOrNumber(r.mediaChoice[layer][button], names.media);
             break;
         case ButtonFunction::HotKey:
-            parameter = NameOf(r.hotKeyChoice[layer][button], names.hotKey);
+            parameter = NameOrNumber(r.hotKeyChoice[layer][button], names.hotKey);
             break;
         case ButtonFunction::SingleKey:
-            parameter = NameOf(r.singleKeyCode[layer][button], names.keyCode);
+            parameter = NameOrNumber(r.singleKeyCode[layer][button], names.keyCode);
             break;
         case ButtonFunction::SnipeKey:
-            parameter = NameOf(r.snipeChoice[layer][button], names.dpi);
+            parameter = NameOrNumber(r.snipeChoice[layer][button], names.dpi);
             break;
         case ButtonFunction::FireKey: {
             const int times = r.fireCount[layer][button];
             parameter =
-                NameOf(r.fireKeyChoice[layer][button], names.fireKey) + ", " +
+                NameOrNumber(r.fireKeyChoice[layer][button], names.fireKey) + ", " +
                 (times == 0 ? std::string("until released") : std::to_string(times) + " times");
             break;
         }

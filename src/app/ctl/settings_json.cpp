@@ -194,7 +194,7 @@ Json ButtonJson(const SettingsRecord& r, const SettingNames& names, int layer, i
     Json entry = Json::object();
     for (const ButtonField& field : kButtonFields) {
         const std::uint8_t value = (r.*field.member)[layer][button];
-        entry[field.name] = ByteJson(value, names.Of(field.kind));
+        entry[field.name] = ByteJson(value, names.*field.names);
     }
     return entry;
 }
@@ -202,7 +202,7 @@ Json ButtonJson(const SettingsRecord& r, const SettingNames& names, int layer, i
 void ReadButton(JsonObjectReader reader, const SettingNames& names, SettingsRecord& r, int layer,
                 int button) {
     for (const ButtonField& field : kButtonFields) {
-        (r.*field.member)[layer][button] = reader.Byte(field.name, names.Of(field.kind));
+        (r.*field.member)[layer][button] = reader.Byte(field.name, names.*field.names);
     }
     reader.Done();
 }

@@ -74,38 +74,6 @@ std::string TypeName(const Json& value);
 
 // ------------------------------------------------------------------- names
 
-// What a per-button byte holds.
-enum class ButtonValueKind {
-    Function,  // ButtonFunction
-    Media,     // media dialog choice
-    Windows,   // Windows function dialog choice
-    HotKey,    // hot key dialog choice
-    KeyCode,   // keyboard key name table
-    Dpi,       // index of the sensor's DPI list
-    FireKey,   // fire key dialog list index
-    FireCode,  // device code of a fire key list entry
-    Number,    // a plain number
-};
-
-struct ButtonField {
-    const char* name;
-    LayerButtonBytes SettingsRecord::*member;
-    ButtonValueKind kind;
-};
-
-// The per-button arrays of the SettingsRecord, in record order.
-inline constexpr std::array<ButtonField, 9> kButtonFields = {{
-    {"buttonFunction", &SettingsRecord::buttonFunction, ButtonValueKind::Function},
-    {"mediaChoice", &SettingsRecord::mediaChoice, ButtonValueKind::Media},
-    {"windowsChoice", &SettingsRecord::windowsChoice, ButtonValueKind::Windows},
-    {"hotKeyChoice", &SettingsRecord::hotKeyChoice, ButtonValueKind::HotKey},
-    {"singleKeyCode", &SettingsRecord::singleKeyCode, ButtonValueKind::KeyCode},
-    {"snipeChoice", &SettingsRecord::snipeChoice, ButtonValueKind::Dpi},
-    {"fireKeyChoice", &SettingsRecord::fireKeyChoice, ButtonValueKind::FireKey},
-    {"fireKeyCode", &SettingsRecord::fireKeyCode, ButtonValueKind::FireCode},
-    {"fireCount", &SettingsRecord::fireCount, ButtonValueKind::Number},
-}};
-
 // The names of every kind of settings byte, for one sensor type (the DPI
 // texts depend on it): what the JSON writes and `set` takes.
 struct SettingNames {
@@ -113,8 +81,30 @@ struct SettingNames {
         fireCode, number;
 
     static SettingNames For(std::uint8_t sensorType);
-    const ByteNames& Of(ButtonValueKind kind) const;
 };
+
+// A per-button array of the SettingsRecord and the names of what it holds.
+struct ButtonField {
+    const char* name;
+    LayerButtonBytes SettingsRecord::*member;
+    ByteNames SettingNames::*names;
+};
+
+// The per-button arrays of the SettingsRecord, in record order.
+inline constexpr std::array<ButtonField, 9> kButtonFields = {{
+    {"buttonFunction", &SettingsRecord::buttonFunction, &SettingNames::function},
+    {"mediaChoice", &SettingsRecord::mediaChoice, &SettingNames::media},
+    {"windowsChoice", &SettingsRecord::windowsChoice, &SettingNames::windows},
+    {"hotKeyChoice", &SettingsRecord::hotKeyChoice, &SettingNames::hotKey},
+    {"singleKeyCode", &SettingsRecord::singleKeyCode, &SettingNames::keyCode},
+    {"snipeChoice", &SettingsRecord::snipeChoice, &SettingNames::dpi},
+    {"fireKeyChoice", &SettingsRecord::fireKeyChoice, &SettingNames::fireKey},
+    {"fireKeyCode", &SettingsRecord::fireKeyCode, &SettingNames::fireCode},
+    {"fireCount", &SettingsRecord::fireCount, &SettingNames::number},
+}};
+
+// The name of `value` when it has one, else its number, in words.
+std::string NameOrNumber(std::uint8_t value, const ByteNames& names);
 
 // What a button's function and the parameter it uses read as:
 // "fire-key A, 3 times", "single-key Num 5", "left-click".

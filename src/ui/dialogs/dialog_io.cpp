@@ -1,5 +1,7 @@
 #include "ui/dialogs/dialog_io.h"
 
+#include "core/table_lookup.h"
+
 namespace corvane {
 namespace {
 
@@ -19,21 +21,16 @@ constexpr FunctionDialog kFunctionDialogs[] = {
 }  // namespace
 
 std::optional<DialogKind> DialogOfFunction(int function) {
-    for (const FunctionDialog& entry : kFunctionDialogs) {
-        if (static_cast<int>(entry.function) == function) {
-            return entry.kind;
-        }
-    }
-    return std::nullopt;
+    const auto at = IndexWhere(kFunctionDialogs, [function](const FunctionDialog& entry) {
+        return static_cast<int>(entry.function) == function;
+    });
+    return at ? std::optional(kFunctionDialogs[*at].kind) : std::nullopt;
 }
 
 std::optional<ButtonFunction> FunctionOfDialog(DialogKind kind) {
-    for (const FunctionDialog& entry : kFunctionDialogs) {
-        if (entry.kind == kind) {
-            return entry.function;
-        }
-    }
-    return std::nullopt;
+    const auto at = IndexWhere(kFunctionDialogs,
+                               [kind](const FunctionDialog& entry) { return entry.kind == kind; });
+    return at ? std::optional(kFunctionDialogs[*at].function) : std::nullopt;
 }
 
 }  // namespace corvane

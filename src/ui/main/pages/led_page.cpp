@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <iterator>
 
+#include "core/table_lookup.h"
 #include "meaning/led_settings.h"
 #include "ui/main/main_layout.h"
 
@@ -23,24 +24,9 @@ static_assert(kReportRateCount == std::size(kReportRatePositions));
 static_assert(kLightingRowCount == std::size(kLightingRows));
 static_assert(kModeTwoParameterCount == std::size(kModeTwoParamRows));
 
-int PositionOfRate(std::uint8_t reportRate) {
-    const auto rates = ReportRates();
-    for (std::size_t i = 0; i < rates.size(); ++i) {
-        if (rates[i].code == reportRate) {
-            return static_cast<int>(i);
-        }
-    }
-    return kNoMark;
-}
-
 template <std::size_t N>
 int HitIn(const Rect (&rects)[N], Point p) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (rects[i].Contains(p)) {
-            return static_cast<int>(i);
-        }
-    }
-    return kNoMark;
+    return IndexWhere(rects, [p](const Rect& rect) { return rect.Contains(p); }).value_or(kNoMark);
 }
 
 }  // namespace
@@ -145,7 +131,7 @@ void LedPage::DrawParameterMark() {
 }
 
 void LedPage::DrawReportRateMark(int fallbackPosition) {
-    int position = PositionOfRate(state_.records.working.reportRate);
+    int position = ReportRateOfCode(state_.records.working.reportRate).value_or(kNoMark);
     if (position == kNoMark) {
         position = fallbackPosition;
     }
