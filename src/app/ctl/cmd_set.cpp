@@ -25,28 +25,20 @@ namespace {
 // The buttons the window has a box for.
 constexpr int kButtonsWithBox = 5;
 
-// "10, 5 or 1".
+// "10, 5 or 1": the numbers `number` gives for the entries it takes.
 template <class Range, class Number>
-std::string OrList(const Range& values, Number number) {
-    std::string list;
-    const std::size_t count = std::size(values);
-    std::size_t at = 0;
-    for (const auto& value : values) {
-        list += at == 0 ? "" : at + 1 == count ? " or " : ", ";
-        list += std::to_string(number(value));
-        ++at;
-    }
-    return list;
-}
-
-std::vector<int> ModeOneParameters() {
-    std::vector<int> parameters;
-    for (const LightingRow& row : LightingRows()) {
-        if (row.mode == kLightingModeOne) {
-            parameters.push_back(row.paramA);
+std::string OrList(const Range& entries, Number number) {
+    std::vector<std::string> numbers;
+    for (const auto& entry : entries) {
+        if (const std::optional<unsigned> n = number(entry)) {
+            numbers.push_back(std::to_string(*n));
         }
     }
-    return parameters;
+    std::string list;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        list += (i == 0 ? "" : i + 1 == numbers.size() ? " or " : ", ") + numbers[i];
+    }
+    return list;
 }
 
 // What an edit changes, and what it reads its values with.
@@ -97,7 +89,11 @@ std::string EditLighting(const SetRequest& request, SetTarget& t) {
                                       : -1;
             if (parameter < 0 || !ModeOneRowOf(static_cast<std::uint8_t>(parameter))) {
                 throw BadInput("mode1 needs its parameter: " +
-                               OrList(ModeOneParameters(), [](int p) { return p; }));
+                               OrList(LightingRows(), [](const LightingRow& row) {
+                                   return row.mode == kLightingModeOne
+                                              ? std::optional<unsigned>(row.paramA)
+                                              : std::nullopt;
+                               }));
             }
             r.ledMode = kLightingModeOne;
             r.ledParamA = static_cast<std::uint8_t>(parameter);
@@ -111,7 +107,8 @@ std::string EditLighting(const SetRequest& request, SetTarget& t) {
         const int parameter = NumberOf(*request.parameter, 0, 255, "the mode2 parameter");
         if (!ModeTwoRowOf(static_cast<std::uint8_t>(parameter))) {
             throw BadInput("the mode2 parameter must be " +
-                           OrList(ModeTwoParameters(), [](std::uint8_t p) { return int{p}; }));
+                           OrList(ModeTwoParameters(),
+                                  [](std::uint8_t p) { return std::optional<unsigned>(p); }));
         }
         r.ledParamB = static_cast<std::uint8_t>(parameter);
     }
@@ -297,8 +294,9 @@ std::uint8_t ReportRateOf(const std::string& hz) {
     const auto rate =
         ReportRateOfHz(static_cast<unsigned>(NumberOf(hz, 0, 1000000, "the report rate")));
     if (!rate) {
-        throw BadInput("the report rate " + hz + " is not one the mouse has; choose " +
-                       OrList(ReportRates(), [](const ReportRate& r) { return r.hz; }));
+        throw BadInput(
+            "the report rate " + hz + " is not one the mouse has; choose " +
+            OrList(ReportRates(), [](const ReportRate& r) { return std::optional(r.hz); }));
     }
     return ReportRates()[static_cast<std::size_t>(*rate)].code;
 }

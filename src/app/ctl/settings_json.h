@@ -113,6 +113,9 @@ std::string ButtonText(const SettingsRecord& record, std::uint8_t sensorType, in
 
 // ----------------------------------------------------------------- str.ini
 
+// str.ini as JSON: an object of sections in file order, each an object of its
+// keys in file order with their values (null for a line without "="). Keys
+// before the first section are under the section name "".
 Json StrIniToJson(std::span<const std::uint8_t> bytes);
 
 // The file's bytes as the program writes them; throws BadInput for a name or
