@@ -13,8 +13,6 @@
 
 #include <array>
 #include <cstdint>
-#include <span>
-#include <string_view>
 
 #include "meaning/language_texts.h"
 #include "settings/key_labels.h"

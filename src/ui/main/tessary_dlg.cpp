@@ -1,7 +1,6 @@
 #include "ui/main/tessary_dlg.h"
 
 #include <algorithm>
-#include <iterator>
 #include <utility>
 
 #include "meaning/apply.h"
