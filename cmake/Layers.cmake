@@ -2,9 +2,11 @@
 # below it (the link graph in src/*/CMakeLists.txt is the one statement of
 # it; this picture follows it):
 #
-#   core <- settings <- device <- simulator
-#   core <- ui_skin <- ui_dialogs (+ settings) <- ui_main (+ device) <- app
-#   ui_main + simulator <- ctl (corvanectl)
+#   core <- settings <- device
+#           settings <- meaning           (what a setting means)
+#   device + meaning <- simulator
+#   core <- ui_skin <- ui_dialogs (+ meaning) <- ui_main (+ device) <- app
+#   meaning + simulator <- ctl (corvanectl: no ui library)
 #
 # Natively each area with Qt sources also has an <area>_qt library of its
 # Qt hosts beside it, linked to the area; only the Linux window links them.
@@ -97,4 +99,37 @@ function(corvane_add_area target folder)
             endif()
         endif()
     endforeach()
+endfunction()
+
+# corvane_check_links_avoid(<target> <regex>)
+# Fails the configuration when <target> reaches, through the libraries it
+# links (directly or through others), a target whose name matches <regex>:
+# the link graph itself says which areas a program stands on. Call it once
+# every area is defined.
+function(corvane_check_links_avoid target pattern)
+    set(pending ${target})
+    set(seen "")
+    while(pending)
+        list(POP_FRONT pending current)
+        if(current IN_LIST seen OR NOT TARGET ${current})
+            continue()
+        endif()
+        list(APPEND seen ${current})
+        set(links "")
+        foreach(property INTERFACE_LINK_LIBRARIES LINK_LIBRARIES)
+            get_target_property(listed ${current} ${property})
+            if(listed)
+                list(APPEND links ${listed})
+            endif()
+        endforeach()
+        foreach(link IN LISTS links)
+            # A private link of a static library is listed as $<LINK_ONLY:...>.
+            string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
+            if(link MATCHES "${pattern}")
+                message(FATAL_ERROR "${target} reaches ${link} through ${current}; it may not "
+                                    "link a library matching ${pattern}")
+            endif()
+            list(APPEND pending ${link})
+        endforeach()
+    endwhile()
 endfunction()

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "settings/factory_settings.h"
+#include "meaning/factory_settings.h"
 #include "settings/settings_files.h"
 #include "support/fake_file_store.h"
 #include "support/fake_ini_store.h"
@@ -32,7 +32,7 @@ struct Loaded {
 
     explicit Loaded(std::vector<std::uint8_t> bytes) {
         files.files[L"C:\\Tools\\config.bin"] = std::move(bytes);
-        load = stored.LoadConfig();
+        load = stored.LoadConfig(FactorySettingsRecord());
     }
     const std::vector<std::uint8_t>& Saved() { return files.files[L"C:\\Tools\\config.bin"]; }
 };
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(loaded.stored.SaveConfig().done());
     Check(loaded.Saved().size() == kConfigFileSize && loaded.Saved()[0] == 1);
     loaded.state = SettingsState{};
-    Check(loaded.stored.LoadConfig() == ConfigLoad::Loaded);
+    Check(loaded.stored.LoadConfig(FactorySettingsRecord()) == ConfigLoad::Loaded);
     Check(loaded.state.firstRunFlag == 1);
     Check(SameRecord(record, loaded.state.records.working));
     return 0;

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/ctl/ctl_errors.h"
+#include "app/ctl/ctl.h"
 #include "app/ctl/settings_json.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "settings/factory_settings.h"
+#include "meaning/factory_settings.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -1,6 +1,7 @@
 #include "app/shell.h"
 
 #include "app/notice_table.h"
+#include "meaning/factory_settings.h"
 #include "ui/main/window_fonts.h"
 #include "ui/skin/skin_dir.h"
 
@@ -60,7 +61,7 @@ Initialisation Shell::Initialise() {
     if (!notified) {
         messages_.Show(MessageKind::RegisterNotificationFailed, Caption::AppTitle);
     }
-    if (files_.LoadConfig() == ConfigLoad::Missing) {
+    if (files_.LoadConfig(FactorySettingsRecord()) == ConfigLoad::Missing) {
         messages_.Show(MessageKind::ConfigMissing, Caption::AppTitle);
     }
     state_.records.TakeBackup();

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/table_lookup.h"
+
 namespace corvane {
 namespace {
 
@@ -48,11 +50,22 @@ std::wstring_view DpiText(std::uint8_t sensorType, int index) {
     return choice ? choice->text : std::wstring_view{};
 }
 
+std::optional<int> DpiIndexOfText(std::uint8_t sensorType, std::wstring_view text) {
+    return IndexWhere(DpiChoicesOf(sensorType),
+                      [text](const DpiChoice& choice) { return choice.text == text; });
+}
+
 std::uint8_t DpiCode(std::uint8_t sensorType, int index, std::uint8_t enabled) {
     const DpiChoice* choice = FindChoice(sensorType, index);
     const std::uint8_t code = choice ? choice->code : 0;
     return enabled ? static_cast<std::uint8_t>(code & ~kDpiDisabledBit)
                    : static_cast<std::uint8_t>(code | kDpiDisabledBit);
+}
+
+std::optional<int> DpiIndexOfCode(std::uint8_t sensorType, std::uint8_t code) {
+    const auto value = static_cast<std::uint8_t>(code & ~kDpiDisabledBit);
+    return IndexWhere(DpiChoicesOf(sensorType),
+                      [value](const DpiChoice& choice) { return choice.code == value; });
 }
 
 }  // namespace corvane

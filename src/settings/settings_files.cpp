@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "core/decimal_format.h"
-#include "settings/factory_settings.h"
 
 namespace corvane {
 namespace {
@@ -55,11 +54,11 @@ SettingsFiles::SettingsFiles(SettingsState& state, FileStore& files, IniStore& i
       section_(std::move(settingsSection)),
       paths_(SettingsFilePathsIn(folder)) {}
 
-ConfigLoad SettingsFiles::LoadConfig() {
-    // Until a whole config.bin is read the settings are the factory ones: a
-    // record of zeros would have the first Save program the mouse with
-    // report rate 0 and every button a left click.
-    state_.records.working = FactorySettingsRecord();
+ConfigLoad SettingsFiles::LoadConfig(const SettingsRecord& startFrom) {
+    // Until a whole config.bin is read the settings are the ones to start
+    // from: a record of zeros would have the first Save program the mouse
+    // with report rate 0 and every button a left click.
+    state_.records.working = startFrom;
     if (paths_.configPath.empty() || !files_.Exists(paths_.configPath)) {
         return ConfigLoad::Missing;
     }
@@ -134,33 +133,6 @@ void ShowSaveResult(UserMessages& messages, const SaveResult& result) {
             messages.Show(MessageKind::ConfigWriteError, Caption::NullFp, result.error());
             break;
     }
-}
-
-bool InstallFirstRunDefaults(
-    SettingsState& state, KeyLabels& labels,
-    std::span<const std::wstring_view, kButtonFunctionCount> functionNames) {
-    if (state.firstRunFlag != 0) {
-        return false;
-    }
-    WriteDefaultDeviceTables(state.image);
-    std::fill(std::begin(state.records.working.dpiStageOn),
-              std::end(state.records.working.dpiStageOn), std::uint8_t{1});
-    for (auto& layer : labels) {
-        for (int button = 0; button < kButtonSlots; ++button) {
-            layer[button] =
-                std::wstring(functionNames[static_cast<int>(kDefaultButtonFunctions[button])]);
-        }
-    }
-    return true;
-}
-
-SaveResult ApplyFirstRunDefaults(
-    SettingsState& state, KeyLabels& labels,
-    std::span<const std::wstring_view, kButtonFunctionCount> functionNames, SettingsFiles& files) {
-    if (!InstallFirstRunDefaults(state, labels, functionNames)) {
-        return SaveResult::Done();
-    }
-    return files.SaveLabels(labels);
 }
 
 }  // namespace corvane

@@ -57,9 +57,9 @@ class SettingsFiles {
                   const std::wstring& folder, std::wstring settingsSection);
 
     // Loads config.bin into firstRunFlag and the working record. Unless it
-    // is Loaded, the working record is the factory one and firstRunFlag
-    // stays as it was.
-    ConfigLoad LoadConfig();
+    // is Loaded, the working record is `startFrom` (the caller's factory
+    // settings) and firstRunFlag stays as it was.
+    ConfigLoad LoadConfig(const SettingsRecord& startFrom);
     // Rewrites config.bin from the working record in one step; Missing when
     // it does not exist (it is never created).
     SaveResult SaveConfig();
@@ -83,20 +83,5 @@ class SettingsFiles {
 // Done, "Config file is not exist." (application title) when Missing, and
 // "Error Code is: %d \n" with the error under "NULL ==fp " when Failed.
 void ShowSaveResult(UserMessages& messages, const SaveResult& result);
-
-// First-run handling in memory, when state.firstRunFlag is 0: installs the
-// default device tables, enables the three DPI stages and sets the sixteen
-// labels to the default functions' names; the button functions stay as they
-// are. False (nothing changed) once the tool has written config.bin.
-// functionNames[n] is the name of ButtonFunction n.
-bool InstallFirstRunDefaults(
-    SettingsState& state, KeyLabels& labels,
-    std::span<const std::wstring_view, kButtonFunctionCount> functionNames);
-
-// The window's first-run handling: InstallFirstRunDefaults, then the labels
-// stored at once. Done when there was nothing to do.
-SaveResult ApplyFirstRunDefaults(
-    SettingsState& state, KeyLabels& labels,
-    std::span<const std::wstring_view, kButtonFunctionCount> functionNames, SettingsFiles& files);
 
 }  // namespace corvane

@@ -241,39 +241,4 @@ struct SettingsRecords {
     void TakeBackup() { backup = working; }
 };
 
-// First-run contents of the device's consumer-control and hot-key tables.
-inline constexpr std::array<std::uint16_t, 16> kDefaultConsumerTable = {
-    0x00B5, 0x00B6, 0x00B7, 0x00CD, 0x00E2, 0x00E9, 0x00EA, 0x0183,
-    0x018A, 0x0192, 0x0194, 0x0221, 0x0223, 0x0224, 0x0225, 0x0227,
-};
-inline constexpr std::uint8_t kUsageLeftControl = 0xE0;
-inline constexpr std::array<HotKeyEntry, 8> kDefaultHotKeyTable = {{
-    {kUsageLeftControl, 0x06},  // C: copy
-    {kUsageLeftControl, 0x1B},  // X: cut
-    {kUsageLeftControl, 0x19},  // V: paste
-    {kUsageLeftControl, 0x04},  // A: select all
-    {kUsageLeftControl, 0x12},  // O: open
-    {kUsageLeftControl, 0x11},  // N: new
-    {kUsageLeftControl, 0x16},  // S: save
-    {kUsageLeftControl, 0x1D},  // Z: undo
-}};
-
-// The functions the Default button gives both layers (and whose names the
-// first-run labels show): left, right, mid click, snipe, DPI switch, key off.
-inline constexpr std::array<ButtonFunction, kButtonSlots> kDefaultButtonFunctions = {
-    ButtonFunction::LeftClick, ButtonFunction::RightClick, ButtonFunction::MidClick,
-    ButtonFunction::SnipeKey,  ButtonFunction::DpiSwitch,  ButtonFunction::KeyOff,
-    ButtonFunction::KeyOff,    ButtonFunction::KeyOff,
-};
-
-// Installs the first-run tables into the device image.
-inline void WriteDefaultDeviceTables(DeviceImage& image) {
-    for (std::size_t i = 0; i < kDefaultConsumerTable.size(); ++i) {
-        image.page4.consumerTable[i] = ToLeU16(kDefaultConsumerTable[i]);
-    }
-    for (std::size_t i = 0; i < kDefaultHotKeyTable.size(); ++i) {
-        image.page5.hotKeyTable[i] = kDefaultHotKeyTable[i];
-    }
-}
-
 }  // namespace corvane

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <vector>
 
-#include "settings/factory_settings.h"
+#include "meaning/factory_settings.h"
 
 #ifndef CORVANE_FACTORY_CONFIG_FILE
 #error "CORVANE_FACTORY_CONFIG_FILE names the committed factory config.bin"

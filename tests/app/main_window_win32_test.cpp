@@ -13,7 +13,7 @@
 #include <fstream>
 
 #include "device/simulator/simulated_mouse.h"
-#include "settings/factory_settings.h"
+#include "meaning/factory_settings.h"
 #include "support/fake_system_facts.h"
 #include "support/interface_record_win32.h"
 #include "support/temp_folder.h"

@@ -6,7 +6,7 @@
 
 #include "app/shell_fakes.h"
 #include "device/simulator/simulated_mouse.h"
-#include "settings/factory_settings.h"
+#include "meaning/factory_settings.h"
 #include "support/fake_file_store.h"
 #include "support/fake_ini_store.h"
 #include "support/fake_system_facts.h"

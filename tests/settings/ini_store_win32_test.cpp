@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "device/device_state.h"
+#include "meaning/factory_settings.h"
 #include "settings/file_store.h"
 #include "settings/ini_store_contract.h"
 #include "settings/settings_files.h"
@@ -68,7 +69,7 @@ TEST(StoredLabelsUnderWineTest, ChineseLabelsSurviveSaveAndLoadOnAnEnglishCodePa
     const auto ini = MakePlatformIniStore();
     DeviceState state;
     SettingsFiles stored(state, *files, *ini, facts, folder.Wide(""), L"Setting-CHS");
-    stored.LoadConfig();
+    stored.LoadConfig(FactorySettingsRecord());
     KeyLabels labels;
     for (int layer = 0; layer < kLayerCount; ++layer) {
         for (int button = 0; button < kButtonSlots; ++button) {
@@ -78,7 +79,7 @@ TEST(StoredLabelsUnderWineTest, ChineseLabelsSurviveSaveAndLoadOnAnEnglishCodePa
     ASSERT_EQ(stored.SaveLabels(labels), SaveResult::Done());
     KeyLabels loaded;
     SettingsFiles again(state, *files, *ini, facts, folder.Wide(""), L"Setting-CHS");
-    again.LoadConfig();
+    again.LoadConfig(FactorySettingsRecord());
     again.LoadLabels(loaded);
     EXPECT_EQ(loaded, labels);
     const auto bytes = TempFolder::ReadFile(folder / "str.ini");

@@ -6,13 +6,14 @@
 #include <filesystem>
 #include <numeric>
 
+#include "core/language.h"
 #include "core/module_path.h"
-#include "settings/factory_settings.h"
+#include "meaning/factory_settings.h"
+#include "meaning/language_texts.h"
 #include "support/fake_file_store.h"
 #include "support/fake_ini_store.h"
 #include "support/fake_system_facts.h"
 #include "support/fake_user_messages.h"
-#include "ui/main/text_table.h"
 
 namespace corvane {
 namespace {
@@ -100,7 +101,7 @@ class SettingsFilesTest : public ::testing::Test {
 
 TEST_F(SettingsFilesTest, MissingConfigIsReportedAndStartsFromTheFactorySettings) {
     auto stored = MakeFiles();
-    EXPECT_EQ(stored.LoadConfig(), ConfigLoad::Missing);
+    EXPECT_EQ(stored.LoadConfig(FactorySettingsRecord()), ConfigLoad::Missing);
     EXPECT_EQ(state.firstRunFlag, 0);
     EXPECT_TRUE(IsFactoryRecord(state.records.working));
     EXPECT_EQ(stored.paths().configPath, kConfig);
@@ -110,7 +111,7 @@ TEST_F(SettingsFilesTest, MissingConfigIsReportedAndStartsFromTheFactorySettings
 TEST_F(SettingsFilesTest, A180ByteConfigLoadsFlagAndRecordAndTraces) {
     files.files[kConfig] = ConfigWith(7);
     auto stored = MakeFiles();
-    EXPECT_EQ(stored.LoadConfig(), ConfigLoad::Loaded);
+    EXPECT_EQ(stored.LoadConfig(FactorySettingsRecord()), ConfigLoad::Loaded);
     EXPECT_EQ(state.firstRunFlag, 7);
     for (std::size_t i = 0; i < kSettingsRecordSize; ++i) {
         ASSERT_EQ(state.records.working.bytes()[i], static_cast<std::uint8_t>(i + 1)) << i;
@@ -127,7 +128,7 @@ TEST_F(SettingsFilesTest, ConfigOfAnyOtherSizeIsIgnoredSilentlyForTheFactorySett
         state = fresh;
         files.files[kConfig] = ConfigWith(1, size);
         auto stored = MakeFiles();
-        EXPECT_EQ(stored.LoadConfig(), ConfigLoad::Ignored) << size;
+        EXPECT_EQ(stored.LoadConfig(FactorySettingsRecord()), ConfigLoad::Ignored) << size;
         EXPECT_EQ(state.firstRunFlag, 0) << size;
         EXPECT_TRUE(IsFactoryRecord(state.records.working)) << size;
     }
@@ -137,7 +138,7 @@ TEST_F(SettingsFilesTest, UnreadableConfigIsIgnoredSilentlyForTheFactorySettings
     files.files[kConfig] = ConfigWith(1);
     files.readError = 32;
     auto stored = MakeFiles();
-    EXPECT_EQ(stored.LoadConfig(), ConfigLoad::Ignored);
+    EXPECT_EQ(stored.LoadConfig(FactorySettingsRecord()), ConfigLoad::Ignored);
     EXPECT_EQ(state.firstRunFlag, 0);
     EXPECT_TRUE(IsFactoryRecord(state.records.working));
 }
@@ -145,7 +146,7 @@ TEST_F(SettingsFilesTest, UnreadableConfigIsIgnoredSilentlyForTheFactorySettings
 TEST_F(SettingsFilesTest, A180ByteConfigIsLoadedAsItIsEvenAllZero) {
     files.files[kConfig] = std::vector<std::uint8_t>(kConfigFileSize, 0);
     auto stored = MakeFiles();
-    EXPECT_EQ(stored.LoadConfig(), ConfigLoad::Loaded);
+    EXPECT_EQ(stored.LoadConfig(FactorySettingsRecord()), ConfigLoad::Loaded);
     EXPECT_EQ(state.records.working.reportRate, 0);
     EXPECT_EQ(state.records.working.buttonFunction[0][1], 0);
 }
@@ -153,7 +154,7 @@ TEST_F(SettingsFilesTest, A180ByteConfigIsLoadedAsItIsEvenAllZero) {
 TEST_F(SettingsFilesTest, SaveWritesExactly180BytesStartingWithOne) {
     files.files[kConfig] = ConfigWith(0);
     auto stored = MakeFiles();
-    stored.LoadConfig();
+    stored.LoadConfig(FactorySettingsRecord());
     state.records.working.reportRate = 8;
     const SaveResult saved = stored.SaveConfig();
     EXPECT_EQ(saved, SaveResult::Done());
@@ -169,14 +170,14 @@ TEST_F(SettingsFilesTest, SaveWritesExactly180BytesStartingWithOne) {
 TEST_F(SettingsFilesTest, ConfigRoundTripsEveryByte) {
     files.files[kConfig] = ConfigWith(1);
     auto stored = MakeFiles();
-    stored.LoadConfig();
+    stored.LoadConfig(FactorySettingsRecord());
     for (std::size_t i = 0; i < kSettingsRecordSize; ++i) {
         state.records.working.bytes()[i] = static_cast<std::uint8_t>(0xFF - i);
     }
     const SettingsRecord saved = state.records.working;
     stored.SaveConfig();
     state = SettingsState{};
-    stored.LoadConfig();
+    stored.LoadConfig(FactorySettingsRecord());
     EXPECT_EQ(state.firstRunFlag, 1);
     EXPECT_TRUE(std::equal(saved.bytes().begin(), saved.bytes().end(),
                            state.records.working.bytes().begin()));
@@ -184,7 +185,7 @@ TEST_F(SettingsFilesTest, ConfigRoundTripsEveryByte) {
 
 TEST_F(SettingsFilesTest, SaveNeverCreatesConfig) {
     auto stored = MakeFiles();
-    stored.LoadConfig();
+    stored.LoadConfig(FactorySettingsRecord());
     const SaveResult saved = stored.SaveConfig();
     EXPECT_EQ(saved, SaveResult::Missing());
     EXPECT_EQ(BoxesOf(saved),
@@ -195,7 +196,7 @@ TEST_F(SettingsFilesTest, SaveNeverCreatesConfig) {
 
 TEST_F(SettingsFilesTest, NoFolderNamesNoFileAndStoresNothing) {
     auto stored = MakeFiles(L"Setting-EN", L"");
-    EXPECT_EQ(stored.LoadConfig(), ConfigLoad::Missing);
+    EXPECT_EQ(stored.LoadConfig(FactorySettingsRecord()), ConfigLoad::Missing);
     EXPECT_EQ(stored.SaveConfig(), SaveResult::Missing());
     EXPECT_EQ(stored.SaveLabels(KeyLabels{}), SaveResult::Missing());
     EXPECT_EQ(files.replaceCalls, 0);
@@ -205,7 +206,7 @@ TEST_F(SettingsFilesTest, NoFolderNamesNoFileAndStoresNothing) {
 TEST_F(SettingsFilesTest, FailedReplaceShowsTheSystemErrorUnderNullFp) {
     files.files[kConfig] = ConfigWith(1);
     auto stored = MakeFiles();
-    stored.LoadConfig();
+    stored.LoadConfig(FactorySettingsRecord());
     files.replaceError = 5;
     const auto tracesBefore = facts.traces.size();
     const SaveResult saved = stored.SaveConfig();
@@ -219,7 +220,7 @@ TEST_F(SettingsFilesTest, WriteFailingHalfwayLeavesTheOldConfigByteForByte) {
     files.files[kConfig] = ConfigWith(1);
     const auto before = files.files[kConfig];
     auto stored = MakeFiles();
-    stored.LoadConfig();
+    stored.LoadConfig(FactorySettingsRecord());
     state.records.working.ledMode = 2;
     files.halfwayError = 112;  // disk full
     const SaveResult saved = stored.SaveConfig();
@@ -232,7 +233,7 @@ TEST_F(SettingsFilesTest, WriteFailingHalfwayLeavesTheOldConfigByteForByte) {
 TEST_F(SettingsFilesTest, LabelsAreWrittenInKeyOrderUnderTheLanguageSection) {
     files.files[kConfig] = ConfigWith(1);
     auto stored = MakeFiles(L"Setting-CHT");
-    stored.LoadConfig();
+    stored.LoadConfig(FactorySettingsRecord());
     KeyLabels labels;
     for (int layer = 0; layer < kLayerCount; ++layer) {
         for (int button = 0; button < kButtonSlots; ++button) {
@@ -280,7 +281,7 @@ TEST_F(SettingsFilesTest, LabelsOfAnotherLanguageAreNotSeen) {
     files.files[kConfig] = ConfigWith(1);
     ini.values[{kStrIni, L"Setting-EN", L"Item1"}] = L"Left Click";
     auto stored = MakeFiles(L"Setting-CHT");
-    stored.LoadConfig();
+    stored.LoadConfig(FactorySettingsRecord());
     KeyLabels labels;
     labels[0][0] = L"stale";
     stored.LoadLabels(labels);
@@ -291,7 +292,7 @@ TEST_F(SettingsFilesTest, LongLabelsAreCutToTheBuffer) {
     files.files[kConfig] = ConfigWith(1);
     ini.values[{kStrIni, L"Setting-EN", L"Item83"}] = std::wstring(5000, L'x');
     auto stored = MakeFiles();
-    stored.LoadConfig();
+    stored.LoadConfig(FactorySettingsRecord());
     KeyLabels labels;
     stored.LoadLabels(labels);
     EXPECT_EQ(labels[1][7].size(), kLabelCapacity - 1);
@@ -300,16 +301,15 @@ TEST_F(SettingsFilesTest, LongLabelsAreCutToTheBuffer) {
 class FirstRunTest : public SettingsFilesTest {
   protected:
     void SetUp() override { files.files[kConfig] = ConfigWith(0); }
-    const TextTable& english = TextTableFor(kLangEnglishUs);
+    const LanguageTexts& english = LanguageTextsFor(kLangEnglishUs);
 };
 
 TEST_F(FirstRunTest, InstallsTablesStagesAndLabelsButKeepsFunctions) {
     auto stored = MakeFiles();
-    stored.LoadConfig();
+    stored.LoadConfig(FactorySettingsRecord());
     const SettingsRecord loaded = state.records.working;
     KeyLabels labels;
-    EXPECT_EQ(ApplyFirstRunDefaults(state, labels, english.functionNames, stored),
-              SaveResult::Done());
+    EXPECT_EQ(ApplyFirstRunDefaults(state, labels, english, stored), SaveResult::Done());
 
     EXPECT_EQ(FromLeU16(state.image.page4.consumerTable[0]), 0x00B5);
     EXPECT_EQ(FromLeU16(state.image.page4.consumerTable[15]), 0x0227);
@@ -328,10 +328,9 @@ TEST_F(FirstRunTest, InstallsTablesStagesAndLabelsButKeepsFunctions) {
 
 TEST_F(FirstRunTest, UsesTheLanguageNames) {
     auto stored = MakeFiles(L"Setting-CHS");
-    stored.LoadConfig();
+    stored.LoadConfig(FactorySettingsRecord());
     KeyLabels labels;
-    ApplyFirstRunDefaults(state, labels, TextTableFor(kLangSimplifiedChinese).functionNames,
-                          stored);
+    ApplyFirstRunDefaults(state, labels, LanguageTextsFor(kLangSimplifiedChinese), stored);
     EXPECT_EQ(labels[1][3], L"狙击");
     EXPECT_EQ(ini.Value(kStrIni, L"Setting-CHS", L"Item1"), L"左键");
 }
@@ -339,12 +338,11 @@ TEST_F(FirstRunTest, UsesTheLanguageNames) {
 TEST_F(FirstRunTest, DoesNothingOnceTheToolWroteConfig) {
     files.files[kConfig] = ConfigWith(1);
     auto stored = MakeFiles();
-    stored.LoadConfig();
+    stored.LoadConfig(FactorySettingsRecord());
     const DeviceImage before = state.image;
     KeyLabels labels;
     labels[0][0] = L"mine";
-    EXPECT_EQ(ApplyFirstRunDefaults(state, labels, english.functionNames, stored),
-              SaveResult::Done());
+    EXPECT_EQ(ApplyFirstRunDefaults(state, labels, english, stored), SaveResult::Done());
     EXPECT_EQ(labels[0][0], L"mine");
     EXPECT_TRUE(ini.writes.empty());
     EXPECT_TRUE(

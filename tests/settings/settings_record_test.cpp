@@ -32,35 +32,6 @@ TEST(DeviceSlot, ButtonsThreeAndFourSwapAndSixSevenHaveNone) {
     EXPECT_FALSE(DeviceSlotOf(-1).has_value());
 }
 
-// The first-run tables as the mouse receives them, typed from the table of
-// consumer usages and hot keys: image bytes 226-257 and 306-321.
-TEST(DefaultDeviceTables, EveryEntryAtItsImageBytes) {
-    constexpr std::uint16_t kConsumerUsages[16] = {
-        0x00B5, 0x00B6, 0x00B7, 0x00CD, 0x00E2, 0x00E9, 0x00EA, 0x0183,
-        0x018A, 0x0192, 0x0194, 0x0221, 0x0223, 0x0224, 0x0225, 0x0227,
-    };
-    constexpr std::uint8_t kHotKeyBytes[16] = {
-        0xE0, 0x06, 0xE0, 0x1B, 0xE0, 0x19, 0xE0, 0x04,
-        0xE0, 0x12, 0xE0, 0x11, 0xE0, 0x16, 0xE0, 0x1D,
-    };
-    DeviceImage image{};
-    WriteDefaultDeviceTables(image);
-    const auto bytes = image.bytes();
-    for (int e = 0; e < 16; ++e) {
-        EXPECT_EQ(bytes[226 + 2 * e], kConsumerUsages[e] & 0xFF) << "consumer entry " << e;
-        EXPECT_EQ(bytes[227 + 2 * e], kConsumerUsages[e] >> 8) << "consumer entry " << e;
-    }
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(bytes[306 + i], kHotKeyBytes[i]) << "hot key byte " << i;
-    }
-    // Nothing else is touched.
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if ((i < 226 || i > 257) && i < 306) {
-            ASSERT_EQ(bytes[i], 0) << "image byte " << i;
-        }
-    }
-}
-
 TEST(SettingsRecords, BackupAndRestoreCopyAllBytes) {
     SettingsRecords records;
     records.working.reserved00[0] = 7;

@@ -2,8 +2,6 @@ target_sources(corvane_core_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/settings_record_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dpi_table_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settings_files_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/factory_settings_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/apply_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ini_document_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/language_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/file_store_memory_test.cpp

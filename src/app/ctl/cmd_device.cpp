@@ -1,15 +1,18 @@
-// The commands that talk to the mouse: list, info, backup, restore.
+// The commands that talk to the mouse: list, info (the mouse's memory
+// decoded, as text or JSON), backup, restore.
 #include <algorithm>
 
-#include "app/ctl/commands.h"
-#include "app/ctl/ctl_errors.h"
+#include "app/ctl/ctl.h"
 #include "app/ctl/device_session.h"
-#include "app/ctl/file_output.h"
-#include "app/ctl/image_view.h"
-#include "app/ctl/value_names.h"
+#include "app/ctl/settings_folder.h"
+#include "app/ctl/settings_json.h"
 #include "core/text_encoding.h"
 #include "device/hid_survey.h"
 #include "device/mouse_link.h"
+#include "meaning/button_functions.h"
+#include "meaning/choice_lists.h"
+#include "meaning/led_settings.h"
+#include "settings/dpi_table.h"
 
 namespace corvane::ctl {
 namespace {
@@ -89,6 +92,204 @@ Json InterfaceJson(const HidInterfaceInfo& i, const HidPort& port, bool simulate
     const auto role = ChannelRole(i);
     entry["channel"] = role ? Json(*role) : Json(nullptr);
     return entry;
+}
+
+// ------------------------------------------------------------ the image read
+
+// A button entry told as the function it gives the button.
+struct DecodedEntry {
+    std::string function;  // a function name, or "unknown"
+    Json parameters = Json::object();
+    std::string detail;  // the parameters in words
+};
+
+std::string NameOr(const std::optional<std::string>& name, std::uint8_t code) {
+    return name ? *name : Hex2(code);
+}
+
+// A parameter named `field` in the JSON, and in words.
+DecodedEntry WithParameter(DecodedEntry e, const char* field, const std::string& name) {
+    e.parameters[field] = name;
+    e.detail = name;
+    return e;
+}
+
+DecodedEntry Decode(const ButtonEntry& entry, const SettingNames& names) {
+    const std::optional<ButtonSetting> setting = DecodeButton(entry);
+    if (!setting) {
+        DecodedEntry e{"unknown", Json::object(), ""};
+        e.parameters["code"] = entry.code;
+        e.parameters["class"] = entry.entryClass;
+        e.detail = "code " + Hex2(entry.code) + ", class " + Hex2(entry.entryClass);
+        return e;
+    }
+    const DecodedEntry e{std::string(FunctionName(setting->function)), Json::object(), ""};
+    const std::uint8_t p = setting->parameter;
+    switch (setting->function) {
+        case ButtonFunction::Multimedia:
+            return WithParameter(e, "mediaChoice", NameOr(names.media.nameOf(p), p));
+        case ButtonFunction::WindowsFunction:
+            return WithParameter(e, "windowsChoice", NameOr(names.windows.nameOf(p), p));
+        case ButtonFunction::HotKey:
+            return WithParameter(e, "hotKeyChoice", NameOr(names.hotKey.nameOf(p), p));
+        case ButtonFunction::SingleKey:
+            return WithParameter(e, "key", NameOr(names.keyCode.nameOf(p), p));
+        case ButtonFunction::FireKey: {
+            const std::string key = NameOr(names.fireCode.nameOf(p), p);
+            const int times = setting->fireCount;
+            DecodedEntry fire = WithParameter(e, "key", key);
+            fire.parameters["times"] = times;
+            fire.detail +=
+                ", " + (times == 0 ? "until released" : std::to_string(times) + " times");
+            return fire;
+        }
+        default:
+            return e;
+    }
+}
+
+const ButtonEntry& EntryOf(const DeviceImage& image, int layer, int button) {
+    const int slot = *DeviceSlotOf(button);
+    return layer == kNormalLayer ? image.page3.buttonTable0[slot] : image.page3.buttonTable1[slot];
+}
+
+struct DpiCodeView {
+    std::optional<std::string> text;
+    bool on;
+};
+
+DpiCodeView ViewOfDpiCode(const SettingNames& names, std::uint8_t sensorType, std::uint8_t code) {
+    const auto index = DpiIndexOfCode(sensorType, code);
+    return {index ? names.dpi.nameOf(static_cast<std::uint8_t>(*index)) : std::nullopt,
+            DpiCodeEnabled(code)};
+}
+
+std::string HotKeyText(const HotKeyEntry& hotKey, const SettingNames& names) {
+    return NameOr(names.keyCode.nameOf(hotKey.modifier), hotKey.modifier) + " + " +
+           NameOr(names.keyCode.nameOf(hotKey.key), hotKey.key);
+}
+
+// The media key or Windows function whose choice selects entry `entry` of
+// the consumer table.
+std::optional<std::string> ConsumerEntryName(int entry) {
+    for (const std::span<const ChoiceEntry> list :
+         {std::span<const ChoiceEntry>(MediaChoices()),
+          std::span<const ChoiceEntry>(WindowsChoices())}) {
+        for (const ChoiceEntry& choice : list) {
+            if (choice.deviceCode == entry) {
+                return ToUtf8(std::wstring(choice.text.english));
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+void AppendLayers(const DeviceImage& image, const SettingNames& names, std::string& text) {
+    for (int layer = 0; layer < kLayerCount; ++layer) {
+        text += (layer == kNormalLayer ? "Normal" : "Shift") + std::string(" layer:\n");
+        for (int button = 0; button < kRealButtons; ++button) {
+            const DecodedEntry e = Decode(EntryOf(image, layer, button), names);
+            text += "  " + std::to_string(button + kFirstButtonNumber) + "  " +
+                    (e.detail.empty() ? e.function : Padded(e.function, 12) + e.detail) + "\n";
+        }
+    }
+}
+
+void AppendTables(const DeviceImage& image, const SettingNames& names, std::string& text) {
+    text += "Consumer table:\n";
+    for (int i = 0; i < 16; ++i) {
+        const std::uint16_t usage = FromLeU16(image.page4.consumerTable[i]);
+        const auto name = ConsumerEntryName(i);
+        text +=
+            "  " + Padded(std::to_string(i), 4) + Hex4(usage) + (name ? "  " + *name : "") + "\n";
+    }
+    text += "Hot-key table:\n";
+    for (int i = 0; i < 8; ++i) {
+        const HotKeyEntry& hotKey = image.page5.hotKeyTable[i];
+        text += "  " + Padded(std::to_string(i), 4) + HexBytes(std::span(&hotKey.modifier, 2)) +
+                "  " + HotKeyText(hotKey, names) + "\n";
+    }
+}
+
+std::string RateText(std::uint8_t code) {
+    const auto rate = RateName(code);
+    return rate ? *rate : "unknown (code " + std::to_string(code) + ")";
+}
+
+// The mouse's memory decoded for `info`: report rate, DPI stages, both key
+// layers with function names and parameters, lighting, fire-key times,
+// snipe DPI, the consumer and hot-key tables.
+std::string ImageText(const DeviceImage& image) {
+    const DevicePage4& p4 = image.page4;
+    const std::uint8_t sensor = p4.sensorType;
+    const SettingNames names = SettingNames::For(sensor);
+    std::string text;
+    text += "Report rate: " + RateText(image.reportRate) + "\n";
+    text += "Current DPI stage: " + std::to_string(image.dpiStage) + "\n";
+    text += "Sensor type: " + std::to_string(sensor) + "\n";
+    text += "DPI stages (" + std::to_string(p4.enabledStageCount) + " enabled):\n";
+    for (int stage = 0; stage < kDpiStages; ++stage) {
+        const DpiCodeView view = ViewOfDpiCode(names, sensor, p4.dpiCode[stage]);
+        text += "  " + std::to_string(stage + 1) + "  " + Padded(view.text.value_or("?"), 6) +
+                (view.on ? "on " : "off") + "  (code " + Hex2(p4.dpiCode[stage]) + ")\n";
+    }
+    AppendLayers(image, names, text);
+    text += "Lighting: " + LightingModeName(p4.ledMode).value_or(Hex2(p4.ledMode)) +
+            ", parameter " + std::to_string(p4.ledParam) + "\n";
+    text += "Fire key: make time " + std::to_string(p4.fireMakeTime) + ", break time " +
+            std::to_string(p4.fireBreakTime) + "\n";
+    text += "Snipe DPI: " + ViewOfDpiCode(names, sensor, p4.snipeDpiCode).text.value_or("?") +
+            " (code " + Hex2(p4.snipeDpiCode) + ")\n";
+    AppendTables(image, names, text);
+    return text;
+}
+
+Json ImageJson(const DeviceImage& image) {
+    const DevicePage4& p4 = image.page4;
+    const std::uint8_t sensor = p4.sensorType;
+    const SettingNames names = SettingNames::For(sensor);
+    Json info = Json::object();
+    info["reportRate"] =
+        RateName(image.reportRate) ? Json(*RateName(image.reportRate)) : Json(image.reportRate);
+    info["dpiStage"] = image.dpiStage;
+    info["sensorType"] = sensor;
+    info["enabledStageCount"] = p4.enabledStageCount;
+    Json stages = Json::array();
+    for (int stage = 0; stage < kDpiStages; ++stage) {
+        const DpiCodeView view = ViewOfDpiCode(names, sensor, p4.dpiCode[stage]);
+        stages.push_back({{"dpi", view.text ? Json(*view.text) : Json(nullptr)},
+                          {"enabled", view.on},
+                          {"code", p4.dpiCode[stage]}});
+    }
+    info["dpiStages"] = stages;
+    Json layers = Json::object();
+    for (int layer = 0; layer < kLayerCount; ++layer) {
+        Json buttons = Json::object();
+        for (int button = 0; button < kRealButtons; ++button) {
+            DecodedEntry e = Decode(EntryOf(image, layer, button), names);
+            Json entry = {{"function", e.function}};
+            entry.update(e.parameters);
+            buttons[std::to_string(button + kFirstButtonNumber)] = entry;
+        }
+        layers[std::string(*LayerName(layer))] = buttons;
+    }
+    info["buttons"] = layers;
+    info["lighting"] = {{"mode", p4.ledMode}, {"parameter", p4.ledParam}};
+    info["fireKey"] = {{"makeTime", p4.fireMakeTime}, {"breakTime", p4.fireBreakTime}};
+    const auto snipe = ViewOfDpiCode(names, sensor, p4.snipeDpiCode).text;
+    info["snipeDpi"] = {{"dpi", snipe ? Json(*snipe) : Json(nullptr)}, {"code", p4.snipeDpiCode}};
+    Json consumer = Json::array();
+    for (const LeU16& usage : p4.consumerTable) {
+        consumer.push_back(FromLeU16(usage));
+    }
+    info["consumerTable"] = consumer;
+    Json hotKeys = Json::array();
+    for (const HotKeyEntry& hotKey : image.page5.hotKeyTable) {
+        hotKeys.push_back({{"modifier", hotKey.modifier}, {"key", hotKey.key}});
+    }
+    info["hotKeyTable"] = hotKeys;
+    info["memory"] = HexBytes(image.bytes());
+    return info;
 }
 
 }  // namespace

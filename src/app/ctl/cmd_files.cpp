@@ -1,12 +1,13 @@
-// The commands on the settings files: show, export, import.
-#include "app/ctl/commands.h"
-#include "app/ctl/console_messages.h"
-#include "app/ctl/ctl_errors.h"
-#include "app/ctl/file_output.h"
-#include "app/ctl/record_view.h"
+// The commands on the settings files: show (readable lines), export, import.
+#include <limits>
+
+#include "app/ctl/ctl.h"
+#include "app/ctl/device_session.h"
 #include "app/ctl/settings_folder.h"
 #include "app/ctl/settings_json.h"
 #include "core/text_encoding.h"
+#include "meaning/button_functions.h"
+#include "meaning/language_texts.h"
 
 namespace corvane::ctl {
 namespace {
@@ -31,7 +32,7 @@ void NoteUnkeptText(CtlContext& context, const SettingsFilesBytes& files, const 
 }
 
 KeyLabels LabelsOf(CtlContext& context, const SettingsFilePaths& paths) {
-    const TextTable& texts = TextTableFor(context.facts.DefaultLanguageId());
+    const LanguageTexts& texts = LanguageTextsFor(context.facts.DefaultLanguageId());
     KeyLabels labels;
     for (int layer = 0; layer < kLayerCount; ++layer) {
         for (int button = 0; button < kButtonSlots; ++button) {
@@ -41,6 +42,52 @@ KeyLabels LabelsOf(CtlContext& context, const SettingsFilePaths& paths) {
         }
     }
     return labels;
+}
+
+// config.bin and the labels of str.ini as readable lines, for `show`.
+
+void AppendLayers(const SettingsRecord& r, const KeyLabels& labels, std::uint8_t sensor,
+                  std::string& text) {
+    for (int layer = 0; layer < kLayerCount; ++layer) {
+        text += (layer == kNormalLayer ? "Normal" : "Shift") +
+                std::string(" layer (button, function, label):\n");
+        for (int button = 0; button < kButtonSlots; ++button) {
+            text += "  " + std::to_string(button + kFirstButtonNumber) + "  " +
+                    Padded(ButtonText(r, sensor, layer, button), 32) + "\"" +
+                    ToUtf8(labels[layer][button]) + "\"\n";
+        }
+    }
+}
+
+std::string RecordText(const ConfigFileContents& config, const KeyLabels& labels,
+                       std::uint8_t sensorType) {
+    const SettingsRecord& r = config.record;
+    const SettingNames names = SettingNames::For(sensorType);
+    std::string text;
+    text += "First-run flag: " + std::to_string(config.firstRunFlag) + "\n";
+    text += "Report rate: " + NameOrNumber(r.reportRate, names.rate) + "\n";
+    text += "DPI stages (sensor type " + std::to_string(sensorType) + "):\n";
+    for (int stage = 0; stage < kDpiStages; ++stage) {
+        const std::uint8_t on = r.dpiStageOn[stage];
+        text += "  " + std::to_string(stage + 1) + "  " +
+                Padded(NameOrNumber(r.dpiLevel[stage], names.dpi), 6) +
+                (on == 1   ? "on"
+                 : on == 0 ? "off"
+                           : "on (" + std::to_string(on) + ")") +
+                "\n";
+    }
+    text += "  4  " + NameOrNumber(r.dpiLevel[3], names.dpi) + " (tray notices only)\n";
+    text += "Lighting: " + NameOrNumber(r.ledMode, names.ledMode) + ", mode1 parameter " +
+            std::to_string(r.ledParamA) + ", mode2 parameter " + std::to_string(r.ledParamB) + "\n";
+    text += "Fire key: make time " + std::to_string(r.fireMakeTime) + ", break time " +
+            std::to_string(r.fireBreakTime) + "\n";
+    text += "Snipe DPI code: " + Hex2(r.snipeDpiCode) + "\n";
+    text += "Left-click rule: " +
+            (LayerName(r.leftRuleLayer) ? std::string(*LayerName(r.leftRuleLayer)) + " layer"
+                                        : "none (" + std::to_string(r.leftRuleLayer) + ")") +
+            "\n";
+    AppendLayers(r, labels, sensorType, text);
+    return text;
 }
 
 }  // namespace
@@ -53,7 +100,7 @@ int RunShow(CtlContext& context, const CommonOptions& options) {
         context.out << SettingsToJson(files, sensor);
         return kExitDone;
     }
-    const TextTable& texts = TextTableFor(context.facts.DefaultLanguageId());
+    const LanguageTexts& texts = LanguageTextsFor(context.facts.DefaultLanguageId());
     context.out << "config.bin: " << Utf8Path(paths.configPath) << '\n'
                 << "str.ini: " << Utf8Path(paths.strIniPath) << (files.strIni ? "" : " (missing)")
                 << ", labels of section " << ToUtf8(std::wstring(texts.settingsSection)) << '\n'

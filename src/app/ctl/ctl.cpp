@@ -3,10 +3,6 @@
 #include <CLI/CLI.hpp>
 #include <functional>
 
-#include "app/ctl/commands.h"
-#include "app/ctl/console_messages.h"
-#include "app/ctl/ctl_errors.h"
-
 namespace corvane::ctl {
 namespace {
 
@@ -20,6 +16,23 @@ constexpr char kButtonHelp[] =
     "FUNCTION: left-click, right-click, mid-click, forward, backward, dpi-switch, key-off, "
     "shift (normal layer only; the shift layer follows), windows NAME, multimedia NAME, "
     "hot-key NAME, fire-key KEY --times T [--make M --break B], single-key KEY, snipe DPI.";
+
+// A value checked as it is parsed, refused with the words `set` always used:
+// the check throws BadInput, which ends the run as every bad input does
+// (its message, exit 2) rather than as a usage error.
+template <class Check>
+CLI::Validator Checked(Check check) {
+    return CLI::Validator(
+        [check](std::string& value) {
+            check(value);
+            return std::string();
+        },
+        "");
+}
+
+CLI::Validator FireNumber(const FireNumberRule& rule, const std::string& option) {
+    return Checked([&rule, option](const std::string& text) { FireNumberOf(text, rule, option); });
+}
 
 void AddCommonOptions(CLI::App& app, CommonOptions& o) {
     app.add_option("--dir", o.dir,
@@ -93,27 +106,38 @@ void AddSetCommand(CLI::App& app, Parsed& p) {
     SetRequest& s = p.set;
 
     CLI::App* rate = Command(*set, "rate", "Report rate: 125, 250, 500 or 1000 (Hz)");
-    rate->add_option("HZ", s.rate, "Report rate in Hz")->required();
+    rate->add_option("HZ", s.rate, "Report rate in Hz")->required()->check(Checked(ReportRateOf));
     rate->callback([&s] { s.what = SetRequest::What::Rate; });
 
     CLI::App* dpi = Command(*set, "dpi", "DPI value of a stage (1-3), from the sensor's list");
-    dpi->add_option("STAGE", s.stage, "DPI stage 1, 2 or 3")->required();
+    dpi->add_option("STAGE", s.stage, "DPI stage 1, 2 or 3")
+        ->required()
+        ->check(Checked(DpiStageOf));
+    // Which values exist depends on the sensor: checked when it is known.
     dpi->add_option("VALUE", s.dpi, "DPI value as the DPI page lists it")->required();
     dpi->callback([&s] { s.what = SetRequest::What::Dpi; });
 
     CLI::App* button = Command(*set, "button", kButtonHelp);
-    button->add_option("LAYER", s.layer, "normal or shift")->required();
-    button->add_option("N", s.button, "Button 1 to 5")->required();
-    button->add_option("FUNCTION", s.function, "Function name")->required();
+    button->add_option("LAYER", s.layer, "normal or shift")->required()->check(Checked(LayerOf));
+    button->add_option("N", s.button, "Button 1 to 5")->required()->check(Checked(ButtonOf));
+    button->add_option("FUNCTION", s.function, "Function name")
+        ->required()
+        ->check(Checked(FunctionOf));
+    // What the argument names depends on the function: checked with it.
     button->add_option("ARGUMENT", s.argument, "Key, name or DPI value the function needs");
-    button->add_option("--times", s.times, "fire-key: repeat count 0-127 (0: until released)");
-    button->add_option("--make", s.make, "fire-key: make (press) time 5-255 (default 5)");
-    button->add_option("--break", s.breakTime, "fire-key: break (release) time 5-255 (default 5)");
+    button->add_option("--times", s.times, "fire-key: repeat count 0-127 (0: until released)")
+        ->check(FireNumber(kFireTimesRule, "--times"));
+    button->add_option("--make", s.make, "fire-key: make (press) time 5-255 (default 5)")
+        ->check(FireNumber(kFireMakeRule, "--make"));
+    button->add_option("--break", s.breakTime, "fire-key: break (release) time 5-255 (default 5)")
+        ->check(FireNumber(kFireBreakRule, "--break"));
     button->callback([&s] { s.what = SetRequest::What::Button; });
 
     CLI::App* lighting =
         Command(*set, "lighting", "Lighting: mode0 (off), mode1 10|5|1, mode2 [5|3|1]");
-    lighting->add_option("MODE", s.mode, "mode0, mode1 or mode2")->required();
+    lighting->add_option("MODE", s.mode, "mode0, mode1 or mode2")
+        ->required()
+        ->check(Checked(LightingModeOf));
     lighting->add_option("PARAMETER", s.parameter, "Parameter of the mode");
     lighting->callback([&s] { s.what = SetRequest::What::Lighting; });
 
@@ -147,6 +171,9 @@ int RunCorvaneCtl(const std::vector<std::string>& args, CtlContext& context) {
         return kExitDone;
     } catch (const CLI::ParseError& error) {
         return Usage(context, error.what());
+    } catch (const CommandFailure& failure) {
+        context.err << kProgramName << ": " << failure.what() << '\n';
+        return failure.exitCode();
     }
     if (version) {
         context.out << kProgramName << ' ' << CORVANE_VERSION << '\n';

@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "app/ctl/ctl.h"
-#include "app/ctl/file_output.h"
+#include "app/ctl/settings_folder.h"
 #include "core/system_facts.h"
 #include "device/hid_port_linux.h"
 #include "device/simulator/simulated_mouse_settings.h"

@@ -1,16 +1,119 @@
 #include "app/ctl/settings_folder.h"
 
-#include <filesystem>
+#include <fstream>
+#include <limits>
 #include <system_error>
 
-#include "app/ctl/ctl_errors.h"
-#include "app/ctl/file_output.h"
 #include "core/text_encoding.h"
-#include "settings/apply.h"
-#include "settings/factory_settings.h"
-#include "ui/main/function_labels.h"
+#include "meaning/apply.h"
+#include "meaning/factory_settings.h"
+#include "meaning/function_labels.h"
 
 namespace corvane::ctl {
+namespace {
+
+constexpr std::size_t kNewFileAttempts = 100;
+
+std::filesystem::path TemporaryBeside(const std::filesystem::path& target, std::size_t attempt) {
+    std::filesystem::path temporary = target;
+    temporary += ".corvanectl-" + std::to_string(attempt) + ".tmp";
+    return temporary;
+}
+
+bool WriteAll(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return static_cast<bool>(out);
+}
+
+// A file that does not exist yet: written under a temporary name, then renamed.
+void WriteNewFile(const std::wstring& path, std::span<const std::uint8_t> bytes) {
+    const std::filesystem::path target = FsPath(path);
+    std::error_code error;
+    for (std::size_t attempt = 0; attempt < kNewFileAttempts; ++attempt) {
+        const std::filesystem::path temporary = TemporaryBeside(target, attempt);
+        if (std::filesystem::exists(temporary, error)) {
+            continue;
+        }
+        if (WriteAll(temporary, bytes)) {
+            std::filesystem::rename(temporary, target, error);
+            if (!error) {
+                return;
+            }
+        }
+        std::filesystem::remove(temporary, error);
+        break;
+    }
+    throw Failed("cannot write " + Utf8Path(path) +
+                 "; check that its folder exists and is writable");
+}
+
+}  // namespace
+
+std::filesystem::path FsPath(const std::wstring& path) {
+    if constexpr (sizeof(wchar_t) == 2) {
+        return std::filesystem::path(path);
+    } else {
+        return std::filesystem::path(ToUtf8(path));
+    }
+}
+
+std::wstring WidePath(const std::filesystem::path& path) {
+    if constexpr (sizeof(wchar_t) == 2) {
+        return path.wstring();
+    } else {
+        return FromUtf8(path.string());
+    }
+}
+
+std::string Utf8Path(const std::wstring& path) {
+    return ToUtf8(path);
+}
+
+std::string SystemErrorText(std::uint32_t error) {
+    return "system error " + std::to_string(error) + ": " +
+           std::system_category().message(static_cast<int>(error));
+}
+
+void WriteWholeFile(FileStore& files, const std::wstring& path,
+                    std::span<const std::uint8_t> bytes) {
+    if (!files.Exists(path)) {
+        WriteNewFile(path, bytes);
+        return;
+    }
+    std::uint32_t error = 0;
+    if (!files.Replace(path, bytes, error)) {
+        throw Failed("cannot write " + Utf8Path(path) + " (" + SystemErrorText(error) +
+                     "); check that it and its folder are writable");
+    }
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(FileStore& files, const std::wstring& path,
+                                                       std::size_t maxBytes) {
+    if (!files.Exists(path)) {
+        return std::nullopt;
+    }
+    std::uint32_t error = 0;
+    auto bytes = files.Read(path, error, maxBytes);
+    if (!bytes) {
+        throw Failed("cannot read " + Utf8Path(path) + " (" + SystemErrorText(error) +
+                     "); check that it is readable");
+    }
+    return bytes;
+}
+
+void RemoveFile(const std::wstring& path) {
+    std::error_code error;
+    std::filesystem::remove(FsPath(path), error);
+    if (error) {
+        throw Failed("cannot remove " + Utf8Path(path) + " (" + error.message() +
+                     "); check that its folder is writable");
+    }
+}
+
+// ------------------------------------------------------------ settings folder
 
 SettingsFilePaths SettingsFolderOf(CtlContext& context, const CommonOptions& options) {
     const std::wstring folder = options.dir.empty() ? context.defaultDir : FromUtf8(options.dir);
@@ -61,18 +164,17 @@ std::string ErrorNote(const SaveResult& result) {
 SettingsEdit::SettingsEdit(CtlContext& context, const CommonOptions& options, DeviceState& state)
     : context_(context),
       state_(state),
-      texts_(TextTableFor(context.facts.DefaultLanguageId())),
+      texts_(LanguageTextsFor(context.facts.DefaultLanguageId())),
       files_(state, context.files, context.ini, context.facts,
              SettingsFolderOf(context, options).folder, std::wstring(texts_.settingsSection)) {}
 
 void SettingsEdit::LoadConfig() {
-    const bool existed = ReadConfigBytes(context_.files, paths().configPath).has_value();
-    files_.LoadConfig();
-    if (!existed) {
-        // Its absence is no failure here: the factory config.bin stands in.
-        const auto factory = FactoryConfigFile();
-        state_.firstRunFlag = factory[0];
-        state_.records.working = FactorySettingsRecord();
+    // A damaged one is refused before anything is loaded.
+    ReadConfigBytes(context_.files, paths().configPath);
+    if (files_.LoadConfig(FactorySettingsRecord()) == ConfigLoad::Missing) {
+        // Its absence is no failure here: the factory config.bin stands in,
+        // its first-run flag included.
+        state_.firstRunFlag = FactoryConfigFile()[0];
     }
 }
 
@@ -85,7 +187,7 @@ KeyLabels SettingsEdit::LoadLabelsAsTheWindow() {
 }
 
 void SettingsEdit::ApplyFirstRun(KeyLabels& labels) {
-    InstallFirstRunDefaults(state_, labels, texts_.functionNames);
+    InstallFirstRunDefaults(state_, labels, texts_);
 }
 
 bool SettingsEdit::Store(const KeyLabels& labels, const std::function<bool()>& writeDevice) {

@@ -1,22 +1,49 @@
-// config.bin and str.ini of the settings folder (--dir), read, and stored
-// through the window's own SettingsFiles. Damaged and unwritable files
-// become exit codes.
+// The files corvanectl reads and writes. Whole-file reads and writes: an
+// existing file is replaced in one step by the same file store the window
+// saves with; a new one is written beside its place and renamed into it, so
+// that no reader ever sees half a file. And config.bin and str.ini of the
+// settings folder (--dir), read, and stored through the window's own
+// SettingsFiles; damaged and unwritable files become exit codes.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
-#include "app/ctl/ctl_context.h"
+#include "app/ctl/ctl.h"
 #include "device/device_state.h"
+#include "meaning/language_texts.h"
+#include "settings/file_store.h"
 #include "settings/key_labels.h"
 #include "settings/settings_files.h"
-#include "ui/main/text_table.h"
 
 namespace corvane::ctl {
+
+std::filesystem::path FsPath(const std::wstring& path);
+std::wstring WidePath(const std::filesystem::path& path);
+std::string Utf8Path(const std::wstring& path);
+
+// The system's text for an error number, with the number.
+std::string SystemErrorText(std::uint32_t error);
+
+// Throws (exit 1) with what went wrong when the file cannot be written.
+void WriteWholeFile(FileStore& files, const std::wstring& path,
+                    std::span<const std::uint8_t> bytes);
+
+// The file's first `maxBytes` bytes; nullopt when it does not exist; throws
+// (exit 1) when it exists but cannot be read.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(FileStore& files, const std::wstring& path,
+                                                       std::size_t maxBytes);
+
+// Removes the file if it exists; throws (exit 1) when that fails.
+void RemoveFile(const std::wstring& path);
+
+// ------------------------------------------------------------ settings folder
 
 // The folder of --dir (or the default one) and its two files; throws (exit
 // 2) when the folder does not exist.
@@ -57,7 +84,7 @@ class SettingsEdit {
     // write arrived whole (false without `writeDevice`).
     bool Store(const KeyLabels& labels, const std::function<bool()>& writeDevice);
 
-    const TextTable& texts() const { return texts_; }
+    const LanguageTexts& texts() const { return texts_; }
     const SettingsFilePaths& paths() const { return files_.paths(); }
 
   private:
@@ -67,7 +94,7 @@ class SettingsEdit {
 
     CtlContext& context_;
     DeviceState& state_;
-    const TextTable& texts_;
+    const LanguageTexts& texts_;
     SettingsFiles files_;
 };
 

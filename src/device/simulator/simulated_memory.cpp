@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "meaning/factory_settings.h"
 #include "settings/dpi_table.h"
 #include "settings/settings_record.h"
 
@@ -88,9 +89,8 @@ SimulatedMemory FactorySimulatedMemory(std::uint8_t sensorType) {
     image.page4.fireMakeTime = 10;
     image.page4.fireBreakTime = 10;
     const auto choices = DpiChoicesOf(sensorType);
-    constexpr int kFactoryLevels[kDpiStages] = {1, 3, 6};
     for (int s = 0; s < kDpiStages; ++s) {
-        const std::size_t level = static_cast<std::size_t>(kFactoryLevels[s]);
+        const std::size_t level = kDefaultDpiLevels[static_cast<std::size_t>(s)];
         image.page4.dpiCode[s] = level < choices.size() ? choices[level].code
                                                         : static_cast<std::uint8_t>(0x10 * (s + 1));
     }

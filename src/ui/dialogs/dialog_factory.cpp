@@ -9,7 +9,6 @@
 #include "ui/dialogs/windows_dialog.h"
 
 namespace corvane {
-
 std::unique_ptr<SkinnedDialog> MakeDialog(DialogKind kind, const DialogParts& parts,
                                           const DialogInputs& inputs) {
     switch (kind) {

@@ -1,7 +1,8 @@
 // Geometry and images of the seven skinned dialogs: one row per dialog kind
 // with its template, background, buttons, drop-down box and list, plus the
-// extra rectangles of the fire key and single key dialogs. Client-area
-// pixels; each image is drawn at the top-left corner of its rectangle.
+// extra rectangles of the fire key and single key dialogs with the texts
+// drawn in them. Client-area pixels; each image is drawn at the top-left
+// corner of its rectangle.
 //
 // These tables are the truth for the dialog logic and for the skin: the skin
 // images are tested against them (tests/ui/skin).
@@ -12,6 +13,7 @@
 #include <string_view>
 
 #include "core/rect.h"
+#include "meaning/language_texts.h"
 #include "ui/dialogs/dialog_io.h"
 #include "ui/skin/dialog_frame_layout.h"
 
@@ -88,9 +90,21 @@ inline constexpr Rect kFireKeyTimeNote{6, 217, 456, 243};
 inline constexpr Rect kFireKeyTimesNote{6, 233, 456, 259};
 inline constexpr Rect kFireKeyText{102, 70, 202, 99};
 
+// The fire key dialog's own texts, in the order of its number boxes, then
+// its notes.
+inline constexpr DialogText kFireTimesText{L"次数", L"Times"};
+inline constexpr DialogText kFireMakeText{L"按下时间", L"Make Time"};
+inline constexpr DialogText kFireBreakText{L"弹起时间", L"Break Time"};
+inline constexpr DialogText kFireTimeNoteText{L"时间(数值范围5-255)", L"Time(value range 5-255)"};
+// The Chinese note parts its clauses with a full-width comma.
+inline constexpr DialogText kFireTimesNoteText{
+    L"次数(数值范围0-127，0表示按键放开火力键结束)",
+    L"Times(value range 0-127,0 indicates fire key to end when it's released)"};
+
 // Single key dialog: the prompt, and the key box whose text is centred in
 // the whole box.
 inline constexpr Rect kSingleKeyPrompt{19, 92, 207, 112};
 inline constexpr Rect kSingleKeyBox{49, 112, 177, 141};
+inline constexpr DialogText kSingleKeyPromptText{L"请输入一个按键", L"Please enter a key"};
 
 }  // namespace corvane

@@ -43,6 +43,10 @@ int LeadingNumber(std::wstring_view text) {
 
 CFireKeyDialog::CFireKeyDialog(const DialogParts& parts, const DialogInputs& inputs)
     : SkinnedDialog(DialogKind::FireKey, parts, inputs) {
+    for (int box = 0; box < kBoxCount; ++box) {
+        values_[box] = kFireKeyNumberRules[box].number.fallback;
+        texts_[box] = std::to_wstring(values_[box]);
+    }
     std::vector<std::wstring> keys;
     for (const FireKeyEntry& key : FireKeys()) {
         keys.emplace_back(key.text);
@@ -86,14 +90,14 @@ void CFireKeyDialog::CreateMissingBoxes() {
 }
 
 void CFireKeyDialog::CheckBox(int box) {
-    const NumberBoxRule& rule = kFireKeyNumberRules[box];
+    const FireNumberRule& rule = kFireKeyNumberRules[box].number;
     const int id = kFireKeyNumberBoxes[box].controlId;
     texts_[box] = host().NumberBoxText(id);
     const int number = LeadingNumber(texts_[box]);
     if (number < rule.minimum || number > rule.maximum) {
         // The platform reports this change too; it reads the fallback.
-        host().SetNumberBoxText(id, rule.fallbackText);
-        texts_[box] = std::wstring(rule.fallbackText);
+        texts_[box] = std::to_wstring(rule.fallback);
+        host().SetNumberBoxText(id, texts_[box]);
         values_[box] = rule.fallback;
     } else {
         values_[box] = number;

@@ -14,13 +14,10 @@
 
 namespace corvane {
 
-// How a number box's text becomes its value: out of range shows the
-// fallback instead.
+// How a number box's text becomes its value: the range and fallback of its
+// number (meaning/choice_lists.h), out of range showing the fallback instead.
 struct NumberBoxRule {
-    int minimum;
-    int maximum;
-    int fallback;
-    std::wstring_view fallbackText;
+    const FireNumberRule& number;
     // Checked on every change of the text; otherwise only when the box
     // loses the keyboard focus (and on accept).
     bool checkedOnChange;
@@ -28,9 +25,9 @@ struct NumberBoxRule {
 
 // Times, make time, break time: the order of kFireKeyNumberBoxes.
 inline constexpr std::array<NumberBoxRule, 3> kFireKeyNumberRules = {{
-    {0, 127, 1, L"1", true},
-    {5, 255, 5, L"5", false},
-    {5, 255, 5, L"5", false},
+    {kFireTimesRule, true},
+    {kFireMakeRule, false},
+    {kFireBreakRule, false},
 }};
 
 // The number at the start of `text` as a decimal integer (optional sign,
@@ -62,8 +59,9 @@ class CFireKeyDialog final : public SkinnedDialog {
     void CreateMissingBoxes();
     void CheckBox(int box);
 
-    std::array<int, 3> values_{1, 5, 5};
-    std::array<std::wstring, 3> texts_{L"1", L"5", L"5"};
+    // Each box starts with its fallback.
+    std::array<int, 3> values_{};
+    std::array<std::wstring, 3> texts_;
 };
 
 }  // namespace corvane

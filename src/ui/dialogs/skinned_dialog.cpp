@@ -12,6 +12,7 @@ SkinnedDialog::SkinnedDialog(DialogKind kind, const DialogParts& parts, const Di
 DialogOutcome SkinnedDialog::Outcome() const {
     DialogOutcome outcome;
     outcome.result = result();
+    outcome.function = FunctionOfDialog(kind_).value_or(outcome.function);
     outcome.choiceIndex = choiceIndex();
     outcome.choiceText = choiceText();
     return outcome;

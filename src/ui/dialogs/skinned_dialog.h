@@ -7,8 +7,8 @@
 #include <cstdint>
 
 #include "core/user_messages.h"
+#include "meaning/choice_lists.h"
 #include "ui/dialogs/dialog_io.h"
-#include "ui/dialogs/dialog_tables.h"
 #include "ui/skin/dialog_host.h"
 #include "ui/skin/skinned_dialog_frame.h"
 
@@ -41,8 +41,8 @@ class SkinnedDialog : public SkinnedDialogFrame {
     SkinnedDialog(DialogKind kind, const DialogParts& parts, const DialogInputs& inputs);
 
     DialogKind kind() const { return kind_; }
-    // The result, the choice index and the choice text; the dialogs with
-    // more outputs add them.
+    // The result and the choice of the dialog's function with its index and
+    // text; the dialogs with more outputs add them.
     virtual DialogOutcome Outcome() const;
 
   protected:

@@ -1,11 +1,11 @@
 #include "ui/main/tessary_dlg.h"
 
 #include <algorithm>
-#include <iterator>
 #include <utility>
 
-#include "settings/apply.h"
-#include "ui/main/function_labels.h"
+#include "meaning/apply.h"
+#include "meaning/factory_settings.h"
+#include "meaning/function_labels.h"
 
 namespace corvane {
 namespace {
@@ -24,12 +24,6 @@ constexpr EveryPageRegion kEveryPageRegions[] = {
     {kKeyTab, &CTessaryDlg::ShowKeyPage, false}, {kDpiTab, &CTessaryDlg::ShowDpiPage, false},
     {kLedTab, &CTessaryDlg::ShowLedPage, false},
 };
-
-// What Default sets besides the button functions.
-constexpr std::uint8_t kDefaultDpiLevels[kDpiStages] = {1, 3, 6};
-constexpr std::uint8_t kDefaultLedMode = 2;
-constexpr std::uint8_t kDefaultLedParamB = 3;
-constexpr std::uint8_t kDefaultReportRate = 8;
 
 }  // namespace
 
@@ -135,20 +129,7 @@ void CTessaryDlg::Default() {
             .result != kDialogAccepted) {
         return;
     }
-    SettingsRecord& record = state_.records.working;
-    std::fill(std::begin(record.dpiStageOn), std::end(record.dpiStageOn), std::uint8_t{1});
-    std::copy(std::begin(kDefaultDpiLevels), std::end(kDefaultDpiLevels), record.dpiLevel);
-    record.ledMode = kDefaultLedMode;
-    record.ledParamB = kDefaultLedParamB;
-    record.reportRate = kDefaultReportRate;
-    for (int layer = 0; layer < kLayerCount; ++layer) {
-        for (int button = 0; button < kButtonSlots; ++button) {
-            const ButtonFunction function = kDefaultButtonFunctions[button];
-            record.buttonFunction[layer][button] = static_cast<std::uint8_t>(function);
-            labels()[layer][button] =
-                std::wstring(texts_.functionNames[static_cast<int>(function)]);
-        }
-    }
+    RestoreDefaults(state_.records.working, labels(), texts_);
     host_.BeginDrawingPass();
     for (int layer = 0; layer < kKeyLayerCount; ++layer) {
         for (int button = 0; button < kClickableKeyButtonCount; ++button) {

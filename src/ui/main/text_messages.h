@@ -1,11 +1,11 @@
 // The core's message kinds and captions resolved to the texts the user
-// sees, handed to a message box.
+// sees (meaning/language_texts.h), handed to a message box.
 #pragma once
 
 #include <string>
 
 #include "core/user_messages.h"
-#include "ui/main/text_table.h"
+#include "meaning/language_texts.h"
 
 namespace corvane {
 
@@ -18,7 +18,7 @@ class MessageBoxSink {
 
 class TextMessages final : public UserMessages {
   public:
-    TextMessages(const TextTable& texts, MessageBoxSink& sink, std::wstring appTitle);
+    TextMessages(const LanguageTexts& texts, MessageBoxSink& sink, std::wstring appTitle);
 
     void Show(MessageKind kind, Caption caption, std::int64_t value = 0) override;
 
@@ -26,7 +26,7 @@ class TextMessages final : public UserMessages {
     std::wstring CaptionText(Caption caption) const;
 
   private:
-    const TextTable& texts_;
+    const LanguageTexts& texts_;
     MessageBoxSink& sink_;
     std::wstring appTitle_;
 };

@@ -1,21 +1,19 @@
-// The main window's texts in its three languages, and the str.ini section
-// that holds the key labels of each.
+// The main window's texts in its three languages: the texts it shares with
+// corvanectl (function names, str.ini section, message texts) and its own
+// tray and page texts.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 
-#include "settings/settings_record.h"
+#include "meaning/language_texts.h"
 
 namespace corvane {
 
-struct TextTable {
-    // functionNames[n] is the name of ButtonFunction n (function list entry n).
-    std::array<std::wstring_view, kButtonFunctionCount> functionNames;
-    std::wstring_view textLeftRequired, textRate1000, textRate500, textRate250, textRate125,
-        textDpiStage1, textDpiStage2, textDpiStage3, textDpiStage4, textMatrix1, textMatrix2,
-        textMacro, textExit, textNotDetected, textDetected, settingsSection;
+struct TextTable : LanguageTexts {
+    std::wstring_view textRate1000, textRate500, textRate250, textRate125, textDpiStage1,
+        textDpiStage2, textDpiStage3, textDpiStage4, textMatrix1, textMatrix2, textMacro, textExit,
+        textDetected;
 };
 
 // The table of a system default language id: 2052 Simplified Chinese, 1028

@@ -221,6 +221,18 @@ TEST_F(CtlTest, ApplyWithoutTheMouseChangesNoFile) {
     EXPECT_FALSE(Exists("str.ini"));
 }
 
+TEST_F(CtlTest, AValueRefusedAsItIsParsedNeverReachesTheMouse) {
+    // The simulated mouse's wire log shows any transfer.
+    environment["CORVANE_SIM_WIRE_LOG"] = PathOf("wire.log");
+    ExpectRefused(Ctl({"set", "rate", "300", "--apply", "--simulate"}), 2,
+                  "the report rate 300 is not one the mouse has; choose 125, 250, 500 or 1000");
+    ExpectRefused(Ctl({"set", "button", "normal", "4", "fire-key", "A", "--times", "128", "--apply",
+                       "--simulate"}),
+                  2, "--times 128 is out of range; give 0 to 127");
+    EXPECT_FALSE(Exists("wire.log"));
+    EXPECT_FALSE(Exists("config.bin"));
+}
+
 TEST_F(CtlTest, ApplyTakesTheDpiListOfTheMousesSensor) {
     environment["CORVANE_SIM_SENSOR_TYPE"] = "1";
     EXPECT_EQ(Ctl({"set", "dpi", "1", "1600", "--apply", "--simulate"}).exitCode, 0);

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ctl/ctl_fixture.h"
-#include "settings/factory_settings.h"
+#include "meaning/factory_settings.h"
 
 namespace corvane::testing {
 namespace {

@@ -8,8 +8,7 @@
 #include <sstream>
 
 #include "app/ctl/ctl.h"
-#include "app/ctl/ctl_errors.h"
-#include "app/ctl/trace_port.h"
+#include "app/ctl/device_session.h"
 #include "device/simulator/simulated_mouse.h"
 #include "settings/settings_files.h"
 #include "support/fake_system_facts.h"

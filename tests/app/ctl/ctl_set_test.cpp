@@ -10,14 +10,14 @@
 
 #include "app/ctl/ctl_fixture.h"
 #include "core/system_facts.h"
-#include "settings/factory_settings.h"
+#include "meaning/factory_settings.h"
+#include "meaning/function_labels.h"
 #include "support/fake_file_store.h"
 #include "support/fake_ini_store.h"
 #include "support/fake_system_facts.h"
 #include "support/fake_user_messages.h"
 #include "ui/main/fake_main_host.h"
 #include "ui/main/fake_window_owner.h"
-#include "ui/main/function_labels.h"
 #include "ui/main/main_window_tables.h"
 #include "ui/main/tessary_dlg.h"
 

@@ -6,9 +6,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/ctl/ctl_errors.h"
+#include "app/ctl/ctl.h"
 #include "app/ctl/settings_json.h"
-#include "settings/factory_settings.h"
+#include "meaning/factory_settings.h"
 #include "settings/ini_document.h"
 
 namespace corvane::ctl {

@@ -1,7 +1,8 @@
 # corvanectl: its JSON mapping and a few commands in-process (both builds),
 # and natively the built program run as a user runs it.
 corvane_add_gtest_suite(corvane_ctl_tests)
-target_link_libraries(corvane_ctl_tests PRIVATE corvane_ctl)
+# The window's logic too: `set` is compared with what the window stores.
+target_link_libraries(corvane_ctl_tests PRIVATE corvane_ctl corvane_ui_main)
 target_include_directories(corvane_ctl_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../..)
 target_sources(corvane_ctl_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/settings_json_test.cpp

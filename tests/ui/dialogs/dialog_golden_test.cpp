@@ -13,6 +13,7 @@
 #include "support/rect_probes.h"
 #include "ui/dialogs/dialog_fixture.h"
 #include "ui/main/text_messages.h"
+#include "ui/main/text_table.h"
 
 namespace corvane::testing {
 namespace {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/dialogs/dialog_fixture.h"
+#include "ui/dialogs/dialog_layout.h"
 #include "ui/dialogs/fire_key_dialog.h"
 #include "ui/dialogs/single_dialog.h"
 
@@ -258,6 +259,7 @@ TEST_F(DialogTest, TheTypicalEditReturnsKeyAThreeTimes) {
     Type(kTimes, L"3");
     dialog->OnLButtonDown(Inside(Layout().accept));
     const DialogOutcome outcome = dialog->Outcome();
+    EXPECT_EQ(outcome.function, ButtonFunction::FireKey) << "a choice of its function";
     EXPECT_EQ(outcome.choiceIndex, 5);
     EXPECT_EQ(outcome.choiceText, L"A");
     EXPECT_EQ(outcome.fireTimes, 3);
@@ -310,6 +312,7 @@ TEST_F(DialogTest, EveryKeyEventShowsItsNameAndTheLastOneIsReturnedWithItsPositi
     dialog->OnKeyNotice(L"Return", 0x1C, false);
     dialog->OnEnter();
     const DialogOutcome outcome = dialog->Outcome();
+    EXPECT_EQ(outcome.function, ButtonFunction::SingleKey);
     EXPECT_EQ(outcome.choiceText, L"Return");
     EXPECT_EQ(outcome.key.scanCode, 0x1C);
     EXPECT_FALSE(outcome.key.extended);
@@ -347,6 +350,44 @@ TEST_F(DialogTest, SingleKeySwallowsEnterEscapeAndTheWindowsKeysOnly) {
     Open(DialogKind::Media);
     EXPECT_FALSE(dialog->PreFilter({Kind::KeyDown, Key::Enter, {}})) << "other dialogs take Enter";
     EXPECT_FALSE(dialog->OnHelpRequest());
+}
+
+TEST(DialogOfFunction, SixFunctionsOpenTheirDialog) {
+    EXPECT_EQ(DialogOfFunction(6), DialogKind::Windows);
+    EXPECT_EQ(DialogOfFunction(7), DialogKind::Media);
+    EXPECT_EQ(DialogOfFunction(8), DialogKind::HotKey);
+    EXPECT_EQ(DialogOfFunction(9), DialogKind::FireKey);
+    EXPECT_EQ(DialogOfFunction(10), DialogKind::SingleKey);
+    EXPECT_EQ(DialogOfFunction(11), DialogKind::Snipe);
+    for (int function : {-1, 0, 5, 12, 13, 14, 255}) {
+        EXPECT_FALSE(DialogOfFunction(function).has_value()) << function;
+    }
+    // ... and each dialog's choice is of the function that opens it.
+    for (int function = 6; function <= 11; ++function) {
+        EXPECT_EQ(FunctionOfDialog(*DialogOfFunction(function)),
+                  static_cast<ButtonFunction>(function));
+    }
+    EXPECT_FALSE(FunctionOfDialog(DialogKind::KeysRecover).has_value());
+}
+
+TEST(DialogTextsTest, FireKeyAndSingleKeyDialogTexts) {
+    const auto zh = DialogLanguage::Chinese;
+    const auto en = DialogLanguage::English;
+    EXPECT_EQ(kFireTimesText.In(zh), L"次数");
+    EXPECT_EQ(kFireTimesText.In(en), L"Times");
+    EXPECT_EQ(kFireMakeText.In(zh), L"按下时间");
+    EXPECT_EQ(kFireMakeText.In(en), L"Make Time");
+    EXPECT_EQ(kFireBreakText.In(zh), L"弹起时间");
+    EXPECT_EQ(kFireBreakText.In(en), L"Break Time");
+    EXPECT_EQ(kFireTimeNoteText.In(zh), L"时间(数值范围5-255)");
+    EXPECT_EQ(kFireTimeNoteText.In(en), L"Time(value range 5-255)");
+    EXPECT_EQ(kFireTimesNoteText.In(zh),
+              L"次数(数值范围0-127\xFF0C"
+              L"0表示按键放开火力键结束)");
+    EXPECT_EQ(kFireTimesNoteText.In(en),
+              L"Times(value range 0-127,0 indicates fire key to end when it's released)");
+    EXPECT_EQ(kSingleKeyPromptText.In(zh), L"请输入一个按键");
+    EXPECT_EQ(kSingleKeyPromptText.In(en), L"Please enter a key");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 # Tests of this area: core ones into corvane_core_tests, Win32 ones into corvane_win32_tests.
 target_sources(corvane_core_tests PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/dialog_tables_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialog_golden_test.cpp
 )

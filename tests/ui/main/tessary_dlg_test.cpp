@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "meaning/factory_settings.h"
 #include "settings/dpi_table.h"
 #include "ui/main/window_fixture.h"
 
@@ -417,7 +418,7 @@ TEST_F(WindowTest, TheKeyPageDrawsItsImageAndTheTenLabelsThenCopies) {
 TEST_F(WindowTest, AFirstStartWithoutConfigBinShowsTheFirstRunLabels) {
     state.firstRunFlag = 0;
     // No config.bin: reported (start-up shows the box), the flag stays 0.
-    ASSERT_EQ(stored.LoadConfig(), ConfigLoad::Missing);
+    ASSERT_EQ(stored.LoadConfig(FactorySettingsRecord()), ConfigLoad::Missing);
     stored.LoadLabels(dlg.labels());
 
     dlg.ShowKeyPage();

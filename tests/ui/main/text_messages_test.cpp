@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/system_facts.h"
+#include "ui/main/text_table.h"
 
 namespace corvane {
 namespace {

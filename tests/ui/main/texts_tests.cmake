@@ -1,7 +1,4 @@
 target_sources(corvane_core_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/text_table_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/key_names_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/key_positions_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/function_labels_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/text_messages_test.cpp
 )

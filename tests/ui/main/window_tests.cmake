@@ -2,7 +2,6 @@
 target_sources(corvane_core_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/tessary_dlg_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/hover_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/key_assignment_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/key_page_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/dpi_page_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pages/led_page_test.cpp

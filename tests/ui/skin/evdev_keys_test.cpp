@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "ui/main/key_positions.h"
+#include "meaning/key_positions.h"
 
 namespace corvane {
 namespace {

@@ -11,8 +11,8 @@
 
 #include "driver_win32.h"
 #include "e2e_fixture.h"
-#include "settings/apply.h"
-#include "settings/factory_settings.h"
+#include "meaning/apply.h"
+#include "meaning/factory_settings.h"
 #include "settings/settings_files.h"
 #include "ui/main/main_layout.h"
 

@@ -13,9 +13,9 @@
 #include <string>
 
 #include "driver_win32.h"
-#include "settings/apply.h"
+#include "meaning/apply.h"
+#include "meaning/factory_settings.h"
 #include "settings/dpi_table.h"
-#include "settings/factory_settings.h"
 #include "settings/settings_files.h"
 #include "ui/main/main_layout.h"
 

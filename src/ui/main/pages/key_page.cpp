@@ -2,7 +2,9 @@
 
 #include <span>
 
-#include "ui/main/key_assignment.h"
+#include "meaning/button_functions.h"
+#include "meaning/factory_settings.h"
+#include "meaning/key_assignment.h"
 #include "ui/main/main_window_tables.h"
 
 namespace corvane {
@@ -12,8 +14,6 @@ namespace {
 // the shift layer's cannot offer Shift.
 constexpr int kNormalLayerEntries = 14;
 constexpr int kShiftLayerEntries = 13;
-constexpr int kNormalLayer = 0;
-constexpr int kShiftLayer = 1;
 
 // Layer 0 buttons 0-5, then layer 1 buttons 0-5: the order every closing
 // step and the notification take. Button 5's lists are never opened.
@@ -55,7 +55,7 @@ void KeyPage::Show() {
     }
     SaveResult firstRunSave = SaveResult::Done();
     if (!shown_) {
-        firstRunSave = ApplyFirstRunDefaults(state_, labels_, texts_.functionNames, files_);
+        firstRunSave = ApplyFirstRunDefaults(state_, labels_, texts_, files_);
         shown_ = true;
     }
     for (int layer = 0; layer < kKeyLayerCount; ++layer) {
@@ -129,14 +129,22 @@ void KeyPage::AssignFromList(KeyBox box) {
     if (!chosen) {
         return;
     }
-    DialogOutcome outcome;
+    ButtonChoice choice;
+    bool accepted = true;
     if (const std::optional<DialogKind> dialog = DialogOfFunction(*chosen)) {
-        outcome = host_.RunDialog(*dialog, DialogInputs{state_.sensorType, systemLanguageId_});
+        const DialogOutcome outcome =
+            host_.RunDialog(*dialog, DialogInputs{state_.sensorType, systemLanguageId_});
+        accepted = outcome.result == kDialogAccepted;
+        choice = outcome;
     }
+    // The list names the function; its dialog chose the rest.
+    choice.function = static_cast<ButtonFunction>(*chosen);
     // A dialog that was not accepted changes nothing; the list closes as
     // after any choice.
-    AssignKeyFunction(state_.records.working, labels_, box.layer, box.button, *chosen, outcome,
-                      state_.sensorType, texts_);
+    if (accepted) {
+        AssignKeyFunction(state_.records.working, labels_, box.layer, box.button, choice,
+                          state_.sensorType, texts_);
+    }
     lists_.Close(slot);
 }
 

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <iterator>
 
+#include "core/table_lookup.h"
+#include "meaning/led_settings.h"
 #include "ui/main/main_layout.h"
 
 namespace corvane {
@@ -10,61 +12,21 @@ namespace {
 
 constexpr int kNoMark = -1;
 
-// reportRate of each report-rate position (125, 250, 500, 1000 Hz).
-constexpr std::uint8_t kReportRates[] = {8, 4, 2, 1};
 // The last position marks any value without a position when the page is
 // shown, and none after a lighting click.
 constexpr int kShowFallbackPosition = 3;
 
-constexpr std::uint8_t kLightingOff = 0;
-constexpr std::uint8_t kModeOne = 1;
-constexpr std::uint8_t kModeTwo = 2;
-
-// What each lighting row sets: ledMode, and ledParamA for the mode-1 rows.
-struct LightingRow {
-    std::uint8_t mode;
-    std::uint8_t paramA;  // 0: ledParamA unchanged
-};
-constexpr LightingRow kLightingRowValues[] = {
-    {kLightingOff, 0}, {kModeTwo, 0}, {kModeOne, 10}, {kModeOne, 5}, {kModeOne, 1},
-};
+// The rows whose marks follow ledMode 0 and 2; the mode-1 rows follow ledParamA.
+constexpr int kLightingOffRow = 0;
 constexpr int kModeTwoRow = 1;
-constexpr int kFirstModeOneRow = 2;
 
-// ledParamB of each mode-2 parameter row.
-constexpr std::uint8_t kModeTwoParams[] = {5, 3, 1};
-
-static_assert(std::size(kReportRates) == std::size(kReportRatePositions));
-static_assert(std::size(kLightingRowValues) == std::size(kLightingRows));
-static_assert(std::size(kModeTwoParams) == std::size(kModeTwoParamRows));
-
-template <class Value, std::size_t N>
-int PositionOf(const Value (&values)[N], std::uint8_t value) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (values[i] == value) {
-            return static_cast<int>(i);
-        }
-    }
-    return kNoMark;
-}
-
-int ModeOneRowOf(std::uint8_t paramA) {
-    for (int row = kFirstModeOneRow; row < static_cast<int>(std::size(kLightingRowValues)); ++row) {
-        if (kLightingRowValues[row].paramA == paramA) {
-            return row;
-        }
-    }
-    return kNoMark;
-}
+static_assert(kReportRateCount == std::size(kReportRatePositions));
+static_assert(kLightingRowCount == std::size(kLightingRows));
+static_assert(kModeTwoParameterCount == std::size(kModeTwoParamRows));
 
 template <std::size_t N>
 int HitIn(const Rect (&rects)[N], Point p) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (rects[i].Contains(p)) {
-            return static_cast<int>(i);
-        }
-    }
-    return kNoMark;
+    return IndexWhere(rects, [p](const Rect& rect) { return rect.Contains(p); }).value_or(kNoMark);
 }
 
 }  // namespace
@@ -95,7 +57,7 @@ void LedPage::ReportRateClick(int position) {
         DrawTick(kReportRatePositions[position]);
         DrawLightingMarks();
     }
-    state_.records.working.reportRate = kReportRates[position];
+    state_.records.working.reportRate = ReportRates()[static_cast<std::size_t>(position)].code;
     host_.Present();
 }
 
@@ -108,16 +70,17 @@ void LedPage::LightingRowClick(int row) {
         DrawReportRateMark(kNoMark);
     }
     SettingsRecord& record = state_.records.working;
-    record.ledMode = kLightingRowValues[row].mode;
-    if (kLightingRowValues[row].mode == kModeOne) {
-        record.ledParamA = kLightingRowValues[row].paramA;
+    const LightingRow& values = LightingRows()[static_cast<std::size_t>(row)];
+    record.ledMode = values.mode;
+    if (values.mode == kLightingModeOne) {
+        record.ledParamA = values.paramA;
     }
     host_.Present();
 }
 
 void LedPage::ParameterRowClick(int row) {
     // The parameter rows belong to mode 2 and do nothing in another mode.
-    if (state_.records.working.ledMode != kModeTwo) {
+    if (state_.records.working.ledMode != kLightingModeTwo) {
         return;
     }
     if (BeginPage()) {
@@ -125,7 +88,7 @@ void LedPage::ParameterRowClick(int row) {
         DrawTick(kModeTwoParamRows[row]);
         DrawReportRateMark(kNoMark);
     }
-    state_.records.working.ledParamB = kModeTwoParams[row];
+    state_.records.working.ledParamB = ModeTwoParameters()[static_cast<std::size_t>(row)];
     host_.Present();
 }
 
@@ -145,14 +108,14 @@ void LedPage::DrawLightingMarks() {
     const SettingsRecord& record = state_.records.working;
     switch (record.ledMode) {
         case kLightingOff:
-            DrawTick(kLightingRows[0]);
+            DrawTick(kLightingRows[kLightingOffRow]);
             break;
-        case kModeOne:
-            if (const int row = ModeOneRowOf(record.ledParamA); row != kNoMark) {
-                DrawTick(kLightingRows[row]);
+        case kLightingModeOne:
+            if (const std::optional<int> row = ModeOneRowOf(record.ledParamA)) {
+                DrawTick(kLightingRows[*row]);
             }
             break;
-        case kModeTwo:
+        case kLightingModeTwo:
             DrawTick(kLightingRows[kModeTwoRow]);
             DrawParameterMark();
             break;
@@ -162,14 +125,13 @@ void LedPage::DrawLightingMarks() {
 }
 
 void LedPage::DrawParameterMark() {
-    if (const int row = PositionOf(kModeTwoParams, state_.records.working.ledParamB);
-        row != kNoMark) {
-        DrawTick(kModeTwoParamRows[row]);
+    if (const std::optional<int> row = ModeTwoRowOf(state_.records.working.ledParamB)) {
+        DrawTick(kModeTwoParamRows[*row]);
     }
 }
 
 void LedPage::DrawReportRateMark(int fallbackPosition) {
-    int position = PositionOf(kReportRates, state_.records.working.reportRate);
+    int position = ReportRateOfCode(state_.records.working.reportRate).value_or(kNoMark);
     if (position == kNoMark) {
         position = fallbackPosition;
     }

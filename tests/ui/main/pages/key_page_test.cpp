@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "ui/main/key_assignment.h"
+#include "meaning/key_assignment.h"
 #include "ui/main/window_fixture.h"
 
 namespace corvane::testing {
