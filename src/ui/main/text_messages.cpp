@@ -16,7 +16,7 @@ struct KindText {
     std::wstring_view TextTable::*languageText;
 };
 
-constexpr std::array<KindText, 9> kKindTexts = {{
+constexpr std::array<KindText, 10> kKindTexts = {{
     {MessageKind::NotDetected, L"", &TextTable::textNotDetected},
     {MessageKind::ConfigMissing, L"Config file is not exist.", nullptr},
     {MessageKind::ConfigWriteError, L"Error Code is: %d \n", nullptr},
@@ -26,6 +26,7 @@ constexpr std::array<KindText, 9> kKindTexts = {{
     {MessageKind::LoadPngFailed, L"LoadPng---Load image failed.", nullptr},
     {MessageKind::DialogBackgroundFailed, L"error", nullptr},
     {MessageKind::HookInstallError, L"KeyboardHook_SingleDlgKey Install error code :%d\n", nullptr},
+    {MessageKind::AccessRuleMissing, L"", &TextTable::textAccessRule},
 }};
 
 struct CaptionName {

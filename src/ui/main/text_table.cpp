@@ -24,6 +24,8 @@ constexpr TextTable kSimplifiedChinese{
     L"系统没有检测到游戏鼠标！",
     L"系统检测到游戏鼠标。",
     L"Setting-CHS",
+    L"Corvane 无法打开鼠标：当前用户没有访问权限。请按 README 的 Linux 设置说明安装 "
+    L"70-corvane.rules，然后重新插拔鼠标。",
 };
 
 constexpr TextTable kTraditionalChinese{
@@ -45,6 +47,8 @@ constexpr TextTable kTraditionalChinese{
     L"系統沒有檢測到遊戲滑鼠！",
     L"系統檢測到遊戲滑鼠。",
     L"Setting-CHT",
+    L"Corvane 無法開啟滑鼠：目前使用者沒有存取權限。請依 README 的 Linux 設定說明安裝 "
+    L"70-corvane.rules，然後重新插拔滑鼠。",
 };
 
 constexpr TextTable kEnglish{
@@ -68,6 +72,8 @@ constexpr TextTable kEnglish{
     L"The system did not detect the gaming mouse!",
     L"The system detect the gaming mouse.",
     L"Setting-EN",
+    L"Corvane cannot open the mouse: this user has no access to it. Install 70-corvane.rules "
+    L"as the README's Linux set-up says, then plug the mouse in again.",
 };
 
 }  // namespace

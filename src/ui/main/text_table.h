@@ -16,6 +16,9 @@ struct TextTable {
     std::wstring_view textLeftRequired, textRate1000, textRate500, textRate250, textRate125,
         textDpiStage1, textDpiStage2, textDpiStage3, textDpiStage4, textMatrix1, textMatrix2,
         textMacro, textExit, textNotDetected, textDetected, settingsSection;
+    // The mouse is there but this user may not open it (Linux, without the
+    // udev rule).
+    std::wstring_view textAccessRule;
 };
 
 // The table of a system default language id: 2052 Simplified Chinese, 1028
