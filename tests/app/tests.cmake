@@ -4,6 +4,9 @@ target_sources(corvane_core_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/notice_table_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/program_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/factory_config_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/device_events_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tray_rules_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/access_rule_messages_test.cpp
 )
 if(CMAKE_CROSSCOMPILING AND WIN32)
     # Wine reaches the build machine's files through drive Z:.
