@@ -16,6 +16,16 @@ else()
 endif()
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/factory_config_test.cpp PROPERTIES
     COMPILE_DEFINITIONS "CORVANE_FACTORY_CONFIG_FILE=\"${_factory_config}\"")
+# The Qt sides of the tray, the single instance and the device events, on
+# Qt's offscreen platform.
+if(NOT WIN32)
+    target_sources(corvane_qt_tests PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/device_watch_qt_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/single_instance_qt_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/tray_icon_qt_test.cpp
+    )
+    target_link_libraries(corvane_qt_tests PRIVATE corvane_app_qt corvane_simulator)
+endif()
 if(WIN32)
     target_sources(corvane_win32_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/main_window_win32_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/device_change_win32_test.cpp)
