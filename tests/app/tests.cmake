@@ -25,6 +25,14 @@ if(NOT WIN32)
         ${CMAKE_CURRENT_LIST_DIR}/tray_icon_qt_test.cpp
     )
     target_link_libraries(corvane_qt_tests PRIVATE corvane_app_qt corvane_simulator)
+
+    # The tray piece end to end: a small host program under Xvfb with a real
+    # XEmbed tray (trayer), driven by real X input (xdotool).
+    add_executable(corvane_tray_host ${CMAKE_CURRENT_LIST_DIR}/tray_host_main.cpp)
+    target_link_libraries(corvane_tray_host PRIVATE corvane_app_qt)
+    add_test(NAME tray_e2e COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/tray_e2e_test.sh
+                                   $<TARGET_FILE:corvane_tray_host>)
+    set_tests_properties(tray_e2e PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 180)
 endif()
 if(WIN32)
     target_sources(corvane_win32_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/main_window_win32_test.cpp
