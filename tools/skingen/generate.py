@@ -529,23 +529,16 @@ def write_ico(path):
         f.write(out)
 
 
-# The application icon's sizes in the hicolor theme; the SVG serves every
-# other size (scalable).
-HICOLOR_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
-ICON_ID = "org.corvane.Corvane"
-
-
-def write_hicolor(folder):
-    """The icon theme's files of the application icon: a PNG per size and
-    the SVG source itself, named by the application's id."""
+def write_hicolor(folder, sizes=(16, 22, 24, 32, 48, 64, 128, 256), ident="org.corvane.Corvane"):
+    """The application icon in the hicolor theme, named by the application's
+    id: a PNG per size, and the SVG source itself for every other size."""
     with open(os.path.join(HERE, "art", "icon.svg"), encoding="utf-8") as f:
         source = f.read()
-    for size in HICOLOR_SIZES:
+    for size in sizes:
         save_png(render_svg(source, size, size),
-                 os.path.join(folder, f"{size}x{size}", "apps", f"{ICON_ID}.png"))
-    scalable = os.path.join(folder, "scalable", "apps")
-    os.makedirs(scalable, exist_ok=True)
-    with open(os.path.join(scalable, f"{ICON_ID}.svg"), "w", encoding="utf-8") as f:
+                 os.path.join(folder, f"{size}x{size}", "apps", f"{ident}.png"))
+    os.makedirs(os.path.join(folder, "scalable", "apps"), exist_ok=True)
+    with open(os.path.join(folder, "scalable", "apps", f"{ident}.svg"), "w", encoding="utf-8") as f:
         f.write(source)
 
 
