@@ -51,14 +51,19 @@ wait_for() {
     done
 }
 
-# A display of this test's own, the first free one of the range.
+# A display of this test's own, the first free one of the range. Xvfb
+# itself tells a display in use from a lock that a killed server left, and
+# may take long to come up on a busy machine (it compiles its keymap).
 start_display() {
     local n xvfb
     for n in $(seq "${CORVANE_E2E_DISPLAY_FIRST:-120}" "${CORVANE_E2E_DISPLAY_LAST:-139}"); do
-        [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+        # -displayfd: the server writes its number there once it takes clients.
+        : >"$work/ready"
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset -displayfd 3 \
+            3>"$work/ready" >"$work/xvfb.log" 2>&1 &
         xvfb=$!
-        if wait_for 5 test -e "/tmp/.X11-unix/X$n" && kill -0 "$xvfb" 2>/dev/null; then
+        if wait_for 60 eval "test -s '$work/ready' || ! kill -0 $xvfb 2>/dev/null" &&
+            kill -0 "$xvfb" 2>/dev/null; then
             pids+=("$xvfb")
             export DISPLAY=":$n"
             return 0
@@ -150,9 +155,16 @@ check "a second start ends with 0" test $? -eq 0
 check "after signalling the first" said second signalled
 check "which shows its window" wait_for 5 window_shown
 
-# The menu's one item ends the program with 0.
-click_on '$2 <= 48 && $3 <= 48' 3
-check "the right button opens the menu" wait_for 5 popup_shown || visible_windows | sed 's/^/# /'
+# The menu's one item ends the program with 0. Without a window manager the
+# menu, opened right after the window was shown, closed again at once in two
+# of some twenty runs on a busy machine (its about-to-show did come); a user
+# clicks again, and so does this test, once.
+open_menu() {
+    click_on '$2 <= 48 && $3 <= 48' 3
+    wait_for 3 popup_shown
+}
+open_menu || { echo "# the menu closed at once; a second right click" && open_menu; }
+check "the right button opens the menu" popup_shown || visible_windows | sed 's/^/# /'
 click_on '!($2 == 320 && $3 == 240) && !($2 <= 48 && $3 <= 48)' 1
 check "Exit ends the program" wait_for 5 said first exit
 wait_for 5 eval '! kill -0 $first 2>/dev/null'; kill "$first" 2>/dev/null; wait "$first"
