@@ -1,5 +1,5 @@
-// Where the Linux window goes at the start and on a hide request, with and
-// without a tray, and how long tray messages stay.
+// Where the Linux window goes at the start, with and without a tray and
+// with --hidden. (Hide requests and the messages' time: tray_e2e_test.sh.)
 #include "app/tray_rules.h"
 
 #include <gtest/gtest.h>
@@ -27,14 +27,6 @@ TEST(TrayRulesTest, StartIsShownUnlessHiddenIsAskedAndATrayComesWithinTheWait) {
             << "hidden " << c.hidden << ", tray " << c.tray << ", waited " << c.waitedMs;
     }
     EXPECT_EQ(kTrayWaitMs, 10000);
-}
-
-TEST(TrayRulesTest, HideRequestsMinimiseWithoutATrayAndMessagesStayReadable) {
-    EXPECT_EQ(HideMeansFor(true), HideMeans::Hide);
-    EXPECT_EQ(HideMeansFor(false), HideMeans::Minimise);
-    EXPECT_EQ(BalloonTimeoutMs(100), 5000u);  // the not-detected notice
-    EXPECT_EQ(BalloonTimeoutMs(5000), 5000u);
-    EXPECT_EQ(BalloonTimeoutMs(8000), 8000u);
 }
 
 }  // namespace
