@@ -10,7 +10,7 @@ packages=(
     g++-mingw-w64-x86-64-posix
     wine wine64 xvfb fonts-wine fonts-wqy-microhei
     xdotool x11-apps zip
-    qt6-base-dev fonts-noto-cjk fonts-dejavu-core
+    qt6-base-dev fonts-noto-cjk fonts-dejavu-core libudev-dev trayer
     build-essential dpkg-dev debhelper lintian appstream desktop-file-utils man-db bash-completion
 )
 

@@ -17,6 +17,7 @@ enum class MessageKind {
     LoadPngFailed,               // "LoadPng---Load image failed."
     DialogBackgroundFailed,      // "error"
     HookInstallError,            // "KeyboardHook_SingleDlgKey Install error code :%d\n"
+    AccessRuleMissing,           // textAccessRule of the language (Linux: install the udev rule)
 };
 
 enum class Caption {

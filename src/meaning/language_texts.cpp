@@ -14,6 +14,8 @@ constexpr std::array<LanguageTexts, kInterfaceLanguageCount> kLanguageTexts = {{
         L"Setting-CHS",
         L"左键功能必须选择！",
         L"系统没有检测到游戏鼠标！",
+        L"Corvane 无法打开鼠标：当前用户没有访问权限。请按 README 的 Linux 设置说明安装 "
+        L"70-corvane.rules，然后重新插拔鼠标。",
     },
     {
         {L"左鍵", L"右鍵", L"中鍵", L"前進方向鍵", L"後退方向鍵", L"DPI切換", L"Windows", L"多媒體",
@@ -21,6 +23,8 @@ constexpr std::array<LanguageTexts, kInterfaceLanguageCount> kLanguageTexts = {{
         L"Setting-CHT",
         L"左鍵功能必須選擇！",
         L"系統沒有檢測到遊戲滑鼠！",
+        L"Corvane 無法開啟滑鼠：目前使用者沒有存取權限。請依 README 的 Linux 設定說明安裝 "
+        L"70-corvane.rules，然後重新插拔滑鼠。",
     },
     {
         {L"Left Click", L"Right Click", L"Mid Click", L"Forward", L"Backward", L"DPI Switch",
@@ -29,6 +33,8 @@ constexpr std::array<LanguageTexts, kInterfaceLanguageCount> kLanguageTexts = {{
         L"Setting-EN",
         L"Left key must be selected!",
         L"The system did not detect the gaming mouse!",
+        L"Corvane cannot open the mouse: this user has no access to it. Install 70-corvane.rules "
+        L"as the README's Linux set-up says, then plug the mouse in again.",
     },
 }};
 
@@ -40,7 +46,7 @@ struct KindText {
     std::wstring_view LanguageTexts::*languageText;
 };
 
-constexpr std::array<KindText, 9> kKindTexts = {{
+constexpr std::array<KindText, 10> kKindTexts = {{
     {MessageKind::NotDetected, L"", &LanguageTexts::textNotDetected},
     {MessageKind::ConfigMissing, L"Config file is not exist.", nullptr},
     {MessageKind::ConfigWriteError, L"Error Code is: %d \n", nullptr},
@@ -50,6 +56,7 @@ constexpr std::array<KindText, 9> kKindTexts = {{
     {MessageKind::LoadPngFailed, L"LoadPng---Load image failed.", nullptr},
     {MessageKind::DialogBackgroundFailed, L"error", nullptr},
     {MessageKind::HookInstallError, L"KeyboardHook_SingleDlgKey Install error code :%d\n", nullptr},
+    {MessageKind::AccessRuleMissing, L"", &LanguageTexts::textAccessRule},
 }};
 
 struct CaptionName {

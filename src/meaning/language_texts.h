@@ -26,8 +26,9 @@ struct LanguageTexts {
     // functionNames[n] is the name of ButtonFunction n (function list entry n).
     std::array<std::wstring_view, kButtonFunctionCount> functionNames;
     std::wstring_view settingsSection;
-    // The texts of MessageKind::LeftRequired and MessageKind::NotDetected.
-    std::wstring_view textLeftRequired, textNotDetected;
+    // The texts of MessageKind::LeftRequired, NotDetected and
+    // AccessRuleMissing.
+    std::wstring_view textLeftRequired, textNotDetected, textAccessRule;
 };
 
 const LanguageTexts& LanguageTextsOf(InterfaceLanguage language);

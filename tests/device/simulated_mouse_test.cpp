@@ -220,6 +220,45 @@ TEST(SimulatedMouseSettingsTest, EnvironmentWinsOverTheFile) {
     EXPECT_TRUE(defaults.memoryFile.empty());
 }
 
+using SimulatedPlugLinkTest = LinkTest;
+
+TEST_F(SimulatedPlugLinkTest, PulledOutAndPluggedInAtRunTime) {
+    Make();
+    ASSERT_TRUE(FindAndRead());
+    const HidHandle before = state.link.commandHandle;
+    mouse->SetMousePresent(false);
+    EXPECT_FALSE(mouse->mousePresent());
+    std::array<std::uint8_t, 8> reply{1};
+    EXPECT_FALSE(mouse->GetFeature(before, reply)) << "a pulled-out device answers nothing";
+    EXPECT_FALSE(link->FindMouse());
+    EXPECT_EQ(SurveyHidInterfaces(*mouse).interfaces.size(), 1u) << "only the foreign device";
+
+    SimulatedMemory changed = mouse->memory();
+    changed[0] = 8;
+    mouse->SetMemory(changed);
+    mouse->SetMousePresent(true);
+    std::uint32_t error = 0;
+    const HidHandle stale = mouse->Open(MouseCommandInterface().path, HidOpenPurpose::Query, error);
+    ASSERT_NE(stale, kInvalidHidHandle);
+    EXPECT_FALSE(mouse->GetFeature(before, reply)) << "old handles stay dead";
+    mouse->Close(stale);
+    ASSERT_TRUE(FindAndRead());
+    EXPECT_EQ(state.image.reportRate, 8) << "its memory stayed";
+    link->CloseHandles();
+    mouse->Close(before);
+    EXPECT_EQ(mouse->openHandleCount(), 0u);
+}
+
+TEST_F(SimulatedPlugLinkTest, AMouseAbsentAtTheStartCanBePluggedIn) {
+    SimulatedMouseSettings settings;
+    settings.mousePresent = false;
+    Make(OptionsOf(settings));
+    EXPECT_FALSE(mouse->mousePresent());
+    EXPECT_FALSE(link->FindMouse());
+    mouse->SetMousePresent(true);
+    EXPECT_TRUE(FindAndRead());
+}
+
 TEST(HidSurveyTest, ListsEveryInterfaceAndClosesWhatItOpened) {
     SimulatedMouseOptions options;
     options.interfaces = StandardInterfaces(2);

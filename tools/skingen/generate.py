@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Generates every Corvane skin image, the application icon and the contact
-sheets from the editable sources beside this script:
+"""Generates every Corvane skin image, the application icon (Windows icon and
+hicolor theme files) and the contact sheets from the editable sources beside
+this script:
 
   geometry.json  where everything is drawn (client pixels)
   texts.json     the texts that are part of the pictures, per skin folder
@@ -528,6 +529,19 @@ def write_ico(path):
         f.write(out)
 
 
+def write_hicolor(folder, sizes=(16, 22, 24, 32, 48, 64, 128, 256), ident="org.corvane.Corvane"):
+    """The application icon in the hicolor theme, named by the application's
+    id: a PNG per size, and the SVG source itself for every other size."""
+    with open(os.path.join(HERE, "art", "icon.svg"), encoding="utf-8") as f:
+        source = f.read()
+    for size in sizes:
+        save_png(render_svg(source, size, size),
+                 os.path.join(folder, f"{size}x{size}", "apps", f"{ident}.png"))
+    os.makedirs(os.path.join(folder, "scalable", "apps"), exist_ok=True)
+    with open(os.path.join(folder, "scalable", "apps", f"{ident}.svg"), "w", encoding="utf-8") as f:
+        f.write(source)
+
+
 def contact_sheet(lang, images, path):
     order = (
         ["main.png", "KeySet.png", "DPISet.png", "LEDSet.png"]
@@ -580,6 +594,7 @@ def main():
                                                  f"contact-{lang}.png"))
         print(f"{lang}: {len(images)} images")
     write_ico(os.path.join(args.out, "assets", "corvane.ico"))
+    write_hicolor(os.path.join(args.out, "assets", "icons", "hicolor"))
     return 0
 
 

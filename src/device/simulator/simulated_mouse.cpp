@@ -116,20 +116,69 @@ bool SimulatedMouse::OpenInterfaceList() {
     return true;
 }
 
+void SimulatedMouse::SetMousePresent(bool present) {
+    if (present == mousePresent()) {
+        return;
+    }
+    unplugged_ = !present;
+    if (!present) {
+        return;
+    }
+    ++plugging_;
+    bool listed = false;
+    for (std::size_t i = 0; i < options_.interfaces.size(); ++i) {
+        listed = listed || IsMouse(i);
+    }
+    if (!listed) {
+        options_.interfaces.push_back(MouseDataInterface());
+        options_.interfaces.push_back(MouseCommandInterface());
+    }
+}
+
+bool SimulatedMouse::mousePresent() const {
+    if (unplugged_) {
+        return false;
+    }
+    for (std::size_t i = 0; i < options_.interfaces.size(); ++i) {
+        if (IsMouse(i)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SimulatedMouse::IsMouse(std::size_t index) const {
+    return options_.interfaces[index].kind != SimulatedInterfaceKind::Foreign;
+}
+
+bool SimulatedMouse::Listed(std::size_t index) const {
+    return !(unplugged_ && IsMouse(index));
+}
+
+const SimulatedInterface* SimulatedMouse::ListedAt(std::uint32_t index) const {
+    std::uint32_t position = 0;
+    for (std::size_t i = 0; i < options_.interfaces.size(); ++i) {
+        if (Listed(i) && position++ == index) {
+            return &options_.interfaces[i];
+        }
+    }
+    return nullptr;
+}
+
 HidListing SimulatedMouse::EnumInterface(std::uint32_t index) {
     if (!listOpen_ || (options_.enumErrorAt && *options_.enumErrorAt == index)) {
         return HidListing::Failed;
     }
-    return index < options_.interfaces.size() ? HidListing::Listed : HidListing::NoMoreItems;
+    return ListedAt(index) != nullptr ? HidListing::Listed : HidListing::NoMoreItems;
 }
 
 bool SimulatedMouse::GetInterfacePath(std::uint32_t index, std::wstring& path) {
-    if (!listOpen_ || index >= options_.interfaces.size() ||
-        (options_.enumErrorAt && *options_.enumErrorAt == index) ||
-        options_.interfaces[index].detailFails) {
+    const SimulatedInterface* listed = ListedAt(index);
+    if (!listOpen_ || listed == nullptr ||
+        (options_.enumErrorAt && *options_.enumErrorAt == index) || listed->detailFails) {
         return false;
     }
-    path = options_.interfaces[index].path;
+    path = listed->path;
     return true;
 }
 
@@ -140,7 +189,8 @@ void SimulatedMouse::CloseInterfaceList() {
 HidHandle SimulatedMouse::Open(const std::wstring& path, HidOpenPurpose, std::uint32_t& lastError) {
     const auto found = std::find_if(options_.interfaces.begin(), options_.interfaces.end(),
                                     [&](const SimulatedInterface& i) { return i.path == path; });
-    if (found == options_.interfaces.end()) {
+    if (found == options_.interfaces.end() ||
+        !Listed(static_cast<std::size_t>(found - options_.interfaces.begin()))) {
         lastError = 2;  // file not found
         return kInvalidHidHandle;
     }
@@ -150,7 +200,7 @@ HidHandle SimulatedMouse::Open(const std::wstring& path, HidOpenPurpose, std::ui
         return kInvalidHidHandle;
     }
     const HidHandle handle = nextId_++;
-    handles_[handle] = static_cast<std::size_t>(found - options_.interfaces.begin());
+    handles_[handle] = {static_cast<std::size_t>(found - options_.interfaces.begin()), plugging_};
     return handle;
 }
 
@@ -158,9 +208,18 @@ void SimulatedMouse::Close(HidHandle handle) {
     handles_.erase(handle);
 }
 
+// A handle of the mouse dies when it is pulled out, as the device's file
+// does; only Close still takes it.
 const SimulatedInterface* SimulatedMouse::InterfaceOf(HidHandle handle) const {
     const auto found = handles_.find(handle);
-    return found == handles_.end() ? nullptr : &options_.interfaces[found->second];
+    if (found == handles_.end()) {
+        return nullptr;
+    }
+    const OpenHandle& open = found->second;
+    if (IsMouse(open.index) && (unplugged_ || open.plugging != plugging_)) {
+        return nullptr;
+    }
+    return &options_.interfaces[open.index];
 }
 
 bool SimulatedMouse::GetAttributes(HidHandle handle, HidAttributes& attributes) {
@@ -173,12 +232,12 @@ bool SimulatedMouse::GetAttributes(HidHandle handle, HidAttributes& attributes) 
 }
 
 bool SimulatedMouse::GetPreparsedData(HidHandle handle, HidPreparsedData& data) {
-    const auto found = handles_.find(handle);
-    if (found == handles_.end() || options_.interfaces[found->second].preparsedFails) {
+    const SimulatedInterface* open = InterfaceOf(handle);
+    if (open == nullptr || open->preparsedFails) {
         return false;
     }
     data = nextId_++;
-    preparsed_[data] = found->second;
+    preparsed_[data] = static_cast<std::size_t>(open - options_.interfaces.data());
     return true;
 }
 

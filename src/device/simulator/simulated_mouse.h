@@ -102,8 +102,23 @@ class SimulatedMouse final : public HidPort {
     const SimulatedMouseOptions& options() const { return options_; }
     // Changes how later header replies go wrong.
     void SetReplyFault(SimulatedReplyFault fault) { options_.replyFault = fault; }
+    // Pulls the mouse out or plugs it in, as a user does at run time.
+    // Pulled out, its interfaces are neither listed nor opened, and handles
+    // opened before fail every call, also after it is plugged in again (the
+    // system gives a plugged-in device new handles). Its memory stays. A
+    // list made without the mouse gets its two interfaces at the end.
+    void SetMousePresent(bool present);
+    bool mousePresent() const;
 
   private:
+    struct OpenHandle {
+        std::size_t index;       // into options_.interfaces
+        std::uint32_t plugging;  // plugging_ when it was opened
+    };
+    bool IsMouse(std::size_t index) const;
+    bool Listed(std::size_t index) const;
+    // The interface at `index` of the list the system gives now.
+    const SimulatedInterface* ListedAt(std::uint32_t index) const;
     const SimulatedInterface* InterfaceOf(HidHandle handle) const;
     bool BeginTransfer(const SimulatedInterface& channel, std::size_t length);
     bool SetCommand(std::span<const std::uint8_t> report);
@@ -119,10 +134,13 @@ class SimulatedMouse final : public HidPort {
     std::ofstream wireLogStream_;
     bool listOpen_ = false;
     std::map<std::wstring, int> opensThisPass_;
-    std::map<HidHandle, std::size_t> handles_;  // handle -> interface index
+    std::map<HidHandle, OpenHandle> handles_;
     std::map<HidPreparsedData, std::size_t> preparsed_;
     std::intptr_t nextId_ = 0x100;
     std::uint32_t transfers_ = 0;
+    bool unplugged_ = false;
+    // Counts the mouse's pluggings in; a handle of an earlier one is dead.
+    std::uint32_t plugging_ = 0;
     // The plain reply the command channel gives, set by the last command.
     std::optional<std::array<std::uint8_t, 8>> reply_;
     bool replyIsHeader_ = false;

@@ -224,7 +224,7 @@ SimulatedMouseSettings SimulatedMouseSettingsFor(const std::wstring& folder,
     return settings;
 }
 
-std::unique_ptr<HidPort> MakeSimulatedMouseFromEnvironment(const std::wstring& folder) {
+std::unique_ptr<SimulatedMouse> MakeSimulatedMouseFromEnvironment(const std::wstring& folder) {
     return std::make_unique<SimulatedMouse>(
         OptionsOf(SimulatedMouseSettingsFor(folder, ProcessEnvironment)));
 }

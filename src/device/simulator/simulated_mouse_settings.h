@@ -48,6 +48,6 @@ SimulatedMouseOptions OptionsOf(const SimulatedMouseSettings& settings);
 // Reads the settings file in `folder`, then the environment (which wins).
 SimulatedMouseSettings SimulatedMouseSettingsFor(const std::wstring& folder,
                                                  const EnvironmentLookup& lookup);
-std::unique_ptr<HidPort> MakeSimulatedMouseFromEnvironment(const std::wstring& folder);
+std::unique_ptr<SimulatedMouse> MakeSimulatedMouseFromEnvironment(const std::wstring& folder);
 
 }  // namespace corvane

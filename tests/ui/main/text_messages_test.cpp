@@ -78,6 +78,23 @@ TEST_F(TextMessagesTest, EveryDialogBackgroundCaption) {
     }
 }
 
+TEST_F(TextMessagesTest, AccessRuleHintInEachLanguageUnderTheAppTitle) {
+    english.Show(MessageKind::AccessRuleMissing, Caption::AppTitle);
+    EXPECT_EQ(sink.boxes.back(),
+              std::make_pair(std::wstring(L"Corvane cannot open the mouse: this user has no access "
+                                          L"to it. Install 70-corvane.rules as the README's Linux "
+                                          L"set-up says, then plug the mouse in again."),
+                             std::wstring(L"Corvane1.0")));
+    EXPECT_EQ(TextMessages(TextTableFor(kLangSimplifiedChinese), sink, L"T")
+                  .TextOf(MessageKind::AccessRuleMissing, 0),
+              L"Corvane 无法打开鼠标：当前用户没有访问权限。请按 README 的 Linux "
+              L"设置说明安装 70-corvane.rules，然后重新插拔鼠标。");
+    EXPECT_EQ(TextMessages(TextTableFor(kLangTraditionalChinese), sink, L"T")
+                  .TextOf(MessageKind::AccessRuleMissing, 0),
+              L"Corvane 無法開啟滑鼠：目前使用者沒有存取權限。請依 README 的 Linux "
+              L"設定說明安裝 70-corvane.rules，然後重新插拔滑鼠。");
+}
+
 TEST_F(TextMessagesTest, NegativeAndLargeNumbersFormatInFull) {
     EXPECT_EQ(english.TextOf(MessageKind::ConfigWriteError, -1), L"Error Code is: -1 \n");
     EXPECT_EQ(english.TextOf(MessageKind::CreateFileError, 4294967295),

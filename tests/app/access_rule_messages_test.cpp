@@ -1,0 +1,108 @@
+// The once-per-run hint at the access rule, between the device link and the
+// boxes: a mouse this user may not open, found at start and again after a
+// plug, gives the open failure's box each time and the hint only after the
+// first.
+#include "app/access_rule_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "device/device_state.h"
+#include "device/mouse_link.h"
+#include "device/simulator/simulated_mouse.h"
+#include "support/fake_system_facts.h"
+#include "ui/main/text_messages.h"
+
+namespace corvane::testing {
+namespace {
+
+// The simulated mouse, whose "access denied" (5) an access rule would mend,
+// as a permission error is on Linux.
+class NoAccessPort final : public HidPort {
+  public:
+    explicit NoAccessPort(SimulatedMouseOptions options) : mouse_(std::move(options)) {}
+    bool OpenInterfaceList() override { return mouse_.OpenInterfaceList(); }
+    HidListing EnumInterface(std::uint32_t i) override { return mouse_.EnumInterface(i); }
+    bool GetInterfacePath(std::uint32_t i, std::wstring& p) override {
+        return mouse_.GetInterfacePath(i, p);
+    }
+    void CloseInterfaceList() override { mouse_.CloseInterfaceList(); }
+    HidHandle Open(const std::wstring& p, HidOpenPurpose u, std::uint32_t& e) override {
+        return mouse_.Open(p, u, e);
+    }
+    void Close(HidHandle h) override { mouse_.Close(h); }
+    bool NeedsAccessRule(std::uint32_t error) const override { return error == 5; }
+    bool GetAttributes(HidHandle h, HidAttributes& a) override {
+        return mouse_.GetAttributes(h, a);
+    }
+    bool GetPreparsedData(HidHandle h, HidPreparsedData& d) override {
+        return mouse_.GetPreparsedData(h, d);
+    }
+    void FreePreparsedData(HidPreparsedData d) override { mouse_.FreePreparsedData(d); }
+    HidCapsStatus GetCaps(HidPreparsedData d, HidCaps& c) override { return mouse_.GetCaps(d, c); }
+    bool SetFeature(HidHandle h, std::span<const std::uint8_t> r) override {
+        return mouse_.SetFeature(h, r);
+    }
+    bool GetFeature(HidHandle h, std::span<std::uint8_t> r) override {
+        return mouse_.GetFeature(h, r);
+    }
+
+  private:
+    SimulatedMouse mouse_;
+};
+
+class RecordedBoxes final : public MessageBoxSink {
+  public:
+    void ShowMessageBox(const std::wstring& text, const std::wstring& caption) override {
+        boxes.push_back(caption + L": " + text);
+    }
+    std::vector<std::wstring> boxes;
+};
+
+constexpr wchar_t kHint[] =
+    L"corvane: Corvane cannot open the mouse: this user has no access to it. Install "
+    L"70-corvane.rules as the README's Linux set-up says, then plug the mouse in again.";
+
+TEST(AccessRuleMessagesTest, TheHintFollowsTheFirstOpenFailureOfARunOnly) {
+    SimulatedMouseOptions options;
+    options.interfaces = StandardInterfaces();
+    options.interfaces[2].channelOpenFails = true;  // the command channel
+    NoAccessPort port(options);
+    RecordedBoxes boxes;
+    TextMessages texts(LanguageTextsFor(kLangEnglishUs), boxes, L"corvane");
+    AccessRuleMessages messages(texts, port);
+    DeviceState state;
+    FakeSystemFacts facts;
+    MouseLink link(port, state, facts, messages);
+
+    EXPECT_FALSE(link.FindMouse());
+    EXPECT_EQ(boxes.boxes, (std::vector<std::wstring>{L"corvane: CreateFile Error Code:5", kHint}));
+    EXPECT_EQ(state.devicePresent, 1u) << "the mouse is there";
+
+    boxes.boxes.clear();
+    EXPECT_FALSE(link.FindMouse());  // plugged in again, still without the rule
+    // Other open failures and other messages pass as they are.
+    messages.Show(MessageKind::CreateFileError, Caption::AppTitle, 2);
+    messages.Show(MessageKind::NotDetected, Caption::Warning, 5);
+    EXPECT_EQ(boxes.boxes,
+              (std::vector<std::wstring>{L"corvane: CreateFile Error Code:5",
+                                         L"corvane: CreateFile Error Code:2",
+                                         L"Warning: The system did not detect the gaming mouse!"}));
+}
+
+TEST(AccessRuleMessagesTest, NoHintForAnErrorThatNoRuleMends) {
+    NoAccessPort port({});
+    RecordedBoxes boxes;
+    TextMessages texts(LanguageTextsFor(kLangEnglishUs), boxes, L"corvane");
+    AccessRuleMessages messages(texts, port);
+    // Beyond the system's error numbers, 5 again in its low bits.
+    messages.Show(MessageKind::CreateFileError, Caption::AppTitle, 5ll + (1ll << 32));
+    messages.Show(MessageKind::CreateFileError, Caption::AppTitle, -1);
+    EXPECT_FALSE(messages.hintShown());
+    EXPECT_EQ(boxes.boxes.size(), 2u);
+}
+
+}  // namespace
+}  // namespace corvane::testing
