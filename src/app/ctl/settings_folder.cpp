@@ -8,12 +8,19 @@
 #include "core/text_encoding.h"
 #include "settings/apply.h"
 #include "settings/factory_settings.h"
+#include "settings/user_settings_folder.h"
 #include "ui/main/function_labels.h"
 
 namespace corvane::ctl {
 
 SettingsFilePaths SettingsFolderOf(CtlContext& context, const CommonOptions& options) {
     const std::wstring folder = options.dir.empty() ? context.defaultDir : FromUtf8(options.dir);
+    if (options.dir.empty()) {
+        // The default folder is made on first use, as the window makes it;
+        // a folder named with --dir must exist.
+        std::uint32_t ignored = 0;
+        MakeFolder(folder, ignored);
+    }
     std::error_code error;
     if (!std::filesystem::is_directory(FsPath(folder), error)) {
         throw BadInput("the folder " + Utf8Path(folder) +
