@@ -29,8 +29,13 @@ class MainHostQt::Window final : public QWidget {
         setFixedSize(kClientWidth, kClientHeight);
     }
 
-    // Moves the window with the pointer until the button is released.
+    // Moves the window with the pointer until the button is released. A
+    // press that has just hidden or minimised the window (Exit) moves
+    // nothing.
     void StartDrag() {
+        if (!isVisible() || isMinimized()) {
+            return;
+        }
         if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
             return;
         }
@@ -286,6 +291,10 @@ void MainHostQt::ShowMessageBox(const std::wstring& text, const std::wstring& ca
 // A hidden window is left by the pointer: a rest still awaited never comes.
 void MainHostQt::Hide() {
     hoverTimer_.stop();
+    if (hideRequest_) {
+        hideRequest_();
+        return;
+    }
     window_->hide();
 }
 

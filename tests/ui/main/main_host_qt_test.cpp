@@ -231,6 +231,29 @@ TEST_F(MainHostQtTest, APressNoRegionTakesDragsTheWindowByHand) {
     EXPECT_EQ(host.window()->pos(), QPoint(60, 55)) << "released: the window stays";
 }
 
+// A program that minimises instead (the Linux one without a tray) takes
+// the logic's hides; Exit's press then drags nothing.
+TEST_F(MainHostQtTest, AHideRequestTakesTheLogicsHidesAndAPressThatHidDragsNothing) {
+    int hides = 0;
+    host.SetHideRequest([&] {
+        ++hides;
+        host.window()->showMinimized();
+    });
+    dlg.ShowKeyPage();
+    Key(Qt::Key_Escape, 9);
+    EXPECT_EQ(hides, 1);
+    EXPECT_TRUE(host.window()->isVisible());
+
+    host.window()->showNormal();
+    host.window()->move(20, 30);
+    const QPoint exit = Inside(kExitButton);
+    QTest::mousePress(Window(), Qt::LeftButton, Qt::NoModifier, exit);
+    QTest::mouseMove(Window(), exit + QPoint(40, 25));
+    QTest::mouseRelease(Window(), Qt::LeftButton, Qt::NoModifier, exit + QPoint(40, 25));
+    EXPECT_EQ(hides, 2);
+    EXPECT_EQ(host.window()->pos(), QPoint(20, 30));
+}
+
 TEST_F(MainHostQtTest, AMessageBoxHasTheCaptionTheTextAndOneOkButton) {
     QString caption;
     QString text;
