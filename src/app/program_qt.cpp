@@ -1,9 +1,19 @@
 #include "app/program_qt.h"
 
+#include <iostream>
+
+#include "core/text_encoding.h"
+
 #include "settings/factory_settings.h"
 #include "settings/user_settings_folder.h"
 
 namespace corvane {
+
+void LoggedMessageBoxes::ShowMessageBox(const std::wstring& text, const std::wstring& caption) {
+    std::cerr << "corvane: " << (caption.empty() ? "" : ToUtf8(caption) + ": ") << ToUtf8(text)
+              << std::endl;
+    boxes_.ShowMessageBox(text, caption);
+}
 
 ProgramQt::ProgramQt(Options options)
     : facts_(options.facts ? std::move(options.facts) : MakePlatformSystemFacts()),
@@ -11,11 +21,11 @@ ProgramQt::ProgramQt(Options options)
       fileStore_(MakePlatformFileStore()),
       iniStore_(MakePlatformIniStore()),
       settingsFolder_(options.settingsFolder),
-      shellHost_(*mainHost_.window(), options.messageBoxes ? *options.messageBoxes : mainHost_,
-                 std::move(options.endProcess), std::move(options.windowManagerRuns)),
-      program_(ProgramParts{
-          shellHost_, mainHost_, options.messageBoxes ? *options.messageBoxes : mainHost_, *port_,
-          *facts_, *fileStore_, *iniStore_, settingsFolder_, options.skinFolder}) {}
+      boxes_(options.messageBoxes ? *options.messageBoxes : mainHost_),
+      shellHost_(*mainHost_.window(), boxes_, std::move(options.endProcess),
+                 std::move(options.windowManagerRuns)),
+      program_(ProgramParts{shellHost_, mainHost_, boxes_, *port_, *facts_, *fileStore_, *iniStore_,
+                            settingsFolder_, options.skinFolder}) {}
 
 void ProgramQt::Start() {
     Shell& shell = program_.shell();

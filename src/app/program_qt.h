@@ -20,6 +20,18 @@
 
 namespace corvane {
 
+// Every box also goes to standard error as "corvane: CAPTION: TEXT" (the
+// session's log keeps what the user was told, as corvanectl prints its
+// messages), then to the boxes.
+class LoggedMessageBoxes final : public MessageBoxSink {
+  public:
+    explicit LoggedMessageBoxes(MessageBoxSink& boxes) : boxes_(boxes) {}
+    void ShowMessageBox(const std::wstring& text, const std::wstring& caption) override;
+
+  private:
+    MessageBoxSink& boxes_;
+};
+
 class ProgramQt {
   public:
     struct Options {
@@ -59,6 +71,7 @@ class ProgramQt {
     std::unique_ptr<IniStore> iniStore_;
     std::wstring settingsFolder_;
     MainHostQt mainHost_;
+    LoggedMessageBoxes boxes_;
     ShellHostQt shellHost_;
     Program program_;
 };
