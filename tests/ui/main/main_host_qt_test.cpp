@@ -99,6 +99,7 @@ class MainHostQtTest : public ::testing::Test {
     // The key list of the normal layer's button 3, open.
     QListWidget* OpenKeyList() {
         QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, Inside(kKeyBoxes[0][3]));
+        QCoreApplication::processEvents();  // the logic takes a press after its delivery
         return host.window()->findChild<QListWidget*>(
             QStringLiteral("list%1").arg(KeyListId(0, 3)));
     }
@@ -224,6 +225,7 @@ TEST_F(MainHostQtTest, APressNoRegionTakesDragsTheWindowByHand) {
     host.window()->move(20, 30);
     const QPoint empty(300, 150);
     QTest::mousePress(Window(), Qt::LeftButton, Qt::NoModifier, empty);
+    QCoreApplication::processEvents();
     QTest::mouseMove(Window(), empty + QPoint(40, 25));
     EXPECT_EQ(host.window()->pos(), QPoint(60, 55));
     QTest::mouseRelease(Window(), Qt::LeftButton, Qt::NoModifier, empty);
@@ -248,6 +250,7 @@ TEST_F(MainHostQtTest, AHideRequestTakesTheLogicsHidesAndAPressThatHidDragsNothi
     host.window()->move(20, 30);
     const QPoint exit = Inside(kExitButton);
     QTest::mousePress(Window(), Qt::LeftButton, Qt::NoModifier, exit);
+    QCoreApplication::processEvents();
     QTest::mouseMove(Window(), exit + QPoint(40, 25));
     QTest::mouseRelease(Window(), Qt::LeftButton, Qt::NoModifier, exit + QPoint(40, 25));
     EXPECT_EQ(hides, 2);
