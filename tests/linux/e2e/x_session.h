@@ -39,6 +39,7 @@ class Process {
     Process& operator=(const Process&) = delete;
 
     bool started() const { return pid_ > 0; }
+    pid_t pid() const { return pid_; }
     bool Running();
     // The exit code (128 + the signal when it was killed), once it ended
     // within `timeoutMs`.
