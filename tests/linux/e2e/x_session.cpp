@@ -39,6 +39,26 @@ std::string EnvironmentValue(const std::vector<std::string>& environment, const 
     return {};
 }
 
+// A display is in use while the process its lock file names runs; a lock
+// left by a server that was killed is taken over by the next one, as the X
+// server itself does.
+bool DisplayInUse(const std::string& lock) {
+    std::ifstream in(lock);
+    long pid = 0;
+    if (!(in >> pid)) {
+        return std::filesystem::exists(lock);
+    }
+    return pid > 0 && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
+// The server takes connections (its socket may be a dead server's still).
+bool Answers(const std::string& display) {
+    xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
+}
+
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
@@ -127,6 +147,15 @@ void Process::Kill() {
     }
 }
 
+void Process::Terminate(int timeoutMs) {
+    if (Running()) {
+        kill(pid_, SIGTERM);
+        if (!WaitForExit(timeoutMs)) {
+            Kill();
+        }
+    }
+}
+
 CommandResult RunCommand(const std::vector<std::string>& argv,
                          const std::vector<std::string>& environment) {
     char name[] = "/tmp/corvane-e2e-out-XXXXXX";
@@ -151,13 +180,11 @@ XServer::XServer(int firstDisplay) {
         // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) about
         // an operator+ chain with a number at -O3.
         const std::string number = std::to_string(n);
-        std::string socket = "/tmp/.X11-unix/X";
-        socket.append(number);
         std::string lock = "/tmp/.X";
         lock.append(number).append("-lock");
         std::string display = ":";
         display.append(number);
-        if (std::filesystem::exists(lock) || std::filesystem::exists(socket)) {
+        if (DisplayInUse(lock)) {
             continue;
         }
         auto server = std::make_unique<Process>(
@@ -168,8 +195,7 @@ XServer::XServer(int firstDisplay) {
         // server then ends at once and the next number is tried. Without
         // -noreset the server starts anew whenever its last client leaves,
         // and a program started in that moment finds no display.
-        if (WaitUntil([&] { return std::filesystem::exists(socket) || !server->Running(); },
-                      kServerStartMs) &&
+        if (WaitUntil([&] { return Answers(display) || !server->Running(); }, kServerStartMs) &&
             server->Running()) {
             server_ = std::move(server);
             display_ = display;
@@ -178,7 +204,11 @@ XServer::XServer(int firstDisplay) {
     }
 }
 
-XServer::~XServer() = default;
+XServer::~XServer() {
+    if (server_) {
+        server_->Terminate(kServerStartMs);
+    }
+}
 
 // ------------------------------------------------------------------ Desktop
 

@@ -45,6 +45,9 @@ class Process {
     // within `timeoutMs`.
     std::optional<int> WaitForExit(int timeoutMs);
     void Kill();
+    // Asks the process to end (SIGTERM), so that it can clean up; kills it
+    // when it has not ended within the time.
+    void Terminate(int timeoutMs);
 
   private:
     pid_t pid_ = -1;
@@ -59,11 +62,14 @@ struct CommandResult {
 CommandResult RunCommand(const std::vector<std::string>& argv,
                          const std::vector<std::string>& environment);
 
-// A private Xvfb display, the first free one from `firstDisplay`.
+// A private Xvfb display, the first free one from `firstDisplay`; ended
+// with SIGTERM, so that it removes its lock file and socket.
 class XServer {
   public:
     explicit XServer(int firstDisplay);
     ~XServer();
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
     bool running() const { return server_ != nullptr; }
     const std::string& display() const { return display_; }
 
