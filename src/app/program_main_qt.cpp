@@ -26,6 +26,8 @@ namespace {
 
 using namespace corvane;
 
+constexpr int kUsageError = 2;
+
 struct Arguments {
     std::string dir;
     bool simulate = false;
@@ -82,7 +84,9 @@ int main(int argc, char** argv) {
     try {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        return cli.exit(error);
+        // --help ends with 0, a usage error with 2 as corvanectl's do.
+        const int printed = cli.exit(error);
+        return printed == static_cast<int>(CLI::ExitCodes::Success) ? 0 : kUsageError;
     }
     if (version) {
         std::cout << "corvane " << CORVANE_VERSION << '\n';

@@ -196,6 +196,18 @@ TEST_F(WindowEndToEnd, ADragMovesTheWindowMinKeepsItAndCloseEndsWithZero) {
     EXPECT_TRUE(desktop.WindowsOf(kClass).empty());
 }
 
+// The options are read before Qt starts: no display is needed for them.
+TEST_F(WindowEndToEnd, VersionHelpAndUsageErrorsNeedNoDisplay) {
+    const std::vector<std::string> noDisplay = EnvironmentWith({{"DISPLAY", std::nullopt}});
+    const CommandResult version = RunCommand({kCorvane.string(), "--version"}, noDisplay);
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "corvane 1.0.0\n");
+    const CommandResult help = RunCommand({kCorvane.string(), "--help"}, noDisplay);
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("--simulate"), std::string::npos) << help.out;
+    EXPECT_EQ(RunCommand({kCorvane.string(), "--frobnicate"}, noDisplay).exitCode, 2);
+}
+
 TEST_F(WindowEndToEnd, AChineseLocaleDrawsTheChineseSkinAndTexts) {
     const std::optional<WindowId> window = Start("zh_CN.UTF-8");
     ASSERT_TRUE(window);
