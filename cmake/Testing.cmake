@@ -25,6 +25,18 @@ endif()
 
 include(GoogleTest)
 
+# Natively every test process starts in the same environment whatever the
+# caller's session holds (tests/support/test_environment_posix.cpp): no
+# locale variable, from which the Linux programs take their language, and a
+# configuration folder of the build's, where they keep their settings.
+set(CORVANE_TEST_CONFIG_HOME ${CMAKE_BINARY_DIR}/test-config-home)
+if(NOT WIN32)
+    add_library(corvane_test_environment OBJECT
+        ${CMAKE_CURRENT_LIST_DIR}/../tests/support/test_environment_posix.cpp)
+    target_compile_definitions(corvane_test_environment PRIVATE
+        CORVANE_TEST_CONFIG_HOME="${CORVANE_TEST_CONFIG_HOME}")
+endif()
+
 # corvane_add_gtest_suite(name [SERIAL])
 # Natively every test case becomes its own CTest test. Under Wine the whole
 # suite runs as one process: each Wine start costs far more than a test case.
@@ -39,6 +51,9 @@ function(corvane_add_gtest_suite name)
             set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE)
         endif()
     else()
+        if(TARGET corvane_test_environment)
+            target_link_libraries(${name} PRIVATE corvane_test_environment)
+        endif()
         gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
     endif()
 endfunction()

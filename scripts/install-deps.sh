@@ -9,8 +9,8 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libhidapi-dev pkgconf
     g++-mingw-w64-x86-64-posix
     wine wine64 xvfb fonts-wine fonts-wqy-microhei
-    xdotool x11-apps zip
-    qt6-base-dev fonts-noto-cjk fonts-dejavu-core libudev-dev trayer
+    xdotool x11-apps zip imagemagick
+    qt6-base-dev libxcb1-dev fonts-noto-cjk fonts-dejavu-core libudev-dev trayer
     build-essential dpkg-dev debhelper lintian appstream desktop-file-utils man-db bash-completion
 )
 

@@ -10,8 +10,78 @@
 # The demo runs in build/demo-run/, a writable copy of the demo folder:
 # config.bin, str.ini and the simulated mouse's memory and wire log live
 # there.
+#
+# scripts/run-demo.sh --linux does the same with the Linux window: it builds
+# corvane natively (the native-release preset) and runs `corvane --simulate`
+# with its settings and the simulated mouse's memory in build/demo-linux/
+# (XDG_CONFIG_HOME points there). With a display it runs there until you
+# close it; without one it runs on a private Xvfb, saves
+# build/demo-linux/screenshot.png and is closed with its Close button.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+if [ "${1:-}" = "--linux" ]; then
+    scripts/install-deps.sh
+    cmake --preset native-release >/dev/null
+    cmake --build --preset native-release --target corvane
+    run="$PWD/build/demo-linux"
+    rm -rf "$run"
+    mkdir -p "$run/config" "$run/runtime"
+    chmod 700 "$run/runtime"
+    export XDG_CONFIG_HOME="$run/config" XDG_RUNTIME_DIR="$run/runtime"
+    program=(build/native-release/bin/corvane "--simulate=$run/simulated-mouse.bin")
+    if [ -n "${DISPLAY:-}" ]; then
+        echo "run-demo: corvane --simulate runs on $DISPLAY; its settings are in $run/config/corvane"
+        exec "${program[@]}"
+    fi
+
+    xvfb_pid="" demo_pid=""
+    cleanup() {
+        [ -z "$demo_pid" ] || kill "$demo_pid" 2>/dev/null || true
+        [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    }
+    trap cleanup EXIT
+    for n in $(seq 100 199); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+        xvfb_pid=$!
+        for _ in $(seq 1 100); do
+            [ -e "/tmp/.X11-unix/X$n" ] && break
+            sleep 0.05
+        done
+        [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; break; }
+        kill "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=""
+    done
+    [ -n "${DISPLAY:-}" ] || { echo "run-demo: no Xvfb display could be started" >&2; exit 1; }
+    DBUS_SESSION_BUS_ADDRESS=disabled: "${program[@]}" &
+    demo_pid=$!
+    window=""
+    for _ in $(seq 1 300); do # the window within 30 s
+        window=$(xdotool search --onlyvisible --class corvane 2>/dev/null | head -n 1 || true)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    [ -n "$window" ] || { echo "run-demo: the window did not show" >&2; exit 1; }
+    xdotool mousemove 1270 1020
+    for _ in $(seq 1 100); do # until the window shows its page (it is black before)
+        /usr/bin/import -window "$window" "$run/screenshot.png"
+        mean=$(/usr/bin/convert "$run/screenshot.png" -format '%[fx:mean>0.05]' info:)
+        [ "$mean" = 1 ] && break
+        sleep 0.1
+    done
+    echo "run-demo: screenshot of the window: $run/screenshot.png"
+    xdotool mousemove --window "$window" 736 20 click 1
+    for _ in $(seq 1 100); do
+        kill -0 "$demo_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    status=0
+    wait "$demo_pid" || status=$?
+    demo_pid=""
+    echo "run-demo: corvane ended with code $status"
+    exit "$status"
+fi
 
 scripts/install-deps.sh
 cmake --preset windows >/dev/null

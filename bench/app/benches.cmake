@@ -35,3 +35,21 @@ if(NOT WIN32)
         CORVANECTL_PATH="$<TARGET_FILE:corvanectl>")
     add_dependencies(corvane_ctl_bench corvanectl)
 endif()
+
+# The Linux window's start-up beside a bare Qt window program, and both
+# programs' resident memory (native; from the native-release build):
+# corvane_startup_bench [RUNS]. It starts a private Xvfb when no DISPLAY is set.
+if(NOT WIN32)
+    add_executable(corvane_bare_qt_window ${CMAKE_CURRENT_LIST_DIR}/bare_window_qt.cpp)
+    target_link_libraries(corvane_bare_qt_window PRIVATE Qt6::Widgets)
+    add_executable(corvane_startup_bench ${CMAKE_CURRENT_LIST_DIR}/startup_bench_qt.cpp
+        ${CMAKE_SOURCE_DIR}/tests/linux/e2e/x_session.cpp)
+    target_link_libraries(corvane_startup_bench PRIVATE Qt6::Gui ${CORVANE_XCB_LIBRARY})
+    target_include_directories(corvane_startup_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_compile_definitions(corvane_startup_bench PRIVATE
+        CORVANE_PATH="$<TARGET_FILE:corvane>"
+        CORVANE_BARE_WINDOW_PATH="$<TARGET_FILE:corvane_bare_qt_window>")
+    add_dependencies(corvane_startup_bench corvane corvane_bare_qt_window)
+    set_target_properties(corvane_startup_bench corvane_bare_qt_window PROPERTIES
+        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endif()

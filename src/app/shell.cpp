@@ -96,6 +96,10 @@ void Shell::OnTrayClick() {
         OnNotice(kNoticeNotDetected, 0);
         return;
     }
+    ShowWindow();
+}
+
+void Shell::ShowWindow() {
     if (window_.refreshOnShow()) {
         window_.setRefreshOnShow(false);
         window_.RedrawCurrentPage();

@@ -68,6 +68,11 @@ class Shell final : public MainWindowOwner {
     // A left click (or double click) on the tray icon: the window is shown,
     // or without a mouse the not-detected balloon.
     void OnTrayClick();
+    // The show step of a tray click, with or without a mouse: a page left
+    // by Exit is drawn again from the restored record, and the window comes
+    // to the front. A program without a tray runs it at start and whenever
+    // its window is restored, so that the window can never be lost.
+    void ShowWindow();
     // The tray icon asks for its menu (right button).
     void OnTrayMenuRequest();
     // Notice request (message 1026 on Windows); shows a balloon or nothing.

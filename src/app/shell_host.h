@@ -48,7 +48,8 @@ class ShellHost {
     virtual void EndWaitCursor() = 0;
 
     // Tears the window down and ends the process with `exitCode`. Does not
-    // return in the real host.
+    // return in the Win32 host; the Qt host ends the event loop and returns,
+    // so the caller does nothing more after it.
     virtual void EndProcess(int exitCode) = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "core/system_facts.h"
 
+#include "core/text_encoding.h"
+
 namespace corvane {
 
 std::uint16_t LanguageIdOfLocale(const std::string& locale) {
@@ -16,6 +18,16 @@ std::uint16_t LanguageIdOfLocale(const std::string& locale) {
         return kLangSimplifiedChinese;
     }
     return kLangEnglishUs;
+}
+
+std::uint16_t LanguageIdOfEnvironment(const EnvironmentLookup& lookup) {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const std::optional<std::wstring> value = lookup(name);
+        if (value && !value->empty()) {
+            return LanguageIdOfLocale(ToUtf8(*value));
+        }
+    }
+    return LanguageIdOfLocale("");
 }
 
 }  // namespace corvane

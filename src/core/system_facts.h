@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,8 +32,18 @@ class SystemFacts {
 // Chinese of Taiwan to 1028, everything else to 1033.
 std::uint16_t LanguageIdOfLocale(const std::string& locale);
 
+// One environment variable's value, none when it is not set; tests hand in
+// an environment of their own.
+using EnvironmentLookup = std::function<std::optional<std::wstring>(const std::string& name)>;
+
 // The process environment's variable `name`, none when it is not set.
 std::optional<std::wstring> ProcessEnvironment(const std::string& name);
+
+// The system language of both Linux programs: the locale named by the first
+// non-empty of LC_ALL, LC_MESSAGES and LANG (the variables that choose the
+// language of messages, in the order they win), through LanguageIdOfLocale.
+// Only the names are read: a locale need not be installed to be named.
+std::uint16_t LanguageIdOfEnvironment(const EnvironmentLookup& lookup);
 
 // The platform's own facts (Win32 on Windows, the process locale and
 // /proc/self/exe elsewhere).

@@ -1,7 +1,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <clocale>
 #include <cstdlib>
 #include <thread>
 
@@ -14,9 +13,7 @@ namespace {
 class PosixSystemFacts final : public SystemFacts {
   public:
     std::uint16_t DefaultLanguageId() override {
-        // Like the Windows default language under Wine: LC_ALL decides.
-        const char* all = std::getenv("LC_ALL");
-        return LanguageIdOfLocale(all ? all : "");
+        return LanguageIdOfEnvironment(ProcessEnvironment);
     }
     std::uint32_t VersionWord() override { return 0; }
     std::wstring ExecutablePath() override {

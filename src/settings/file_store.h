@@ -35,6 +35,13 @@ class FileStore {
     // the calls below.
     bool Replace(const std::wstring& path, std::span<const std::uint8_t> bytes,
                  std::uint32_t& error);
+    // Creates `path`, which must not exist yet, holding `bytes`: written
+    // under another name beside it and put in place in one step, so that no
+    // reader sees part of it. Never replaces: an existing file or folder of
+    // that name is refused. False with the system error number on failure;
+    // no file is left behind then.
+    virtual bool Create(const std::wstring& path, std::span<const std::uint8_t> bytes,
+                        std::uint32_t& error) = 0;
 
   protected:
     // True when `path` is an existing file that may be replaced: writable,

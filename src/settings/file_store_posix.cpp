@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
 #include "core/text_encoding.h"
 #include "settings/file_store.h"
@@ -48,6 +49,39 @@ bool IsWritableFile(const std::string& path, const struct stat& info) {
     return true;
 }
 
+// A new, empty file beside `path` with the mode new files get (0666 less the
+// umask); its descriptor, or -1 with errno.
+int CreateNewBeside(const std::string& path, std::string& name) {
+    constexpr int kAttempts = 100;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        name = path + ".new-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+// A hard link puts the new file in place only when nothing has that name,
+// in one step. File systems without hard links get a rename after a look,
+// which a file appearing in between would lose to.
+bool PutNewInPlace(const std::string& temporary, const std::string& path) {
+    if (::link(temporary.c_str(), path.c_str()) == 0) {
+        ::unlink(temporary.c_str());
+        return true;
+    }
+    if (errno != EPERM && errno != ENOTSUP && errno != ENOSYS) {
+        return false;
+    }
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::rename(temporary.c_str(), path.c_str()) == 0;
+}
+
 class PosixFileStore final : public FileStore {
   public:
     bool Exists(const std::wstring& path) override {
@@ -82,6 +116,28 @@ class PosixFileStore final : public FileStore {
         }
         ::close(fd);
         return bytes;
+    }
+
+    bool Create(const std::wstring& widePath, std::span<const std::uint8_t> bytes,
+                std::uint32_t& error) override {
+        const std::string path = ToUtf8(widePath);
+        std::string temporary;
+        const int fd = CreateNewBeside(path, temporary);
+        if (fd < 0) {
+            error = LastError();
+            return false;
+        }
+        const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+        error = LastError();
+        if (::close(fd) != 0 && written) {
+            error = LastError();
+        } else if (written && PutNewInPlace(temporary, path)) {
+            return true;
+        } else if (written) {
+            error = LastError();
+        }
+        ::unlink(temporary.c_str());
+        return false;
     }
 
   protected:

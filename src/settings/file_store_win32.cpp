@@ -76,6 +76,27 @@ class Win32FileStore final : public FileStore {
         return bytes;
     }
 
+    // MoveFileExW without MOVEFILE_REPLACE_EXISTING refuses an existing
+    // target, and within a folder it renames in one step.
+    bool Create(const std::wstring& path, std::span<const std::uint8_t> bytes,
+                std::uint32_t& error) override {
+        const std::optional<std::wstring> temporary = CreateTemporaryBeside(path);
+        if (!temporary) {
+            error = GetLastError();
+            return false;
+        }
+        if (!WriteExisting(*temporary, bytes, error)) {
+            DeleteFileW(temporary->c_str());
+            return false;
+        }
+        if (!MoveFileExW(temporary->c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) {
+            error = GetLastError();
+            DeleteFileW(temporary->c_str());
+            return false;
+        }
+        return true;
+    }
+
   protected:
     bool CheckReplaceable(const std::wstring& path, std::uint32_t& error) override {
         const DWORD attributes = GetFileAttributesW(path.c_str());

@@ -93,6 +93,19 @@ SaveResult SettingsFiles::SaveConfig() {
     return SaveResult::Done();
 }
 
+SaveResult SettingsFiles::CreateMissingConfig(
+    std::span<const std::uint8_t, kConfigFileSize> bytes) {
+    if (paths_.configPath.empty()) {
+        return SaveResult::Missing();
+    }
+    if (files_.Exists(paths_.configPath)) {
+        return SaveResult::Done();
+    }
+    std::uint32_t error = 0;
+    return files_.Create(paths_.configPath, bytes, error) ? SaveResult::Done()
+                                                          : SaveResult::Failed(error);
+}
+
 void SettingsFiles::LoadLabels(KeyLabels& labels) {
     for (int layer = 0; layer < kLayerCount; ++layer) {
         for (int button = 0; button < kButtonSlots; ++button) {

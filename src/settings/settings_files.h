@@ -63,6 +63,11 @@ class SettingsFiles {
     // Rewrites config.bin from the working record in one step; Missing when
     // it does not exist (it is never created).
     SaveResult SaveConfig();
+    // Creates config.bin holding `bytes` when it is missing (a program that
+    // keeps its settings in a folder of the user's, where no distribution
+    // put one); Done when it exists already, Missing when there is no
+    // folder, Failed with the system error when it cannot be created.
+    SaveResult CreateMissingConfig(std::span<const std::uint8_t, kConfigFileSize> bytes);
     void LoadLabels(KeyLabels& labels);
     // Writes the sixteen labels in key order and stops at the first that
     // fails, returning its error; the keys before it are written. Missing

@@ -234,6 +234,19 @@ TEST_F(ShellWithoutMouseTest, TrayClickShowsTheWarningBalloonAndNoWindow) {
     EXPECT_EQ(host.Count(L"ShowInFront"), 0u);
 }
 
+// A program without a tray shows its window this way, mouse or not.
+TEST_F(ShellWithoutMouseTest, TheShowStepShowsTheWindowAndARestoredPageWithoutAMouse) {
+    shell().Initialise();
+    window().Exit();
+    host.calls.clear();
+    windowHost.Clear();
+    shell().ShowWindow();
+    EXPECT_EQ(PageDraws(kImageKeySet), 1);
+    EXPECT_FALSE(window().refreshOnShow());
+    EXPECT_EQ(host.calls, std::vector<std::wstring>{L"ShowInFront"});
+    EXPECT_TRUE(host.balloons.empty());
+}
+
 TEST_F(ShellTest, FailedNotificationRegistrationIsShownAndStartUpGoesOn) {
     StoreConfig(1, 4);
     ini.values[{kStrIni, L"Setting-EN", L"Item2"}] = L"Right Click";

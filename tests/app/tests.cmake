@@ -7,7 +7,16 @@ target_sources(corvane_core_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/device_events_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tray_rules_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/access_rule_messages_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/program_folders_test.cpp
 )
+# The Linux program's Qt side, on Qt's offscreen platform.
+if(NOT WIN32)
+    target_sources(corvane_qt_tests PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/shell_host_qt_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/program_qt_test.cpp
+    )
+    target_link_libraries(corvane_qt_tests PRIVATE corvane_app_qt corvane_simulator)
+endif()
 if(CMAKE_CROSSCOMPILING AND WIN32)
     # Wine reaches the build machine's files through drive Z:.
     set(_factory_config "Z:${CORVANE_FACTORY_CONFIG}")

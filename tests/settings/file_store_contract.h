@@ -117,6 +117,20 @@ TYPED_TEST_P(FileStoreContract, ReadStopsAtTheLimitAndReportsAMissingFile) {
     EXPECT_NE(this->error, 0u);
 }
 
+TYPED_TEST_P(FileStoreContract, CreateMakesANewFileOnceAndNeverReplaces) {
+    ASSERT_TRUE(this->store.Create(this->config, this->fresh, this->error)) << this->error;
+    EXPECT_EQ(this->world.Contents("config.bin"), this->fresh);
+    EXPECT_FALSE(this->store.Create(this->config, this->old, this->error));
+    EXPECT_NE(this->error, 0u);
+    EXPECT_EQ(this->world.Contents("config.bin"), this->fresh);
+    EXPECT_EQ(this->world.Names(), std::vector<std::string>{"config.bin"});
+
+    this->world.MakeFolder("str.ini");
+    this->error = 0;
+    EXPECT_FALSE(this->store.Create(this->world.Path("str.ini"), this->fresh, this->error));
+    EXPECT_NE(this->error, 0u);
+}
+
 // The platform's store over a folder holding an old config.bin's worth of
 // bytes and the new ones to put in its place, for what is each platform's own.
 class PlatformFileStoreTest : public ::testing::Test {
@@ -132,6 +146,7 @@ class PlatformFileStoreTest : public ::testing::Test {
 REGISTER_TYPED_TEST_SUITE_P(FileStoreContract, ReplacePutsTheNewBytesInPlaceAndLeavesOnlyTheFile,
                             ReplaceNeverCreates, AReadOnlyFileIsRefusedAndKept,
                             AFolderNamedLikeTheFileIsNotReplaced,
-                            ReadStopsAtTheLimitAndReportsAMissingFile);
+                            ReadStopsAtTheLimitAndReportsAMissingFile,
+                            CreateMakesANewFileOnceAndNeverReplaces);
 
 }  // namespace corvane::testing

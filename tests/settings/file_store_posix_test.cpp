@@ -49,6 +49,34 @@ TEST_F(PosixFileStoreTest, ReplaceKeepsTheModeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"config.bin"});
 }
 
+TEST_F(PosixFileStoreTest, CreateGivesTheModeOfNewFilesAndLeavesNothingWhereItFails) {
+    const mode_t saved = ::umask(027);
+    const bool created = store->Create(config, fresh, error);
+    ::umask(saved);
+    ASSERT_TRUE(created) << error;
+    struct stat info {};
+    ::stat((folder / "config.bin").c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+
+    EXPECT_FALSE(store->Create(config, old, error));
+    EXPECT_EQ(error, static_cast<std::uint32_t>(EEXIST));
+    EXPECT_FALSE(store->Create(folder.Wide("absent") + L"/config.bin", fresh, error));
+    EXPECT_EQ(error, static_cast<std::uint32_t>(ENOENT));
+    // Running out of room halfway: the new file is not left half written.
+    struct rlimit limits {};
+    ::getrlimit(RLIMIT_FSIZE, &limits);
+    const auto previous = ::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limited = limits;
+    limited.rlim_cur = 90;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const bool createdHalf = store->Create(folder.Wide("str.ini"), fresh, error);
+    ::setrlimit(RLIMIT_FSIZE, &limits);
+    ::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(createdHalf);
+    EXPECT_EQ(error, static_cast<std::uint32_t>(EFBIG));
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"config.bin"});
+}
+
 TEST_F(PosixFileStoreTest, AWriteFailingHalfwayLeavesTheOldFileByteForByte) {
     TempFolder::WriteFile(folder / "config.bin", old);
     // The file size limit makes the write stop after 90 of 180 bytes.

@@ -194,6 +194,33 @@ TEST_F(SettingsFilesTest, SaveNeverCreatesConfig) {
     EXPECT_TRUE(files.files.empty());
 }
 
+// The Linux program's start in a new settings folder: the factory file is
+// made once, then loaded as any other; an existing file, even a damaged
+// one, is never touched, and a folder that takes no file says why.
+TEST_F(SettingsFilesTest, AMissingConfigIsCreatedFromTheGivenBytesAndLoadsLikeAnyOther) {
+    auto stored = MakeFiles();
+    const auto factory = FactoryConfigFile();
+    EXPECT_EQ(stored.CreateMissingConfig(factory), SaveResult::Done());
+    EXPECT_EQ(files.files[kConfig], std::vector<std::uint8_t>(factory.begin(), factory.end()));
+    state.firstRunFlag = 1;
+    EXPECT_EQ(stored.LoadConfig(FactorySettingsRecord()), ConfigLoad::Loaded);
+    EXPECT_EQ(state.firstRunFlag, 0);
+    EXPECT_TRUE(IsFactoryRecord(state.records.working));
+
+    files.files[kConfig] = ConfigWith(1, 7);
+    EXPECT_EQ(stored.CreateMissingConfig(factory), SaveResult::Done());
+    EXPECT_EQ(files.files[kConfig], ConfigWith(1, 7));
+
+    files.files.clear();
+    files.createError = 13;
+    const SaveResult refused = stored.CreateMissingConfig(factory);
+    EXPECT_EQ(refused, SaveResult::Failed(13));
+    EXPECT_EQ(BoxesOf(refused),
+              (std::vector<ShownMessage>{{MessageKind::ConfigWriteError, Caption::NullFp, 13}}));
+    EXPECT_TRUE(files.files.empty());
+    EXPECT_EQ(MakeFiles(L"Setting-EN", L"").CreateMissingConfig(factory), SaveResult::Missing());
+}
+
 TEST_F(SettingsFilesTest, NoFolderNamesNoFileAndStoresNothing) {
     auto stored = MakeFiles(L"Setting-EN", L"");
     EXPECT_EQ(stored.LoadConfig(FactorySettingsRecord()), ConfigLoad::Missing);

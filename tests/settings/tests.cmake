@@ -5,6 +5,7 @@ target_sources(corvane_core_tests PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ini_document_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/language_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/file_store_memory_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/user_settings_folder_test.cpp
 )
 if(WIN32)
     target_sources(corvane_win32_tests PRIVATE

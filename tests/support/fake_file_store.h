@@ -16,6 +16,7 @@ namespace corvane::testing {
 
 inline constexpr std::uint32_t kErrorFileNotFound = 2;
 inline constexpr std::uint32_t kErrorAccessDenied = 5;
+inline constexpr std::uint32_t kErrorFileExists = 80;
 
 class FakeFileStore final : public FileStore {
   public:
@@ -26,6 +27,7 @@ class FakeFileStore final : public FileStore {
     std::optional<std::uint32_t> readError;     // Read fails with this error
     std::optional<std::uint32_t> replaceError;  // Replace fails before writing
     std::optional<std::uint32_t> halfwayError;  // writing fails after half the bytes
+    std::optional<std::uint32_t> createError;   // Create fails with this error
     std::vector<std::size_t> readLimits;        // maxBytes of every Read
     int replaceCalls = 0;
     std::vector<std::uint8_t> abandonedTemporary;  // what a failed halfway write left
@@ -44,6 +46,20 @@ class FakeFileStore final : public FileStore {
         }
         const std::size_t n = std::min(maxBytes, file->second.size());
         return std::vector<std::uint8_t>(file->second.begin(), file->second.begin() + n);
+    }
+
+    bool Create(const std::wstring& path, std::span<const std::uint8_t> bytes,
+                std::uint32_t& error) override {
+        if (Exists(path)) {
+            error = kErrorFileExists;
+            return false;
+        }
+        if (createError || foldersTakeNoNewFile) {
+            error = createError.value_or(kErrorAccessDenied);
+            return false;
+        }
+        files[path].assign(bytes.begin(), bytes.end());
+        return true;
     }
 
   protected:

@@ -37,7 +37,7 @@ CLI::Validator FireNumber(const FireNumberRule& rule, const std::string& option)
 void AddCommonOptions(CLI::App& app, CommonOptions& o) {
     app.add_option("--dir", o.dir,
                    "Folder of config.bin and str.ini (default: beside the program on Windows, "
-                   "the current folder elsewhere)");
+                   "$XDG_CONFIG_HOME/corvane or ~/.config/corvane on Linux)");
     app.add_flag("--simulate{}", o.memoryFile,
                  "Use the simulated mouse instead of the device; --simulate=MEMORY_FILE keeps "
                  "its 322-byte memory in that file");

@@ -1,5 +1,6 @@
 // corvanectl on Linux: the arguments as they come (UTF-8), the mouse through
-// hidapi's hidraw back end, the settings in the current folder.
+// hidapi's hidraw back end, the settings in the user's settings folder,
+// where the window keeps them (the current folder when there is no home).
 #include <filesystem>
 #include <iostream>
 
@@ -8,6 +9,7 @@
 #include "core/system_facts.h"
 #include "device/hid_port_linux.h"
 #include "device/simulator/simulated_mouse_settings.h"
+#include "settings/user_settings_folder.h"
 
 int main(int argc, char** argv) {
     using namespace corvane;
@@ -15,7 +17,11 @@ int main(int argc, char** argv) {
     const auto files = MakePlatformFileStore();
     const auto ini = MakePlatformIniStore();
     const auto facts = MakePlatformSystemFacts();
-    std::error_code error;
+    std::wstring settingsFolder = UserSettingsFolder(ProcessEnvironment);
+    if (settingsFolder.empty()) {
+        std::error_code error;
+        settingsFolder = ctl::WidePath(std::filesystem::current_path(error));
+    }
     ctl::CtlContext context{std::cout,
                             std::cerr,
                             *files,
@@ -23,6 +29,6 @@ int main(int argc, char** argv) {
                             *facts,
                             [] { return MakePlatformHidPort(); },
                             ProcessEnvironment,
-                            ctl::WidePath(std::filesystem::current_path(error))};
+                            settingsFolder};
     return ctl::RunCorvaneCtl(args, context);
 }

@@ -8,6 +8,7 @@
 #include "meaning/apply.h"
 #include "meaning/factory_settings.h"
 #include "meaning/function_labels.h"
+#include "settings/user_settings_folder.h"
 
 namespace corvane::ctl {
 namespace {
@@ -117,6 +118,12 @@ void RemoveFile(const std::wstring& path) {
 
 SettingsFilePaths SettingsFolderOf(CtlContext& context, const CommonOptions& options) {
     const std::wstring folder = options.dir.empty() ? context.defaultDir : FromUtf8(options.dir);
+    if (options.dir.empty()) {
+        // The default folder is made on first use, as the window makes it;
+        // a folder named with --dir must exist.
+        std::uint32_t ignored = 0;
+        MakeFolder(folder, ignored);
+    }
     std::error_code error;
     if (!std::filesystem::is_directory(FsPath(folder), error)) {
         throw BadInput("the folder " + Utf8Path(folder) +

@@ -40,7 +40,6 @@ inline constexpr char kSimulatedMouseEnvironmentPrefix[] = "CORVANE_SIM_";
 void ApplySimulatedMouseSettings(const std::string& text, const std::wstring& folder,
                                  SimulatedMouseSettings& settings);
 // The same keys, upper-cased after CORVANE_SIM_, from `lookup`.
-using EnvironmentLookup = std::function<std::optional<std::wstring>(const std::string& name)>;
 void ApplySimulatedMouseEnvironment(const EnvironmentLookup& lookup, const std::wstring& folder,
                                     SimulatedMouseSettings& settings);
 SimulatedMouseOptions OptionsOf(const SimulatedMouseSettings& settings);

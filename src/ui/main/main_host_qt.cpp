@@ -29,8 +29,13 @@ class MainHostQt::Window final : public QWidget {
         setFixedSize(kClientWidth, kClientHeight);
     }
 
-    // Moves the window with the pointer until the button is released.
+    // Moves the window with the pointer until the button is released. A
+    // press that has just hidden or minimised the window (Exit), or that is
+    // released already, moves nothing.
     void StartDrag() {
+        if (!pressed_ || !isVisible() || isMinimized()) {
+            return;
+        }
         if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
             return;
         }
@@ -46,8 +51,17 @@ class MainHostQt::Window final : public QWidget {
             return;
         }
         pressGlobal_ = event->globalPosition().toPoint();
+        pressed_ = true;
+        // The logic takes the press once Qt has delivered it: a box or a
+        // dialog the press opens runs an event loop of its own, and one run
+        // inside the press's delivery leaves Qt's pointer state stale (the
+        // next click then arrives at the pressed place and acts again).
         const QPoint p = event->position().toPoint();
-        host_.logic_->OnLButtonDown(Point{p.x(), p.y()});
+        QTimer::singleShot(0, this, [this, p] {
+            if (host_.logic_ != nullptr) {
+                host_.logic_->OnLButtonDown(Point{p.x(), p.y()});
+            }
+        });
     }
     // The window's class takes double clicks as such, and the window reacts
     // to none: the second press of a double click does nothing.
@@ -65,6 +79,7 @@ class MainHostQt::Window final : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton) {
             dragging_ = false;
+            pressed_ = false;
         }
     }
     void leaveEvent(QEvent*) override {
@@ -83,6 +98,7 @@ class MainHostQt::Window final : public QWidget {
 
   private:
     MainHostQt& host_;
+    bool pressed_ = false;
     bool dragging_ = false;
     QPoint pressGlobal_;
     QPoint dragOffset_;
@@ -277,7 +293,9 @@ std::optional<int> MainHostQt::ListUnderScreenPoint(Point screenPoint) const {
 
 // ------------------------------------------------------------------ window
 
+// A window a box or a dialog blocks awaits no rest of the pointer.
 void MainHostQt::ShowMessageBox(const std::wstring& text, const std::wstring& caption) {
+    hoverTimer_.stop();
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdWString(caption),
                     QString::fromStdWString(text), QMessageBox::Ok, window_.get());
     box.exec();
@@ -286,6 +304,10 @@ void MainHostQt::ShowMessageBox(const std::wstring& text, const std::wstring& ca
 // A hidden window is left by the pointer: a rest still awaited never comes.
 void MainHostQt::Hide() {
     hoverTimer_.stop();
+    if (hideRequest_) {
+        hideRequest_();
+        return;
+    }
     window_->hide();
 }
 
@@ -311,6 +333,7 @@ void MainHostQt::RequestHover(int milliseconds) {
 
 // Before the set-up every dialog answers "cancelled" without opening.
 DialogOutcome MainHostQt::RunDialog(DialogKind kind, const DialogInputs& inputs) {
+    hoverTimer_.stop();
     return runner_ ? runner_->Run(kind, inputs) : DialogOutcome{};
 }
 

@@ -56,6 +56,9 @@ class MainHostQt final : public MainWindowHost, public MessageBoxSink {
     // What a close request of the window does (the shell's); without it,
     // nothing.
     void SetCloseRequest(std::function<void()> close) { closeRequest_ = std::move(close); }
+    // What the logic's hide does (the shell's: a window without a tray is
+    // minimised instead); without it, the window hides.
+    void SetHideRequest(std::function<void()> hide) { hideRequest_ = std::move(hide); }
 
     // The page and list fonts become the Linux fonts of the same cell
     // heights as the Windows fonts the window asks for.
@@ -108,6 +111,7 @@ class MainHostQt final : public MainWindowHost, public MessageBoxSink {
     bool erasing_ = false;
     bool presenting_ = false;
     std::function<void()> closeRequest_;
+    std::function<void()> hideRequest_;
 };
 
 }  // namespace corvane

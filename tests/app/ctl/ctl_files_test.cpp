@@ -230,6 +230,21 @@ TEST_F(CtlFilesTest, UsageErrorsAreExitTwo) {
     ExpectRefused(RunCtl({"show", "--dir", PathOf("nowhere")}), 2, "does not exist");
 }
 
+// Without --dir, corvanectl works on the settings the Linux window keeps:
+// "corvane" in the user's configuration folder, made on first use.
+TEST_F(CtlFilesTest, WithoutDirTheSettingsAreTheUsersConfigurationFolderOnes) {
+    environment["XDG_CONFIG_HOME"] = PathOf("config");
+    const CtlRun set = RunCtl({"set", "rate", "500"}, environment);
+    ASSERT_EQ(set.exitCode, 0) << set.err;
+    EXPECT_EQ(ParseConfigFile(Bytes("config/corvane/config.bin"))->record.reportRate, 2);
+    EXPECT_THAT(RunCtl({"show"}, environment).out, HasSubstr("Report rate: 500 Hz"));
+
+    environment["XDG_CONFIG_HOME"] = "";
+    environment["HOME"] = PathOf("home");
+    ASSERT_EQ(RunCtl({"set", "rate", "250"}, environment).exitCode, 0);
+    EXPECT_EQ(ParseConfigFile(Bytes("home/.config/corvane/config.bin"))->record.reportRate, 4);
+}
+
 TEST_F(CtlFilesTest, VersionNamesTheProgram) {
     const CtlRun run = RunCtl({"--version"});
     EXPECT_EQ(run.exitCode, 0);

@@ -1,7 +1,7 @@
 // Runs the built corvanectl as a user would: its own process, arguments as
 // given, standard output and error captured, the exit code returned. The
-// environment is the test's without any CORVANE_SIM_* or LC_ALL, plus what
-// the test names.
+// environment is the test's without any CORVANE_SIM_* or locale variable,
+// plus what the test names.
 #pragma once
 
 #include <fcntl.h>
@@ -49,7 +49,9 @@ inline CtlRun RunCtl(const std::vector<std::string>& args,
     std::vector<std::string> environment;
     for (char** e = environ; *e != nullptr; ++e) {
         const std::string entry(*e);
-        if (entry.rfind("CORVANE_SIM_", 0) != 0 && entry.rfind("LC_ALL=", 0) != 0) {
+        const std::string name = entry.substr(0, entry.find('='));
+        if (name.rfind("CORVANE_SIM_", 0) != 0 && name != "LC_ALL" && name != "LC_MESSAGES" &&
+            name != "LANG" && extraEnvironment.count(name) == 0) {
             environment.push_back(entry);
         }
     }

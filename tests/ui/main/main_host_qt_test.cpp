@@ -99,6 +99,7 @@ class MainHostQtTest : public ::testing::Test {
     // The key list of the normal layer's button 3, open.
     QListWidget* OpenKeyList() {
         QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, Inside(kKeyBoxes[0][3]));
+        QCoreApplication::processEvents();  // the logic takes a press after its delivery
         return host.window()->findChild<QListWidget*>(
             QStringLiteral("list%1").arg(KeyListId(0, 3)));
     }
@@ -224,11 +225,36 @@ TEST_F(MainHostQtTest, APressNoRegionTakesDragsTheWindowByHand) {
     host.window()->move(20, 30);
     const QPoint empty(300, 150);
     QTest::mousePress(Window(), Qt::LeftButton, Qt::NoModifier, empty);
+    QCoreApplication::processEvents();
     QTest::mouseMove(Window(), empty + QPoint(40, 25));
     EXPECT_EQ(host.window()->pos(), QPoint(60, 55));
     QTest::mouseRelease(Window(), Qt::LeftButton, Qt::NoModifier, empty);
     QTest::mouseMove(Window(), QPoint(100, 100));
     EXPECT_EQ(host.window()->pos(), QPoint(60, 55)) << "released: the window stays";
+}
+
+// A program that minimises instead (the Linux one without a tray) takes
+// the logic's hides; Exit's press then drags nothing.
+TEST_F(MainHostQtTest, AHideRequestTakesTheLogicsHidesAndAPressThatHidDragsNothing) {
+    int hides = 0;
+    host.SetHideRequest([&] {
+        ++hides;
+        host.window()->showMinimized();
+    });
+    dlg.ShowKeyPage();
+    Key(Qt::Key_Escape, 9);
+    EXPECT_EQ(hides, 1);
+    EXPECT_TRUE(host.window()->isVisible());
+
+    host.window()->showNormal();
+    host.window()->move(20, 30);
+    const QPoint exit = Inside(kExitButton);
+    QTest::mousePress(Window(), Qt::LeftButton, Qt::NoModifier, exit);
+    QCoreApplication::processEvents();
+    QTest::mouseMove(Window(), exit + QPoint(40, 25));
+    QTest::mouseRelease(Window(), Qt::LeftButton, Qt::NoModifier, exit + QPoint(40, 25));
+    EXPECT_EQ(hides, 2);
+    EXPECT_EQ(host.window()->pos(), QPoint(20, 30));
 }
 
 TEST_F(MainHostQtTest, AMessageBoxHasTheCaptionTheTextAndOneOkButton) {

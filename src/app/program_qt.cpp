@@ -1,0 +1,50 @@
+#include "app/program_qt.h"
+
+#include <iostream>
+
+#include "core/text_encoding.h"
+
+#include "meaning/factory_settings.h"
+#include "settings/user_settings_folder.h"
+
+namespace corvane {
+
+void LoggedMessageBoxes::ShowMessageBox(const std::wstring& text, const std::wstring& caption) {
+    std::cerr << "corvane: " << (caption.empty() ? "" : ToUtf8(caption) + ": ") << ToUtf8(text)
+              << std::endl;
+    boxes_.ShowMessageBox(text, caption);
+}
+
+ProgramQt::ProgramQt(Options options)
+    : facts_(options.facts ? std::move(options.facts) : MakePlatformSystemFacts()),
+      port_(std::move(options.port)),
+      fileStore_(MakePlatformFileStore()),
+      iniStore_(MakePlatformIniStore()),
+      settingsFolder_(options.settingsFolder),
+      boxes_(options.messageBoxes ? *options.messageBoxes : mainHost_),
+      shellHost_(*mainHost_.window(), boxes_, std::move(options.endProcess),
+                 std::move(options.windowManagerRuns)),
+      program_(ProgramParts{shellHost_, mainHost_, boxes_, *port_, *facts_, *fileStore_, *iniStore_,
+                            settingsFolder_, options.skinFolder}) {}
+
+void ProgramQt::Start() {
+    Shell& shell = program_.shell();
+    mainHost_.Attach(program_.window());
+    // A close request (the window manager's) only hides, as on Windows.
+    mainHost_.SetCloseRequest([&shell] { shell.OnClose(); });
+    mainHost_.SetHideRequest([this] { shellHost_.Hide(); });
+    shellHost_.SetShowRequest([&shell] { shell.ShowWindow(); });
+
+    // A folder that cannot be made shows as a config.bin that cannot be
+    // created, with the system's error.
+    std::uint32_t ignored = 0;
+    MakeFolder(settingsFolder_, ignored);
+    ShowSaveResult(program_.messages(), program_.files().CreateMissingConfig(FactoryConfigFile()));
+
+    shell.Initialise();
+    if (shellHost_.showsWindowAtStart()) {
+        shell.ShowWindow();
+    }
+}
+
+}  // namespace corvane
