@@ -14,6 +14,7 @@
 #include "core/language.h"
 #include "core/system_facts.h"
 #include "core/user_messages.h"
+#include "core/window_instance.h"
 #include "device/device_state.h"
 #include "device/mouse_link.h"
 #include "settings/settings_files.h"
@@ -25,7 +26,6 @@
 namespace corvane {
 
 inline constexpr std::wstring_view kTrayTip = L"Gaming Mouse Setting";
-inline constexpr std::wstring_view kSingleInstanceMutex = L"APPKelVer2Mutex";
 inline constexpr std::wstring_view kWindowClassName = L"KelAPClass-Ver2";
 inline constexpr std::wstring_view kBackgroundImage = L"/main.png";
 

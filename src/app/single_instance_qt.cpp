@@ -11,6 +11,8 @@
 #include <optional>
 #include <utility>
 
+#include "core/window_instance.h"
+
 namespace corvane {
 namespace {
 
@@ -18,10 +20,6 @@ constexpr char kShowRequest[] = "show\n";
 constexpr char kShowAnswer[] = "ok\n";
 // Longer than any request: a peer that sends more is not one of ours.
 constexpr qint64 kLongestRequest = 16;
-
-// A name that starts with a slash is taken as it is; any other Qt would
-// put under the temporary folder, which differs between environments.
-constexpr char kNamePrefix[] = "/org.corvane.Corvane/instance-";
 
 // Whether the process at the other end of a connected local socket runs as
 // this user. The abstract namespace is shared by all users of the system.
@@ -63,7 +61,9 @@ SingleInstanceQt::SingleInstanceQt(std::function<void()> showRequested, QObject*
 }
 
 QString SingleInstanceQt::UserInstanceName() {
-    return QLatin1String(kNamePrefix) + QString::number(::getuid());
+    // Starting with a slash, the name is taken as it is; any other Qt would
+    // put under the temporary folder, which differs between environments.
+    return QString::fromStdString(InstanceSocketName());
 }
 
 InstanceRole SingleInstanceQt::Claim(const QString& name, int answerMs) {

@@ -3,6 +3,8 @@
 // instance too busy to answer still ends the second start.
 #include "app/single_instance_qt.h"
 
+#include "core/window_instance.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/socket.h>
@@ -124,6 +126,20 @@ TEST(SingleInstanceQtTest, TheUsersInstanceIsFoundWhateverTheTemporaryFolder) {
     SingleInstanceQt second([] {});
     EXPECT_EQ(second.Claim(name), InstanceRole::Signalled);
     saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved);
+}
+
+// corvanectl's probe finds the user's instance through the same name, and
+// its look shows nothing.
+TEST(SingleInstanceQtTest, TheProbeFindsTheRunningInstanceWithoutShowingIt) {
+    int shown = 0;
+    {
+        SingleInstanceQt first([&shown] { ++shown; });
+        ASSERT_EQ(first.Claim(), InstanceRole::First);
+        EXPECT_TRUE(WindowRunsForThisUser());
+        QTest::qWait(50);  // a request would be answered by now
+        EXPECT_EQ(shown, 0);
+    }
+    EXPECT_FALSE(WindowRunsForThisUser()) << "the name goes with the instance";
 }
 
 }  // namespace

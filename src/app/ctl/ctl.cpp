@@ -44,6 +44,9 @@ void AddCommonOptions(CLI::App& app, CommonOptions& o) {
     app.add_option("--trace", o.traceFile,
                    "Write every feature transfer, unscrambled and decoded, to FILE");
     app.add_flag("--json", o.json, "Machine-readable output");
+    app.add_flag("--force", o.force,
+                 "Write config.bin, str.ini or the mouse even while the window runs (its next "
+                 "Save overwrites the change)");
     app.add_option("--sensor", o.sensor,
                    "Sensor type for DPI texts and codes when no mouse is read (default 0)")
         ->check(CLI::Range(0, 3));
@@ -55,6 +58,8 @@ struct Parsed {
     std::optional<std::string> exportFile;
     SetRequest set;
     std::function<int(CtlContext&)> run;
+    // The command writes config.bin, str.ini or the mouse.
+    bool writes = false;
 };
 
 CLI::App* Command(CLI::App& app, const char* name, const char* help) {
@@ -78,8 +83,10 @@ void AddDeviceCommands(CLI::App& app, Parsed& p) {
     CLI::App* restore =
         Command(app, "restore", "Write a backup FILE to the mouse and read it back to check it");
     restore->add_option("FILE", p.file, "Backup file of 322 bytes")->required();
-    restore->callback(
-        [&p] { p.run = [&p](CtlContext& c) { return RunRestore(c, p.options, p.file); }; });
+    restore->callback([&p] {
+        p.writes = true;
+        p.run = [&p](CtlContext& c) { return RunRestore(c, p.options, p.file); };
+    });
 }
 
 void AddFileCommands(CLI::App& app, Parsed& p) {
@@ -93,8 +100,10 @@ void AddFileCommands(CLI::App& app, Parsed& p) {
     CLI::App* importCommand = Command(
         app, "import", "Write config.bin and str.ini from an exported JSON FILE, checked first");
     importCommand->add_option("FILE", p.file, "JSON file to read")->required();
-    importCommand->callback(
-        [&p] { p.run = [&p](CtlContext& c) { return RunImport(c, p.options, p.file); }; });
+    importCommand->callback([&p] {
+        p.writes = true;
+        p.run = [&p](CtlContext& c) { return RunImport(c, p.options, p.file); };
+    });
 }
 
 void AddSetCommand(CLI::App& app, Parsed& p) {
@@ -141,7 +150,39 @@ void AddSetCommand(CLI::App& app, Parsed& p) {
     lighting->add_option("PARAMETER", s.parameter, "Parameter of the mode");
     lighting->callback([&s] { s.what = SetRequest::What::Lighting; });
 
-    set->callback([&p] { p.run = [&p](CtlContext& c) { return RunSet(c, p.options, p.set); }; });
+    set->callback([&p] {
+        p.writes = true;
+        p.run = [&p](CtlContext& c) { return RunSet(c, p.options, p.set); };
+    });
+}
+
+// While the window runs it holds the settings and the mouse's memory, and
+// its next Save writes both: a change made beside it would be undone in
+// silence, and two programs' transfers to the mouse would interleave. A
+// writing command is refused unless forced; the others go on with a note.
+// Nothing when the window does not run; otherwise an exit code to end with.
+std::optional<int> BesideTheWindow(CtlContext& context, const Parsed& parsed) {
+    if (!context.windowRuns || !context.windowRuns()) {
+        return std::nullopt;
+    }
+    if (!parsed.writes) {
+        context.err << kProgramName
+                    << ": note: the Corvane window is running; it holds these settings, and "
+                       "what it shows may differ from them until its next Save\n";
+        return std::nullopt;
+    }
+    if (parsed.options.force) {
+        context.err << kProgramName
+                    << ": note: the Corvane window is running; its next Save will overwrite "
+                       "this change\n";
+        return std::nullopt;
+    }
+    context.err << kProgramName
+                << ": the Corvane window is running: it holds these settings and the mouse's "
+                   "memory, and its next Save would overwrite this change. End it from its tray "
+                   "menu (\"Exit\") or with the window's Close button, or make the change in the "
+                   "window; --force makes it anyway\n";
+    return kExitFailed;
 }
 
 int Usage(CtlContext& context, const std::string& problem) {
@@ -183,6 +224,9 @@ int RunCorvaneCtl(const std::vector<std::string>& args, CtlContext& context) {
         return Usage(context, "a command is required");
     }
     parsed.options.simulate = app.get_option("--simulate")->count() > 0;
+    if (const std::optional<int> refused = BesideTheWindow(context, parsed)) {
+        return *refused;
+    }
     try {
         return parsed.run(context);
     } catch (const CommandFailure& failure) {

@@ -69,6 +69,10 @@ struct CtlContext {
     EnvironmentLookup environment;
     // The folder of config.bin and str.ini when --dir is not given.
     std::wstring defaultDir;
+    // Whether the window runs for this user (it then holds the settings and
+    // the mouse's memory, and its next Save overwrites both); never when
+    // empty.
+    std::function<bool()> windowRuns;
 };
 
 int RunCorvaneCtl(const std::vector<std::string>& args, CtlContext& context);
@@ -81,6 +85,7 @@ struct CommonOptions {
     std::string traceFile;
     bool json = false;
     int sensor = 0;  // sensor type for DPI texts and codes when no mouse is read
+    bool force = false;  // write even while the window runs
 };
 
 int RunList(CtlContext& context, const CommonOptions& options);

@@ -7,6 +7,7 @@
 #include "app/ctl/ctl.h"
 #include "app/ctl/settings_folder.h"
 #include "core/system_facts.h"
+#include "core/window_instance.h"
 #include "device/hid_port_linux.h"
 #include "device/simulator/simulated_mouse_settings.h"
 #include "settings/user_settings_folder.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
                             *facts,
                             [] { return MakePlatformHidPort(); },
                             ProcessEnvironment,
-                            settingsFolder};
+                            settingsFolder,
+                            WindowRunsForThisUser};
     return ctl::RunCorvaneCtl(args, context);
 }

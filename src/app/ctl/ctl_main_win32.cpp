@@ -8,6 +8,7 @@
 #include "app/ctl/device_session.h"
 #include "core/system_facts.h"
 #include "core/text_encoding.h"
+#include "core/window_instance.h"
 #include "device/simulator/simulated_mouse_settings.h"
 
 int wmain(int argc, wchar_t** argv) {
@@ -27,6 +28,7 @@ int wmain(int argc, wchar_t** argv) {
                             *facts,
                             [] { return MakePlatformHidPort(); },
                             ProcessEnvironment,
-                            ctl::ProgramFolder(*facts)};
+                            ctl::ProgramFolder(*facts),
+                            WindowRunsForThisUser};
     return ctl::RunCorvaneCtl(args, context);
 }

@@ -73,7 +73,8 @@ class CtlInProcess : public ::testing::Test {
                            facts,
                            [] { return std::make_unique<ForgetfulMouse>(); },
                            [](const std::string&) { return std::optional<std::wstring>(); },
-                           folder.Wide("")};
+                           folder.Wide(""),
+                           [this] { return windowRuns; }};
         return RunCorvaneCtl(args, context);
     }
 
@@ -86,7 +87,51 @@ class CtlInProcess : public ::testing::Test {
     std::unique_ptr<FileStore> files = MakePlatformFileStore();
     std::unique_ptr<IniStore> ini = MakePortableIniStore();
     FakeSystemFacts facts;
+    bool windowRuns = false;
 };
+
+// While the window runs, every command that writes the settings or the
+// mouse changes nothing and says why (exit 1); --force writes anyway and
+// says so; the commands that only read go on with a note.
+TEST_F(CtlInProcess, BesideTheRunningWindowWritesAreRefusedUnlessForcedAndReadsGoOn) {
+    const std::string memory = "--simulate=" + (folder / "mouse.bin").string();
+    ASSERT_EQ(Run({"set", "rate", "500", "--apply", memory}), kExitDone) << err.str();
+    ASSERT_EQ(Run({"backup", (folder / "backup.bin").string(), memory}), kExitDone);
+    ASSERT_EQ(Run({"export", (folder / "settings.json").string()}), kExitDone);
+    windowRuns = true;
+    const auto unchanged = [this] {
+        return std::vector{Bytes("config.bin"), Bytes("str.ini"), Bytes("mouse.bin")};
+    };
+    const auto before = unchanged();
+    const std::vector<std::vector<std::string>> writes = {
+        {"set", "rate", "1000"},
+        {"set", "lighting", "mode0", "--apply", memory},
+        {"import", (folder / "settings.json").string()},
+        {"restore", (folder / "backup.bin").string(), memory},
+    };
+    for (const auto& args : writes) {
+        SCOPED_TRACE(args[0]);
+        EXPECT_EQ(Run(args), kExitFailed);
+        EXPECT_THAT(err.str(), HasSubstr("the Corvane window is running"));
+        EXPECT_THAT(err.str(), HasSubstr("--force"));
+        EXPECT_EQ(out.str(), "");
+        EXPECT_EQ(unchanged(), before) << "nothing written";
+    }
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"list", memory},
+             {"info", memory},
+             {"show"},
+             {"export"},
+             {"backup", (folder / "again.bin").string(), memory}}) {
+        SCOPED_TRACE(args[0]);
+        EXPECT_EQ(Run(args), kExitDone) << err.str();
+        EXPECT_THAT(err.str(), HasSubstr("note: the Corvane window is running"));
+    }
+    EXPECT_EQ(Run({"set", "rate", "1000", "--apply", "--force", memory}), kExitDone) << err.str();
+    EXPECT_THAT(err.str(), HasSubstr("its next Save will overwrite this change"));
+    EXPECT_EQ(ParseConfigFile(Bytes("config.bin"))->record.reportRate, 1);
+    EXPECT_EQ(Bytes("mouse.bin")[0], 1) << "the mouse was written";
+}
 
 TEST_F(CtlInProcess, ARestoreThatDoesNotReadBackEqualNamesTheFirstDifferentByte) {
     ASSERT_EQ(Run({"backup", (folder / "backup.bin").string()}), kExitDone) << err.str();

@@ -211,6 +211,29 @@ TEST_F(EndToEnd, CloseEndsTheProcessWithZeroAndWritesNothing) {
     EXPECT_EQ(ReadFileBytes(folder_ / "simulated-mouse.bin"), memory);
 }
 
+// corvanectl beside the running window: the window holds the settings, so a
+// set is refused and leaves config.bin as it was; after the window's Close
+// the same set goes through.
+TEST_F(EndToEnd, CorvanectlWritesNothingWhileTheWindowRuns) {
+    Program program;
+    HWND window = StartDemoShown(program);
+    ASSERT_NE(window, nullptr);
+    const fs::path ctl = folder_ / "corvanectl.exe";
+    const auto config = ReadFileBytes(folder_ / "config.bin");
+    Program refused(ctl, {}, L"set rate 500");
+    ASSERT_TRUE(refused.started());
+    EXPECT_EQ(refused.WaitForExit(kExitTimeoutMs), std::optional<DWORD>(1));
+    EXPECT_EQ(ReadFileBytes(folder_ / "config.bin"), config);
+
+    ClickAt(window, CentreOf(kCloseButton), false);
+    ASSERT_EQ(program.WaitForExit(kExitTimeoutMs), std::optional<DWORD>(0));
+    Program done(ctl, {}, L"set rate 500");
+    EXPECT_EQ(done.WaitForExit(kExitTimeoutMs), std::optional<DWORD>(0));
+    const auto stored = ParseConfigFile(ReadFileBytes(folder_ / "config.bin"));
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->record.reportRate, 2);
+}
+
 struct LanguageStart {
     const wchar_t* locale;
     const char* skin;

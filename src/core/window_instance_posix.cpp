@@ -1,0 +1,65 @@
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstring>
+
+#include "core/window_instance.h"
+
+namespace corvane {
+namespace {
+
+// Connects to `name` in the abstract namespace, with the address as long as
+// the name (how Qt binds it) or padded to the whole path field (how other
+// programs may); the descriptor, or -1.
+int ConnectAbstract(const std::string& name, bool padded) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (name.size() + 1 > sizeof address.sun_path) {
+        return -1;
+    }
+    std::memcpy(address.sun_path + 1, name.data(), name.size());
+    const auto length = static_cast<socklen_t>(
+        padded ? sizeof address : offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0) {
+        return -1;
+    }
+    if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), length) != 0) {
+        ::close(socket);
+        return -1;
+    }
+    return socket;
+}
+
+// The name is shared by all users of the system: only a listener of this
+// user is this user's window.
+bool PeerIsThisUser(int socket) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == ::getuid();
+}
+
+}  // namespace
+
+std::string InstanceSocketName() {
+    return std::string(kInstanceSocketPrefix) + std::to_string(::getuid());
+}
+
+// Connects and closes without a request: the window answers only a request
+// line, so it is not shown.
+bool WindowRunsForThisUser() {
+    for (const bool padded : {false, true}) {
+        const int socket = ConnectAbstract(InstanceSocketName(), padded);
+        if (socket >= 0) {
+            const bool ours = PeerIsThisUser(socket);
+            ::close(socket);
+            return ours;
+        }
+    }
+    return false;
+}
+
+}  // namespace corvane
