@@ -3,6 +3,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QCryptographicHash>
 #include <QEventLoop>
 #include <QLocalSocket>
 #include <QPointer>
@@ -21,7 +22,8 @@ constexpr qint64 kLongestRequest = 16;
 
 // A name that starts with a slash is taken as it is; any other Qt would
 // put under the temporary folder, which differs between environments.
-constexpr char kNamePrefix[] = "/org.corvane.Corvane/instance-";
+constexpr char kSessionPrefix[] = "/org.corvane.Corvane/";
+constexpr char kNameStem[] = "instance-";
 
 // Whether the process at the other end of a connected local socket runs as
 // this user. The abstract namespace is shared by all users of the system.
@@ -62,8 +64,21 @@ SingleInstanceQt::SingleInstanceQt(std::function<void()> showRequested, QObject*
     connect(&server_, &QLocalServer::newConnection, this, [this] { Accept(); });
 }
 
+// The user's runtime folder is one per user for all of that user's
+// sessions (the login manager makes it), so it keeps the name per user;
+// a session that sets a runtime folder of its own (a test, a sandbox)
+// gets an instance of its own. The folder's name goes in as a digest:
+// an abstract name is at most 107 bytes long.
 QString SingleInstanceQt::UserInstanceName() {
-    return QLatin1String(kNamePrefix) + QString::number(::getuid());
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const QString session =
+        runtime.isEmpty()
+            ? QString()
+            : QString::fromLatin1(
+                  QCryptographicHash::hash(runtime, QCryptographicHash::Sha256).toHex().left(16)) +
+                  QLatin1Char('/');
+    return QLatin1String(kSessionPrefix) + session + QLatin1String(kNameStem) +
+           QString::number(::getuid());
 }
 
 InstanceRole SingleInstanceQt::Claim(const QString& name, int answerMs) {
