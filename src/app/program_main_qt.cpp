@@ -20,7 +20,6 @@
 #include "app/program_folders.h"
 #include "app/program_qt.h"
 #include "app/simulated_plug.h"
-#include "app/tray_icon_qt.h"
 #include "core/system_facts.h"
 #include "core/text_encoding.h"
 #include "device/hid_port_linux.h"
@@ -121,7 +120,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvane"));
     QApplication::setDesktopFileName(QLatin1String(kDesktopId));
-    QApplication::setWindowIcon(ApplicationIcon());
     // The program ends by its Close button or its tray menu's Exit only: a
     // box closed while the window hides in the tray is no end.
     QApplication::setQuitOnLastWindowClosed(false);

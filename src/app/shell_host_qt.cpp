@@ -132,8 +132,10 @@ bool ShellHostQt::SingleInstanceMutexExisted() {
     return EndsThisStart(single_.Claim(instanceName_));
 }
 
+// The tray's icon, looked up once; for the whole application, so that its
+// boxes and dialogs carry it too.
 void ShellHostQt::SetWindowIcons() {
-    window_.setWindowIcon(ApplicationIcon());
+    QGuiApplication::setWindowIcon(tray_.icon().icon());
 }
 
 // The window keeps its taskbar entry while it shows: without a tray that
