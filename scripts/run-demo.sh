@@ -32,6 +32,8 @@ if [ "${1:-}" = "--linux" ]; then
     program=(build/native-release/bin/corvane "--simulate=$run/simulated-mouse.bin")
     if [ -n "${DISPLAY:-}" ]; then
         echo "run-demo: corvane --simulate runs on $DISPLAY; its settings are in $run/config/corvane"
+        echo "run-demo: pull the mouse out and plug it in with" \
+            "echo unplug (or plug) > $run/config/corvane/simulated-mouse.plug"
         exec "${program[@]}"
     fi
 

@@ -53,3 +53,31 @@ if(NOT WIN32)
     set_target_properties(corvane_startup_bench corvane_bare_qt_window PROPERTIES
         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
 endif()
+
+# The Linux window into the tray beside a bare Qt program with a tray icon,
+# on a private Xvfb with trayer (native; from the native-release build):
+# corvane_tray_startup_bench [RUNS]. And the re-read after a plug of the
+# simulated mouse at 1 ms per transfer, from the merged event, beside its
+# transfers: corvane_plug_bench [ROUNDS].
+if(NOT WIN32)
+    add_executable(corvane_bare_qt_tray ${CMAKE_CURRENT_LIST_DIR}/bare_tray_qt.cpp)
+    target_link_libraries(corvane_bare_qt_tray PRIVATE Qt6::Widgets)
+    add_executable(corvane_tray_startup_bench ${CMAKE_CURRENT_LIST_DIR}/tray_startup_bench_qt.cpp
+        ${CMAKE_SOURCE_DIR}/tests/linux/e2e/x_session.cpp)
+    target_link_libraries(corvane_tray_startup_bench PRIVATE Qt6::Gui ${CORVANE_XCB_LIBRARY})
+    target_include_directories(corvane_tray_startup_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_compile_definitions(corvane_tray_startup_bench PRIVATE
+        CORVANE_PATH="$<TARGET_FILE:corvane>"
+        CORVANE_BARE_TRAY_PATH="$<TARGET_FILE:corvane_bare_qt_tray>")
+    add_dependencies(corvane_tray_startup_bench corvane corvane_bare_qt_tray)
+
+    add_executable(corvane_plug_bench ${CMAKE_CURRENT_LIST_DIR}/plug_bench_qt.cpp
+        ${CMAKE_SOURCE_DIR}/tests/linux/e2e/x_session.cpp)
+    target_link_libraries(corvane_plug_bench PRIVATE corvane_app_qt corvane_simulator
+        ${CORVANE_XCB_LIBRARY})
+    target_include_directories(corvane_plug_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_compile_definitions(corvane_plug_bench PRIVATE
+        CORVANE_ASSETS_DIR="${PROJECT_SOURCE_DIR}/assets")
+    set_target_properties(corvane_tray_startup_bench corvane_bare_qt_tray corvane_plug_bench
+        PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endif()

@@ -40,6 +40,14 @@ MonitorSetup DeviceWatchQt::WatchDeviceManager(std::unique_ptr<UdevCalls> calls)
     return opened.setup;
 }
 
+PlugControlSetup DeviceWatchQt::WatchPlugControl(const std::wstring& folder, SimulatedPlug plug) {
+    PlugControl control = OpenPlugControl(folder, std::move(plug));
+    if (control.source) {
+        Watch(std::move(control.source));
+    }
+    return control.setup;
+}
+
 void DeviceWatchQt::Drain(NodeEventSource& source) {
     for (const NodeEvent& event : source.ReadEvents(clock_.elapsed())) {
         merger_.Take(event);

@@ -13,6 +13,8 @@
 
 #include "app/device_events.h"
 #include "app/device_monitor.h"
+#include "app/simulated_plug.h"
+#include "app/simulated_plug_linux.h"
 
 class QSocketNotifier;
 
@@ -31,6 +33,10 @@ class DeviceWatchQt final : public QObject {
     // is not Ready leaves plug-in and removal unnoticed; the caller reports
     // it as a failed notification registration and goes on.
     MonitorSetup WatchDeviceManager(std::unique_ptr<UdevCalls> calls);
+    // Opens the simulated mouse's plug control in `folder` and watches it, in
+    // place of the device manager, which does not know the simulated mouse.
+    // What is not Ready is reported as WatchDeviceManager's failures are.
+    PlugControlSetup WatchPlugControl(const std::wstring& folder, SimulatedPlug plug);
 
   private:
     struct Watched;

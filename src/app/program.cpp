@@ -5,7 +5,8 @@ namespace corvane {
 Program::Program(const ProgramParts& parts)
     : texts_(TextTableFor(parts.facts.DefaultLanguageId())),
       messages_(texts_, parts.messageBoxes, AppTitleOf(parts.facts.ExecutablePath())),
-      link_(parts.port, state_, parts.facts, messages_),
+      linkMessages_(messages_, parts.port),
+      link_(parts.port, state_, parts.facts, linkMessages_),
       files_(state_, parts.fileStore, parts.iniStore, parts.facts, parts.settingsFolder,
              std::wstring(texts_.settingsSection)),
       shell_(ShellParts{state_, parts.shellHost, parts.windowHost, window_, link_, files_,

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "app/access_rule_messages.h"
 #include "app/shell.h"
 #include "app/shell_host.h"
 #include "core/system_facts.h"
@@ -55,6 +56,9 @@ class Program {
     DeviceState state_;
     const TextTable& texts_;
     TextMessages messages_;
+    // The device link's messages, with the hint at the access rule where
+    // the port says one would mend an open failure (never on Windows).
+    AccessRuleMessages linkMessages_;
     MouseLink link_;
     SettingsFiles files_;
     // The shell owns the window's effects beyond it (Save's write, Close),

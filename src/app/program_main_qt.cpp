@@ -2,20 +2,24 @@
 // Qt starts, so that --help and --version need no display. It runs on X11
 // (also under XWayland) unless QT_QPA_PLATFORM names another platform: the
 // dialogs' place at the window's corner and the pointer positions the lists
-// follow are not available under native Wayland.
+// follow are not available under native Wayland. The binary keeps the name
+// `corvane`: the desktop entry's StartupWMClass names its window class.
 #include <CLI/CLI.hpp>
 
 #include <QApplication>
 #include <QByteArray>
 
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <string>
 #include <system_error>
 
+#include "app/device_watch_qt.h"
 #include "app/program_folders.h"
 #include "app/program_qt.h"
+#include "app/simulated_plug.h"
 #include "core/system_facts.h"
 #include "core/text_encoding.h"
 #include "device/hid_port_linux.h"
@@ -28,10 +32,14 @@ using namespace corvane;
 
 constexpr int kUsageError = 2;
 
+// The reverse-DNS id that names the desktop entry and the icon.
+constexpr char kDesktopId[] = "org.corvane.Corvane";
+
 struct Arguments {
     std::string dir;
     bool simulate = false;
     std::string memoryFile;
+    bool hidden = false;
 };
 
 bool IsFolder(const std::wstring& path) {
@@ -57,15 +65,25 @@ std::wstring SettingsFolderOf(const Arguments& arguments) {
 // The simulated mouse reads simulated-mouse.ini in the settings folder and
 // the CORVANE_SIM_* variables, as corvanectl's does; --simulate=FILE keeps
 // its memory in FILE.
-std::unique_ptr<HidPort> PortOf(const Arguments& arguments, const std::wstring& settingsFolder) {
-    if (!arguments.simulate) {
-        return MakePlatformHidPort();
-    }
+std::unique_ptr<SimulatedMouse> SimulatedMouseOf(const Arguments& arguments,
+                                                 const std::wstring& settingsFolder) {
     SimulatedMouseSettings settings = SimulatedMouseSettingsFor(settingsFolder, ProcessEnvironment);
     if (!arguments.memoryFile.empty()) {
         settings.memoryFile = FromUtf8(arguments.memoryFile);
     }
     return std::make_unique<SimulatedMouse>(OptionsOf(settings));
+}
+
+// No device manager knows the simulated mouse: its plug control in the
+// settings folder gives its plug events instead. The mouse outlives the
+// program's hosts.
+std::function<bool(DeviceWatchQt&)> WatchPlugControlOf(SimulatedMouse& mouse,
+                                                       const std::wstring& settingsFolder) {
+    return [&mouse, settingsFolder](DeviceWatchQt& watch) {
+        SimulatedPlug plug(mouse.mousePresent(),
+                           [&mouse](bool present) { mouse.SetMousePresent(present); });
+        return watch.WatchPlugControl(settingsFolder, std::move(plug)) == PlugControlSetup::Ready;
+    };
 }
 
 }  // namespace
@@ -80,6 +98,8 @@ int main(int argc, char** argv) {
     cli.add_flag("--simulate{}", arguments.memoryFile,
                  "Use the simulated mouse instead of the device; --simulate=MEMORY_FILE keeps "
                  "its 322-byte memory in that file");
+    cli.add_flag("--hidden", arguments.hidden,
+                 "Start in the tray (at login: wait up to 10 s for one, then show the window)");
     cli.add_flag("--version", version, "Print the version and end");
     try {
         cli.parse(argc, argv);
@@ -99,14 +119,27 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvane"));
+    QApplication::setDesktopFileName(QLatin1String(kDesktopId));
+    // The program ends by its Close button or its tray menu's Exit only: a
+    // box closed while the window hides in the tray is no end.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     const std::wstring settingsFolder = SettingsFolderOf(arguments);
     ProgramQt::Options options;
-    options.port = PortOf(arguments, settingsFolder);
+    if (arguments.simulate) {
+        std::unique_ptr<SimulatedMouse> mouse = SimulatedMouseOf(arguments, settingsFolder);
+        options.watchDevices = WatchPlugControlOf(*mouse, settingsFolder);
+        options.port = std::move(mouse);
+    } else {
+        options.port = MakePlatformHidPort();
+    }
     options.facts = MakePlatformSystemFacts();
     options.settingsFolder = settingsFolder;
     options.skinFolder = InstalledSkinFolder(options.facts->ExecutablePath(), IsFolder);
+    options.hidden = arguments.hidden;
     ProgramQt program(std::move(options));
-    program.Start();
+    if (program.Start() == Initialisation::SecondInstance) {
+        return 0;  // the running instance shows itself
+    }
     return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 
 #include "meaning/factory_settings.h"
 #include "settings/user_settings_folder.h"
+#include "ui/main/text_table.h"
 
 namespace corvane {
 
@@ -22,18 +23,33 @@ ProgramQt::ProgramQt(Options options)
       iniStore_(MakePlatformIniStore()),
       settingsFolder_(options.settingsFolder),
       boxes_(options.messageBoxes ? *options.messageBoxes : mainHost_),
-      shellHost_(*mainHost_.window(), boxes_, std::move(options.endProcess),
-                 std::move(options.windowManagerRuns)),
+      shellHost_(*mainHost_.window(), boxes_,
+                 ShellHostQt::Options{
+                     std::wstring(TextTableFor(facts_->DefaultLanguageId()).textExit),
+                     std::move(options.endProcess), std::move(options.windowManagerRuns),
+                     options.trayAvailable, options.instanceName, std::move(options.watchDevices)}),
       program_(ProgramParts{shellHost_, mainHost_, boxes_, *port_, *facts_, *fileStore_, *iniStore_,
-                            settingsFolder_, options.skinFolder}) {}
+                            settingsFolder_, options.skinFolder}),
+      hidden_(options.hidden),
+      trayAvailable_(options.trayAvailable ? std::move(options.trayAvailable)
+                                           : TrayIconQt::TrayAvailable) {}
 
-void ProgramQt::Start() {
+Initialisation ProgramQt::Start() {
     Shell& shell = program_.shell();
     mainHost_.Attach(program_.window());
     // A close request (the window manager's) only hides, as on Windows.
     mainHost_.SetCloseRequest([&shell] { shell.OnClose(); });
     mainHost_.SetHideRequest([this] { shellHost_.Hide(); });
-    shellHost_.SetShowRequest([&shell] { shell.ShowWindow(); });
+    shellHost_.SetRequests({
+        .show = [&shell] { shell.ShowWindow(); },
+        .trayClick = [&shell] { shell.OnTrayClick(); },
+        .trayMenu = [&shell] { shell.OnTrayMenuRequest(); },
+        .exit = [&shell] { shell.EndProgram(); },
+        .plug =
+            [&shell](MousePlug plug) {
+                plug == MousePlug::Arrived ? shell.OnMouseArrived() : shell.OnMouseRemoved();
+            },
+    });
 
     // A folder that cannot be made shows as a config.bin that cannot be
     // created, with the system's error.
@@ -41,10 +57,17 @@ void ProgramQt::Start() {
     MakeFolder(settingsFolder_, ignored);
     ShowSaveResult(program_.messages(), program_.files().CreateMissingConfig(FactoryConfigFile()));
 
-    shell.Initialise();
-    if (shellHost_.showsWindowAtStart()) {
-        shell.ShowWindow();
+    const Initialisation initialised = shell.Initialise();
+    if (initialised == Initialisation::SecondInstance) {
+        return initialised;
     }
+    startWait_ = std::make_unique<StartWaitQt>(hidden_, trayAvailable_, [&shell](StartStep step) {
+        if (step == StartStep::ShowWindow) {
+            shell.ShowWindow();
+        }
+    });
+    startWait_->Begin();
+    return initialised;
 }
 
 }  // namespace corvane

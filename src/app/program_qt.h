@@ -1,7 +1,8 @@
 // The program on Linux with Qt, as its main assembles it: the platform's
 // facts and stores, the settings and skin folders it is handed, the
-// window's and the shell's Qt hosts, the program's logic on them, and the
-// start-up of a desktop without a tray. A QApplication must exist first.
+// window's and the shell's Qt hosts, the program's logic on them, the
+// desktop's events handed to the shell, and the start (shown, or in the
+// tray). A QApplication must exist first.
 #pragma once
 
 #include <QWidget>
@@ -12,6 +13,7 @@
 
 #include "app/program.h"
 #include "app/shell_host_qt.h"
+#include "app/tray_icon_qt.h"
 #include "core/system_facts.h"
 #include "device/hid_port.h"
 #include "settings/file_store.h"
@@ -43,10 +45,16 @@ class ProgramQt {
         std::wstring skinFolder;
         // Where message boxes go; the window's own boxes when empty.
         MessageBoxSink* messageBoxes = nullptr;
-        // ShellHostQt's: the end of the event loop, and whether a window
-        // manager runs.
+        // --hidden: start in the tray, waiting for one at login.
+        bool hidden = false;
+        // ShellHostQt's: the end of the event loop, whether a window
+        // manager runs, whether a tray does, the instance's name, and the
+        // sources of plug-in and removal events.
         std::function<void(int exitCode)> endProcess;
         std::function<bool()> windowManagerRuns;
+        std::function<bool()> trayAvailable;
+        QString instanceName;
+        std::function<bool(DeviceWatchQt& watch)> watchDevices;
     };
 
     explicit ProgramQt(Options options);
@@ -56,8 +64,11 @@ class ProgramQt {
     // What happens before the event loop runs: the hosts tied to the logic,
     // the settings folder and a missing config.bin made (from the factory
     // file, so that the first display installs the factory labels), the
-    // shell's start-up, and the window shown.
-    void Start();
+    // shell's start-up, and the start's step: the window shown, or (hidden)
+    // left in the tray, once there is one or the wait for it has ended. A
+    // SecondInstance has shown the running instance instead: the program
+    // ends with code 0 without running its event loop.
+    Initialisation Start();
 
     QWidget* window() const { return mainHost_.window(); }
     Program& program() { return program_; }
@@ -74,6 +85,9 @@ class ProgramQt {
     LoggedMessageBoxes boxes_;
     ShellHostQt shellHost_;
     Program program_;
+    bool hidden_;
+    std::function<bool()> trayAvailable_;
+    std::unique_ptr<StartWaitQt> startWait_;
 };
 
 }  // namespace corvane

@@ -7,20 +7,19 @@
 #include <QCursor>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
 #include <cstdlib>
+#include <iostream>
 #include <string>
 
 #include "app/notice_table.h"
+#include "app/tray_rules.h"
+#include "core/text_encoding.h"
 
 namespace corvane {
 namespace {
-
-// The program's icon, when the program carries it as a Qt resource.
-constexpr char kIconResource[] = ":/corvane/corvane.ico";
 
 xcb_connection_t* X11Connection() {
     auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
@@ -81,14 +80,31 @@ class ShellHostQt::Restores final : public QObject {
     ShellHostQt& host_;
 };
 
-ShellHostQt::ShellHostQt(QWidget& window, MessageBoxSink& boxes,
-                         std::function<void(int exitCode)> endProcess,
-                         std::function<bool()> windowManagerRuns)
+ShellHostQt::ShellHostQt(QWidget& window, MessageBoxSink& boxes, Options options)
     : window_(window),
       boxes_(boxes),
-      endProcess_(std::move(endProcess)),
-      windowManagerRuns_(windowManagerRuns ? std::move(windowManagerRuns) : WindowManagerRunsQt),
-      restores_(std::make_unique<Restores>(*this)) {
+      endProcess_(std::move(options.endProcess)),
+      windowManagerRuns_(options.windowManagerRuns ? std::move(options.windowManagerRuns)
+                                                   : WindowManagerRunsQt),
+      trayAvailable_(options.trayAvailable ? std::move(options.trayAvailable)
+                                           : TrayIconQt::TrayAvailable),
+      instanceName_(options.instanceName.isEmpty() ? SingleInstanceQt::UserInstanceName()
+                                                   : options.instanceName),
+      watchDevices_(options.watchDevices ? std::move(options.watchDevices)
+                                         : [](DeviceWatchQt& watch) {
+                                               return watch.WatchDeviceManager(MakeUdevCalls()) ==
+                                                      MonitorSetup::Ready;
+                                           }),
+      restores_(std::make_unique<Restores>(*this)),
+      tray_(ApplicationIcon(), options.exitText,
+            {[this] { Ask(requests_.trayClick); }, [this] { Ask(requests_.trayMenu); },
+             [this] { Ask(requests_.exit); }}),
+      single_([this] { Ask(requests_.trayClick); }),
+      watch_([this](MousePlug plug) {
+          if (requests_.plug) {
+              requests_.plug(plug);
+          }
+      }) {
     window_.installEventFilter(restores_.get());
 }
 
@@ -99,54 +115,69 @@ ShellHostQt::~ShellHostQt() {
     }
 }
 
+void ShellHostQt::Ask(const std::function<void()>& request) {
+    if (request) {
+        request();
+    }
+}
+
 // The step runs after the event that asked for it, outside the window
 // manager's state change and the logic's click, as a tray click would.
 void ShellHostQt::QueueShow() {
-    QTimer::singleShot(0, restores_.get(), [this] {
-        if (showRequest_) {
-            showRequest_();
-        }
-    });
+    QTimer::singleShot(0, restores_.get(), [this] { Ask(requests_.show); });
 }
 
-// One instance at a time comes with the next desktop parts; until then
-// every start runs.
+// A later start's request to show this instance comes as a tray click.
 bool ShellHostQt::SingleInstanceMutexExisted() {
-    return false;
+    return EndsThisStart(single_.Claim(instanceName_));
 }
 
+// The tray's icon, looked up once; for the whole application, so that its
+// boxes and dialogs carry it too.
 void ShellHostQt::SetWindowIcons() {
-    window_.setWindowIcon(QIcon(QString::fromLatin1(kIconResource)));
+    QGuiApplication::setWindowIcon(tray_.icon().icon());
 }
 
-// Without a tray the taskbar entry is the only way back to a minimised
-// window, so the window keeps it.
+// The window keeps its taskbar entry while it shows: without a tray that
+// entry is the only way back to a minimised window, and with one a hidden
+// window has no entry anyway.
 void ShellHostQt::UseToolWindowStyle() {}
 
-// Without a tray the tip names the window in the taskbar.
+// The tip names the icon and, for the taskbar, the window. Without a tray
+// now the icon appears when one comes up.
 void ShellHostQt::AddTrayIcon(std::wstring_view tip) {
     window_.setWindowTitle(QString::fromStdWString(std::wstring(tip)));
+    tray_.Add(tip);
 }
 
-// Without a tray a warning (the mouse not detected) must still be seen, so
-// it becomes a message box; the information notices (a report rate, a DPI
-// stage) only echo what the user did and are left out.
-void ShellHostQt::ShowBalloon(std::wstring_view text, std::wstring_view title, unsigned) {
+// Every notice also goes to standard error, as the boxes do. Without a tray
+// a warning (the mouse not detected) must still be seen, so it becomes a
+// message box; the information notices (a report rate, a DPI stage) only
+// echo what the user did and are left out.
+void ShellHostQt::ShowBalloon(std::wstring_view text, std::wstring_view title, unsigned timeoutMs) {
+    if (trayAvailable_()) {
+        std::cerr << "corvane: notice: " << ToUtf8(std::wstring(title)) << ": "
+                  << ToUtf8(std::wstring(text)) << std::endl;
+        tray_.ShowBalloon(text, title, timeoutMs);
+        return;
+    }
     if (title == kTitleWarning) {
         boxes_.ShowMessageBox(std::wstring(text), std::wstring(title));
     }
 }
 
-void ShellHostQt::RemoveTrayIcon() {}
+void ShellHostQt::RemoveTrayIcon() {
+    tray_.Remove();
+}
 
-// No tray icon asks for its menu.
-void ShellHostQt::ShowTrayMenu(std::wstring_view) {}
+// Qt or the desktop pops the menu up itself; it is on screen already or
+// about to be, so only its item's text is left to set.
+void ShellHostQt::ShowTrayMenu(std::wstring_view exitText) {
+    tray_.SetExitText(exitText);
+}
 
-// Plug-in and removal are watched once a device monitor is attached (the
-// next desktop parts); until then nothing is registered, and nothing can
-// fail to be.
 bool ShellHostQt::RegisterForDeviceChanges() {
-    return true;
+    return watchDevices_(watch_);
 }
 
 void ShellHostQt::ShowInFront() {
@@ -157,10 +188,15 @@ void ShellHostQt::ShowInFront() {
     showing_ = false;
 }
 
-// Where the Windows program hides the window, this one minimises it. With
-// no window manager nothing could minimise it or give it back: it stays,
-// and shows what the show step would show (a page left by Exit drawn again).
+// With a tray the window hides into it, as on Windows. Without one it is
+// minimised instead; with no window manager nothing could minimise it or
+// give it back: it stays, and shows what the show step would show (a page
+// left by Exit drawn again).
 void ShellHostQt::Hide() {
+    if (HideMeansFor(trayAvailable_()) == HideMeans::Hide) {
+        window_.hide();
+        return;
+    }
     if (windowManagerRuns_()) {
         window_.showMinimized();
         return;

@@ -60,6 +60,7 @@ SingleInstanceQt::SingleInstanceQt(std::function<void()> showRequested, QObject*
     connect(&server_, &QLocalServer::newConnection, this, [this] { Accept(); });
 }
 
+// The same name corvanectl's probe looks for.
 QString SingleInstanceQt::UserInstanceName() {
     // Starting with a slash, the name is taken as it is; any other Qt would
     // put under the temporary folder, which differs between environments.

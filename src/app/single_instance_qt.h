@@ -47,7 +47,9 @@ class SingleInstanceQt final : public QObject {
     // Needs a QCoreApplication.
     InstanceRole Claim(const QString& name = UserInstanceName(), int answerMs = kInstanceAnswerMs);
 
-    // The name of this user's instance: the application's id and the user id.
+    // The name of this user's instance: the application's id, a digest of
+    // the user's runtime folder (XDG_RUNTIME_DIR) when one is set, and the
+    // user id.
     static QString UserInstanceName();
 
   private:

@@ -10,10 +10,18 @@
 namespace corvane {
 
 inline constexpr std::wstring_view kSingleInstanceMutex = L"APPKelVer2Mutex";
-// Followed by the user id. A leading slash keeps the name as it is in Qt.
-inline constexpr std::string_view kInstanceSocketPrefix = "/org.corvane.Corvane/instance-";
+// A leading slash keeps the name as it is in Qt.
+inline constexpr std::string_view kInstanceSocketFolder = "/org.corvane.Corvane/";
+inline constexpr std::string_view kInstanceSocketStem = "instance-";
 
-// The Linux window's socket name for this user.
+// The Linux window's socket name for this user in a session whose runtime
+// folder is `runtimeFolder` (empty when none is set). The login manager makes
+// one runtime folder per user for all of that user's sessions, so the name
+// stays one per user; a session with a folder of its own (a test, a sandbox)
+// gets an instance of its own. The folder goes in as a digest: an abstract
+// name is at most 107 bytes long.
+std::string InstanceSocketName(std::string_view runtimeFolder, unsigned userId);
+// The same for this process: $XDG_RUNTIME_DIR and its user id.
 std::string InstanceSocketName();
 
 // True when the window runs for this user: its mutex exists (Windows), or a

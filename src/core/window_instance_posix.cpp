@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "core/window_instance.h"
@@ -42,10 +44,33 @@ bool PeerIsThisUser(int socket) {
            peer.uid == ::getuid();
 }
 
+// 64-bit FNV-1a as 16 hex digits: it only has to keep folders apart.
+std::string FolderDigest(std::string_view folder) {
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const char c : folder) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
+    }
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string digest(16, '0');
+    for (int i = 15; i >= 0; --i, hash >>= 4) {
+        digest[static_cast<std::size_t>(i)] = kHex[hash & 0xF];
+    }
+    return digest;
+}
+
 }  // namespace
 
+std::string InstanceSocketName(std::string_view runtimeFolder, unsigned userId) {
+    std::string name(kInstanceSocketFolder);
+    if (!runtimeFolder.empty()) {
+        name += FolderDigest(runtimeFolder) + '/';
+    }
+    return name + std::string(kInstanceSocketStem) + std::to_string(userId);
+}
+
 std::string InstanceSocketName() {
-    return std::string(kInstanceSocketPrefix) + std::to_string(::getuid());
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    return InstanceSocketName(runtime != nullptr ? runtime : "", ::getuid());
 }
 
 // Connects and closes without a request: the window answers only a request

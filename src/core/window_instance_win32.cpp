@@ -4,6 +4,10 @@
 
 namespace corvane {
 
+std::string InstanceSocketName(std::string_view, unsigned) {
+    return std::string();
+}
+
 std::string InstanceSocketName() {
     return std::string();
 }

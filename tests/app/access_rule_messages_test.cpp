@@ -9,49 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "app/shell_fakes.h"
 #include "device/device_state.h"
 #include "device/mouse_link.h"
-#include "device/simulator/simulated_mouse.h"
 #include "support/fake_system_facts.h"
 #include "ui/main/text_messages.h"
 
 namespace corvane::testing {
 namespace {
-
-// The simulated mouse, whose "access denied" (5) an access rule would mend,
-// as a permission error is on Linux.
-class NoAccessPort final : public HidPort {
-  public:
-    explicit NoAccessPort(SimulatedMouseOptions options) : mouse_(std::move(options)) {}
-    bool OpenInterfaceList() override { return mouse_.OpenInterfaceList(); }
-    HidListing EnumInterface(std::uint32_t i) override { return mouse_.EnumInterface(i); }
-    bool GetInterfacePath(std::uint32_t i, std::wstring& p) override {
-        return mouse_.GetInterfacePath(i, p);
-    }
-    void CloseInterfaceList() override { mouse_.CloseInterfaceList(); }
-    HidHandle Open(const std::wstring& p, HidOpenPurpose u, std::uint32_t& e) override {
-        return mouse_.Open(p, u, e);
-    }
-    void Close(HidHandle h) override { mouse_.Close(h); }
-    bool NeedsAccessRule(std::uint32_t error) const override { return error == 5; }
-    bool GetAttributes(HidHandle h, HidAttributes& a) override {
-        return mouse_.GetAttributes(h, a);
-    }
-    bool GetPreparsedData(HidHandle h, HidPreparsedData& d) override {
-        return mouse_.GetPreparsedData(h, d);
-    }
-    void FreePreparsedData(HidPreparsedData d) override { mouse_.FreePreparsedData(d); }
-    HidCapsStatus GetCaps(HidPreparsedData d, HidCaps& c) override { return mouse_.GetCaps(d, c); }
-    bool SetFeature(HidHandle h, std::span<const std::uint8_t> r) override {
-        return mouse_.SetFeature(h, r);
-    }
-    bool GetFeature(HidHandle h, std::span<std::uint8_t> r) override {
-        return mouse_.GetFeature(h, r);
-    }
-
-  private:
-    SimulatedMouse mouse_;
-};
 
 class RecordedBoxes final : public MessageBoxSink {
   public:

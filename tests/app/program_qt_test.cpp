@@ -1,7 +1,7 @@
 // The Linux program as its main assembles it, on Qt's offscreen platform
 // with the simulated mouse and a real settings folder: the first start in a
-// new folder, a start without the mouse, a folder that takes no file, and
-// Close.
+// new folder, a start without the mouse, a folder that takes no file, a
+// hidden start with a tray, a second start, and Close.
 #include "app/program_qt.h"
 
 #include <gtest/gtest.h>
@@ -42,11 +42,24 @@ class RecordedBoxes final : public MessageBoxSink {
     }
 };
 
+QString UniqueInstanceName() {
+    static int counter = 0;
+    return QStringLiteral("/org.corvane.Corvane/program-test-%1-%2")
+        .arg(QCoreApplication::applicationPid())
+        .arg(counter++);
+}
+
 class ProgramQtTest : public ::testing::Test {
   protected:
     TempFolder folder;
     RecordedBoxes boxes;
     std::vector<int> exitCodes;
+
+    bool tray = false;
+    bool hidden = false;
+    // A name of this test's own, so that runs side by side never meet.
+    QString instanceName = UniqueInstanceName();
+    Initialisation started = Initialisation::Ready;
 
     std::unique_ptr<ProgramQt> Start(const std::wstring& settingsFolder,
                                      SimulatedMouseSettings mouse = {}) {
@@ -60,8 +73,12 @@ class ProgramQtTest : public ::testing::Test {
         options.messageBoxes = &boxes;
         options.endProcess = [this](int code) { exitCodes.push_back(code); };
         options.windowManagerRuns = [] { return false; };
+        options.trayAvailable = [this] { return tray; };
+        options.hidden = hidden;
+        options.instanceName = instanceName;
+        options.watchDevices = [](DeviceWatchQt&) { return true; };
         auto program = std::make_unique<ProgramQt>(std::move(options));
-        program->Start();
+        started = program->Start();
         return program;
     }
     std::wstring Label(const std::wstring& settingsFolder, const std::wstring& key) {
@@ -108,6 +125,22 @@ TEST_F(ProgramQtTest, AFolderThatTakesNoFileSaysWhyAndTheWindowStillStarts) {
         boxes.shown,
         (std::vector<Box>{notAFolder, {L"Config file is not exist.", L"corvane"}, notAFolder}));
     EXPECT_TRUE(program->window()->isVisible());
+}
+
+TEST_F(ProgramQtTest, AHiddenStartWithATrayStaysThereUntilALaterStartShowsIt) {
+    tray = true;
+    hidden = true;
+    const auto program = Start(folder.Wide("settings") + L"/");
+    EXPECT_EQ(started, Initialisation::Ready);
+    EXPECT_FALSE(program->window()->isVisible());
+    EXPECT_TRUE(program->shellHost().tray().icon().isVisible()) << "the icon, waiting for its tray";
+
+    hidden = false;
+    const auto later = Start(folder.Wide("settings") + L"/");
+    EXPECT_EQ(started, Initialisation::SecondInstance);
+    EXPECT_FALSE(later->window()->isVisible());
+    EXPECT_TRUE(program->window()->isVisible()) << "shown as a click on its icon shows it";
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(ProgramQtTest, CloseEndsWithCodeZero) {

@@ -74,5 +74,39 @@ TEST(ProgramTest, StartTrayClickAPageEditAndSaveReachTheFilesAndTheMouse) {
     EXPECT_EQ(mouse.openHandleCount(), 0u);
 }
 
+// The device link's open failures pass the access rule's hint, once per run:
+// at the start and again after a plug, the mouse stays unreachable and the
+// program behaves as without it.
+TEST(ProgramTest, AMouseThisUserMayNotOpenGetsTheAccessHintOncePerRun) {
+    FakeShellHost shellHost;
+    FakeMainHost windowHost;
+    RecordedBoxes boxes;
+    SimulatedMouseOptions options;
+    options.sleep = [](unsigned) {};
+    options.interfaces[2].channelOpenFails = true;  // the command channel
+    NoAccessPort port(options);
+    FakeSystemFacts facts;
+    facts.executablePath = L"/usr/bin/corvane";
+    FakeFileStore files;
+    FakeIniStore ini;
+    Program program(ProgramParts{shellHost, windowHost, boxes, port, facts, files, ini,
+                                 L"/home/u/.config/corvane/", L"/usr/share/corvane/Skins"});
+    program.shell().Initialise();
+    const std::wstring openFailure = L"corvane: CreateFile Error Code:5";
+    const std::wstring notDetected = L"Warning: The system did not detect the gaming mouse!";
+    ASSERT_GE(boxes.boxes.size(), 3u);
+    EXPECT_EQ(boxes.boxes[0], openFailure);
+    EXPECT_EQ(boxes.boxes[1].rfind(L"corvane: Corvane cannot open the mouse", 0), 0u)
+        << ToUtf8(boxes.boxes[1]);
+    EXPECT_EQ(boxes.boxes[2], notDetected);
+    EXPECT_EQ(program.state().devicePresent, 0u);
+
+    boxes.boxes.clear();
+    program.shell().OnMouseArrived();
+    EXPECT_EQ(boxes.boxes, std::vector<std::wstring>{openFailure});
+    EXPECT_EQ(shellHost.balloons.back().text, L"The system did not detect the gaming mouse!");
+    EXPECT_EQ(program.state().devicePresent, 0u);
+}
+
 }  // namespace
 }  // namespace corvane::testing

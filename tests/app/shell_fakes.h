@@ -1,5 +1,6 @@
-// Recording fakes of the shell's seams: the platform host, and the window's
-// host whose start-up steps show among the platform host's calls.
+// Recording fakes of the shell's seams: the platform host, the window's
+// host whose start-up steps show among the platform host's calls, and a
+// mouse that this user may not open.
 #pragma once
 
 #include <map>
@@ -10,6 +11,7 @@
 
 #include "app/shell_host.h"
 #include "core/text_encoding.h"
+#include "device/simulator/simulated_mouse.h"
 #include "ui/main/fake_main_host.h"
 
 namespace corvane::testing {
@@ -90,6 +92,41 @@ class ShellWindowHost final : public FakeMainHost {
 
   private:
     FakeShellHost& shellHost_;
+};
+
+// The simulated mouse, whose "access denied" (5) an access rule would mend,
+// as a permission error is on Linux.
+class NoAccessPort final : public HidPort {
+  public:
+    explicit NoAccessPort(SimulatedMouseOptions options) : mouse_(std::move(options)) {}
+    bool OpenInterfaceList() override { return mouse_.OpenInterfaceList(); }
+    HidListing EnumInterface(std::uint32_t i) override { return mouse_.EnumInterface(i); }
+    bool GetInterfacePath(std::uint32_t i, std::wstring& p) override {
+        return mouse_.GetInterfacePath(i, p);
+    }
+    void CloseInterfaceList() override { mouse_.CloseInterfaceList(); }
+    HidHandle Open(const std::wstring& p, HidOpenPurpose u, std::uint32_t& e) override {
+        return mouse_.Open(p, u, e);
+    }
+    void Close(HidHandle h) override { mouse_.Close(h); }
+    bool NeedsAccessRule(std::uint32_t error) const override { return error == 5; }
+    bool GetAttributes(HidHandle h, HidAttributes& a) override {
+        return mouse_.GetAttributes(h, a);
+    }
+    bool GetPreparsedData(HidHandle h, HidPreparsedData& d) override {
+        return mouse_.GetPreparsedData(h, d);
+    }
+    void FreePreparsedData(HidPreparsedData d) override { mouse_.FreePreparsedData(d); }
+    HidCapsStatus GetCaps(HidPreparsedData d, HidCaps& c) override { return mouse_.GetCaps(d, c); }
+    bool SetFeature(HidHandle h, std::span<const std::uint8_t> r) override {
+        return mouse_.SetFeature(h, r);
+    }
+    bool GetFeature(HidHandle h, std::span<std::uint8_t> r) override {
+        return mouse_.GetFeature(h, r);
+    }
+
+  private:
+    SimulatedMouse mouse_;
 };
 
 }  // namespace corvane::testing

@@ -142,5 +142,29 @@ TEST(SingleInstanceQtTest, TheProbeFindsTheRunningInstanceWithoutShowingIt) {
     EXPECT_FALSE(WindowRunsForThisUser()) << "the name goes with the instance";
 }
 
+// The user's runtime folder is the same in all of the user's sessions; one
+// of a session's own (a test's) keeps its instance apart.
+TEST(SingleInstanceQtTest, EachRuntimeFolderHoldsAnInstanceOfItsOwn) {
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", "/run/user/1000");
+    const QString user = SingleInstanceQt::UserInstanceName();
+    EXPECT_EQ(SingleInstanceQt::UserInstanceName(), user);
+    qputenv("XDG_RUNTIME_DIR", "/tmp/corvane-e2e-1/runtime");
+    const QString session = SingleInstanceQt::UserInstanceName();
+    EXPECT_NE(session, user);
+    qunsetenv("XDG_RUNTIME_DIR");
+    const QString none = SingleInstanceQt::UserInstanceName();
+    EXPECT_NE(none, user);
+    EXPECT_NE(none, session);
+    // Qt's limit of an abstract name, whatever the folder's length.
+    qputenv("XDG_RUNTIME_DIR", QByteArray(4096, 'r'));
+    EXPECT_LT(SingleInstanceQt::UserInstanceName().toUtf8().size(), 100);
+    for (const QString& name : {user, session, none}) {
+        EXPECT_TRUE(name.endsWith(QLatin1Char('-') + QString::number(::getuid())))
+            << name.toStdString();
+    }
+    saved.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", saved);
+}
+
 }  // namespace
 }  // namespace corvane::testing

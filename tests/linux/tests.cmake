@@ -1,6 +1,7 @@
 # The Linux window end to end (native only): the built corvane on a private
 # Xvfb, driven with real X input (xdotool) and held against the Windows
-# program's screenshots. Each test case runs in its own process with its own
+# program's screenshots; the desktop's tests start a real XEmbed tray
+# (trayer) on it. Each test case runs in its own process with its own
 # display; the ASan build's corvane runs without a session bus, inside whose
 # library LeakSanitizer would report a leak.
 if(NOT WIN32)
@@ -10,8 +11,10 @@ if(NOT WIN32)
         ${CMAKE_CURRENT_LIST_DIR}/e2e/corvane_fixture.cpp
         ${CMAKE_CURRENT_LIST_DIR}/e2e/window_e2e_test.cpp
         ${CMAKE_CURRENT_LIST_DIR}/e2e/fidelity_e2e_test.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/e2e/faults_e2e_test.cpp)
-    target_link_libraries(corvane_linux_e2e_tests PRIVATE corvane_ui_main Qt6::Gui
+        ${CMAKE_CURRENT_LIST_DIR}/e2e/faults_e2e_test.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/e2e/desktop_e2e_test.cpp)
+    # corvane_app for the desktop's names: the plug control, the tray's wait.
+    target_link_libraries(corvane_linux_e2e_tests PRIVATE corvane_app Qt6::Gui
         ${CORVANE_XCB_LIBRARY} GTest::gmock GTest::gtest corvane_test_environment)
     target_include_directories(corvane_linux_e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
     target_compile_definitions(corvane_linux_e2e_tests PRIVATE

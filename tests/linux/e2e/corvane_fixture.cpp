@@ -109,14 +109,9 @@ CorvaneTest::~CorvaneTest() {
     std::filesystem::remove_all(work_, ignored);
 }
 
-void CorvaneTest::Launch(const std::string& locale, std::vector<std::string> arguments,
-                         const std::filesystem::path& binary) {
-    if (arguments.empty()) {
-        arguments.push_back("--simulate=" + MemoryFile().string());
-    }
-    arguments.insert(arguments.begin(), binary.string());
+std::vector<std::string> CorvaneTest::ProgramEnvironment(const std::string& locale) const {
     // LeakSanitizer finds a leak inside libdbus under xcb: no session bus.
-    const std::vector<std::string> environment = EnvironmentWith({
+    return EnvironmentWith({
         {"DISPLAY", TestDisplay()},
         {"LANG", locale.empty() ? std::nullopt : std::optional(locale)},
         {"LC_ALL", std::nullopt},
@@ -126,8 +121,16 @@ void CorvaneTest::Launch(const std::string& locale, std::vector<std::string> arg
         {"DBUS_SESSION_BUS_ADDRESS", "disabled:"},
         {"QT_QPA_PLATFORM", std::nullopt},
     });
-    program =
-        std::make_unique<Process>(arguments, environment, work_ / "out.txt", work_ / "err.txt");
+}
+
+void CorvaneTest::Launch(const std::string& locale, std::vector<std::string> arguments,
+                         const std::filesystem::path& binary) {
+    if (arguments.empty()) {
+        arguments.push_back("--simulate=" + MemoryFile().string());
+    }
+    arguments.insert(arguments.begin(), binary.string());
+    program = std::make_unique<Process>(arguments, ProgramEnvironment(locale), work_ / "out.txt",
+                                        work_ / "err.txt");
 }
 
 // The pointer rests outside the window, as the Windows screenshots have it.

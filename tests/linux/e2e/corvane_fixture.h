@@ -52,6 +52,9 @@ class CorvaneTest : public ::testing::Test {
 
     std::filesystem::path SettingsFolder() const { return work_ / "config" / "corvane"; }
     std::filesystem::path MemoryFile() const { return work_ / "mouse.bin"; }
+    // The environment every start of the program gets: the test's display,
+    // settings and runtime folders, `locale` in LANG (none when empty).
+    std::vector<std::string> ProgramEnvironment(const std::string& locale = "") const;
     const std::filesystem::path& work() const { return work_; }
 
     // Starts corvane (`binary`) with `arguments` (--simulate=MEMORY when
