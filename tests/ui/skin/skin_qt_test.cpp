@@ -115,6 +115,24 @@ TEST(SkinImageQtTest, ABackgroundKeepsItsStraightColoursAndIsOpaque) {
     EXPECT_EQ(background.pixel(1, 0), qRgb(200, 100, 50));
 }
 
+// Skin images go to the PNG reader first; a skin file in another format
+// under its PNG name is still read, as before.
+TEST(SkinImageQtTest, AnImageInAnotherFormatUnderItsPngNameIsStillRead) {
+    TempFolder folder;
+    QImage bmp(3, 2, QImage::Format_RGB32);
+    bmp.fill(qRgb(200, 100, 50));
+    const std::wstring path = WidePath(folder.path() / "Save-over.png");
+    ASSERT_TRUE(bmp.save(QtPath(path), "BMP"));
+
+    const std::optional<QImage> decoded = DecodeSkinImage(path);
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(decoded->size(), QSize(3, 2));
+    EXPECT_EQ(decoded->pixel(2, 1), qRgb(200, 100, 50));
+    const QImage background = LoadBackgroundImage(path);
+    EXPECT_EQ(background.format(), QImage::Format_RGB32);
+    EXPECT_EQ(background.pixel(2, 1), qRgb(200, 100, 50));
+}
+
 // The columns and rows of `image` inside `rect` that hold the text colour.
 struct Ink {
     int left = 10000, right = -1, top = 10000, bottom = -1, outside = 0;
