@@ -206,6 +206,32 @@ TEST(FontsQtTest, EachWindowsFontHasALinuxFaceWhoseCellIsTheWindowsHeight) {
     }
 }
 
+// The size is searched, not tried from 1 up: it must still be the one the
+// whole scan gives (the largest before the first whose cell is too high) for
+// each family, weight and height the windows could ask for.
+TEST(FontsQtTest, TheSizeFoundIsTheOneTryingEverySizeGives) {
+    for (std::wstring_view face : {L"Tahoma", L"宋体"}) {
+        for (int weight : {400, 700}) {
+            QFont scanned(LinuxFamilyOf(face));
+            scanned.setWeight(static_cast<QFont::Weight>(weight));
+            scanned.setStyleStrategy(QFont::NoAntialias);
+            for (int height = 0; height <= 40; ++height) {
+                int expected = 1;
+                for (int size = 1; size <= std::max(height, 1) * 2; ++size) {
+                    scanned.setPixelSize(size);
+                    if (QFontMetrics(scanned).height() > height) {
+                        break;
+                    }
+                    expected = size;
+                }
+                EXPECT_EQ(FontForWindowsFace(face, height, weight).pixelSize(), expected)
+                    << QString::fromWCharArray(face.data(), face.size()).toStdString() << " "
+                    << weight << " " << height;
+            }
+        }
+    }
+}
+
 class ChildControlsQtTest : public ::testing::Test {
   protected:
     QWidget parent;
