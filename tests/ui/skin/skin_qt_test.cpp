@@ -287,6 +287,39 @@ TEST_F(ChildControlsQtTest, AListSitsOnItsRectangleWithSixteenPixelRowsInTheSkin
     EXPECT_FALSE(list->isVisible());
 }
 
+// A dialog deactivates and disables the window of the lists while it runs:
+// a list looks the same then, and is not painted again for it.
+TEST_F(ChildControlsQtTest, AListLooksTheSameAndIsNotRepaintedWhileItsWindowIsDisabled) {
+    QListWidget* list = lists.Create(&parent, 31, Rect{10, 20, 138, 120}, items, font, false);
+    lists.SetSelection(31, 1);
+    QWidget sentinel(&parent);
+    sentinel.setGeometry(200, 200, 10, 10);
+    sentinel.show();
+    ASSERT_TRUE(PaintPendingUpdates(sentinel));
+    const QImage enabled = list->grab().toImage();
+
+    PaintCounter counter;
+    counter.Watch(*list);
+    counter.Watch(*list->viewport());
+    QWidget dialog;
+    dialog.setGeometry(400, 30, 100, 100);
+    dialog.show();
+    dialog.activateWindow();
+    parent.setEnabled(false);
+    ASSERT_TRUE(WaitFor([&] { return !parent.isActiveWindow(); }));
+    ASSERT_TRUE(PaintPendingUpdates(sentinel));
+    EXPECT_EQ(counter.paints, 0) << "disabled and deactivated";
+    const QImage disabled = list->grab().toImage();
+    counter.paints = 0;  // the grab's
+    dialog.close();
+    parent.setEnabled(true);
+    parent.activateWindow();
+    ASSERT_TRUE(WaitFor([&] { return parent.isActiveWindow(); }));
+    ASSERT_TRUE(PaintPendingUpdates(sentinel));
+    EXPECT_EQ(counter.paints, 0) << "enabled and activated again";
+    EXPECT_EQ(Differences(disabled, enabled), 0);
+}
+
 TEST_F(ChildControlsQtTest, AListNamesTheItemAtAPointAndItsIdUnderIt) {
     QListWidget* list = lists.Create(&parent, 31, Rect{10, 20, 138, 120}, items, font, false);
     const QPoint second = Global(*list, 1);
