@@ -44,7 +44,8 @@ if(NOT WIN32)
     target_link_libraries(corvane_bare_qt_window PRIVATE Qt6::Widgets)
     add_executable(corvane_startup_bench ${CMAKE_CURRENT_LIST_DIR}/startup_bench_qt.cpp
         ${CMAKE_SOURCE_DIR}/tests/linux/e2e/x_session.cpp)
-    target_link_libraries(corvane_startup_bench PRIVATE Qt6::Gui ${CORVANE_XCB_LIBRARY})
+    target_link_libraries(corvane_startup_bench PRIVATE corvane_settings Qt6::Gui
+        ${CORVANE_XCB_LIBRARY})
     target_include_directories(corvane_startup_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_compile_definitions(corvane_startup_bench PRIVATE
         CORVANE_PATH="$<TARGET_FILE:corvane>"

@@ -27,6 +27,9 @@ class MainHostQt::Window final : public QWidget {
         setMouseTracking(true);
         setFocusPolicy(Qt::StrongFocus);
         setFixedSize(kClientWidth, kClientHeight);
+        // The window shows only what the logic drew; Qt would repaint it
+        // whenever a dialog or a box takes and gives back the activation.
+        setPalette(AlikeInEveryGroup(palette()));
     }
 
     // Moves the window with the pointer until the button is released. A
@@ -46,6 +49,19 @@ class MainHostQt::Window final : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent*) override { host_.Paint(*this); }
+    // A dialog disables the window while it runs. The window looks the same
+    // either way, and the Windows program gets no background erase for it:
+    // a repaint here would copy the whole window again as the dialog opens
+    // (Qt repaints on that change whatever the colours).
+    void changeEvent(QEvent* event) override {
+        if (event->type() != QEvent::EnabledChange) {
+            QWidget::changeEvent(event);
+        }
+    }
+    // Nor does it show the keyboard focus, which a dialog or a box takes and
+    // gives back: Qt would repaint the window, lists and all, each time.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() != Qt::LeftButton || host_.logic_ == nullptr) {
             return;

@@ -75,6 +75,16 @@ void DrawSkinText(QPainter& painter, std::wstring_view text, Rect rect, TextForm
     painter.restore();
 }
 
+QPalette AlikeInEveryGroup(QPalette palette) {
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto r = static_cast<QPalette::ColorRole>(role);
+        const QBrush active = palette.brush(QPalette::Active, r);
+        palette.setBrush(QPalette::Inactive, r, active);
+        palette.setBrush(QPalette::Disabled, r, active);
+    }
+    return palette;
+}
+
 QColor SkinTextColour() {
     return ColourOf(kTextColour);
 }

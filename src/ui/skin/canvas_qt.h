@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 #include <QSize>
 
 #include <memory>
@@ -57,6 +58,11 @@ class CanvasQt {
 // `format` says, clipped to the rectangle, transparent behind, in `colour`.
 void DrawSkinText(QPainter& painter, std::wstring_view text, Rect rect, TextFormat format,
                   const QFont& font, QColor colour);
+
+// `palette` with every colour group (active, inactive, disabled) as its
+// active one: a widget whose look does not follow the activation of its
+// window or its being disabled is not repainted for them.
+QPalette AlikeInEveryGroup(QPalette palette);
 
 // The skin's colours (skin_colours.h).
 QColor SkinTextColour();

@@ -42,16 +42,30 @@ QFont FontForWindowsFace(std::wstring_view face, int height, int weight) {
     font.setStyleStrategy(QFont::NoAntialias);
     // The largest pixel size whose cell still fits the height: the cell
     // grows by about one pixel per size, so it is the one that fills it
-    // wherever one does.
-    int chosen = 1;
-    for (int size = 1; size <= std::max(height, 1) * 2; ++size) {
+    // wherever one does, and size 1 when none fits. Each size measured loads
+    // a font engine through fontconfig (trying every size from 1 up cost the
+    // window's start several milliseconds), so the search starts where the
+    // cell at the height itself puts it, and walks from there: the cell
+    // never shrinks as the size grows, so the sizes that fit come first.
+    const int largest = std::max(height, 1) * 2;
+    const auto cellOf = [&font](int size) {
         font.setPixelSize(size);
-        if (QFontMetrics(font).height() > height) {
-            break;
+        return QFontMetrics(font).height();
+    };
+    const auto fits = [&](int size) { return cellOf(size) <= height; };
+    const int cellAtHeight = cellOf(std::clamp(height, 1, largest));
+    int fitting = std::clamp(height * height / std::max(cellAtHeight, 1), 1, largest);
+    if (fits(fitting)) {
+        while (fitting < largest && fits(fitting + 1)) {
+            ++fitting;
         }
-        chosen = size;
+    } else {
+        do {
+            --fitting;
+        } while (fitting > 1 && !fits(fitting));
+        fitting = std::max(fitting, 1);
     }
-    font.setPixelSize(chosen);
+    font.setPixelSize(fitting);
     return font;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/skin/list_box_qt.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -34,16 +35,41 @@ class RowDelegate final : public QStyledItemDelegate {
     }
 };
 
+// A list looks the same in an active, inactive or disabled window (its
+// colours are alike in every group), so those changes repaint nothing: a
+// dialog deactivates and disables its owner's window, lists and all, as it
+// opens and gives both back as it closes, and the Windows program repaints
+// no list for that. (Qt repaints a widget that is enabled or disabled, and
+// an item view whose window is activated or deactivated, whatever its
+// colours.)
+class SameInEveryState final : public QObject {
+  public:
+    explicit SameInEveryState(QObject* parent) : QObject(parent) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::EnabledChange:
+            case QEvent::WindowActivate:
+            case QEvent::WindowDeactivate:
+                return true;
+            default:
+                return false;
+        }
+    }
+};
+
 void ApplyColours(QWidget& list) {
     QPalette palette = list.palette();
-    // Every colour group alike: a list in a disabled window looks the same.
     palette.setColor(QPalette::Base, ListBackgroundColour());
     palette.setColor(QPalette::Window, ListBackgroundColour());
     palette.setColor(QPalette::Text, SkinTextColour());
     palette.setColor(QPalette::WindowText, ThinBorderColour());  // the plain frame
     palette.setColor(QPalette::Highlight, ListHighlightColour());
     palette.setColor(QPalette::HighlightedText, ListHighlightTextColour());
-    list.setPalette(palette);
+    // Every colour group alike: a list in an inactive or disabled window
+    // looks the same, and is not repainted when its window changes.
+    list.setPalette(AlikeInEveryGroup(palette));
     list.setAutoFillBackground(true);
 }
 
@@ -83,6 +109,9 @@ QListWidget* ListBoxesQt::Create(QWidget* parent, int id, Rect rect,
     list->setFont(font);
     ApplyColours(*list);
     ApplyColours(*list->viewport());
+    auto* sameInEveryState = new SameInEveryState(list);
+    list->installEventFilter(sameInEveryState);
+    list->viewport()->installEventFilter(sameInEveryState);
     for (const std::wstring& item : items) {
         list->addItem(QString::fromStdWString(item));
     }

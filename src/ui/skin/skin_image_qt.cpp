@@ -1,5 +1,7 @@
 #include "ui/skin/skin_image_qt.h"
 
+#include <QImageReader>
+
 #include <bit>
 #include <span>
 
@@ -14,8 +16,27 @@ QString QtPath(const std::wstring& path) {
 static_assert(std::endian::native == std::endian::little,
               "straight ARGB32 pixels are read as blue, green, red, alpha bytes");
 
+namespace {
+
+// Skin images are PNG files, so they go straight to Qt's own PNG reader: a
+// reader left to guess the format first loads and asks every image format
+// plugin installed (GIF, ICO, JPEG with libjpeg, ...), which costs a start
+// more than a millisecond. A file the PNG reader cannot take is still read
+// as any format Qt knows, as before.
+QImage ReadImage(const std::wstring& path) {
+    QImageReader png(QtPath(path), QByteArrayLiteral("png"));
+    png.setAutoDetectImageFormat(false);
+    QImage image = png.read();
+    if (image.isNull()) {
+        image = QImage(QtPath(path));
+    }
+    return image;
+}
+
+}  // namespace
+
 std::optional<QImage> DecodeSkinImage(const std::wstring& path) {
-    QImage image(QtPath(path));
+    QImage image = ReadImage(path);
     if (image.isNull()) {
         return std::nullopt;
     }
@@ -46,16 +67,18 @@ bool DrawSkinImage(QPainter& painter, const std::wstring& path, Point at, UserMe
 }
 
 QImage LoadBackgroundImage(const std::wstring& path) {
-    QImage image(QtPath(path));
+    QImage image = ReadImage(path);
     if (image.isNull()) {
         return image;
     }
     // Straight channels kept, alpha set opaque: no blending with anything.
     image = image.convertToFormat(QImage::Format_ARGB32);
     image.reinterpretAsFormat(QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
+    const int width = image.width();
+    const int height = image.height();
+    for (int y = 0; y < height; ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             row[x] |= 0xFF000000u;
         }
     }

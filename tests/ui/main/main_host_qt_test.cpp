@@ -183,9 +183,17 @@ TEST_F(MainHostQtTest, AFunctionWithADialogRunsItModallyOverTheWindow) {
     dlg.ShowKeyPage();
     QListWidget* list = OpenKeyList();
     ASSERT_NE(list, nullptr);
+    // The dialog disables, deactivates and unfocuses the window: the Windows
+    // program erases nothing for that, and the window looks the same.
+    PaintCounter counter;
+    counter.Watch(*host.window());
+    int paintsWhileTheDialogRuns = -1;
     bool windowEnabledDuringRun = true;
     QPoint dialogAt;
     QTimer::singleShot(0, [&] {
+        ASSERT_TRUE(WaitFor([&] { return !host.window()->isActiveWindow(); }));
+        ASSERT_TRUE(PaintPendingUpdates(*list->viewport()));
+        paintsWhileTheDialogRuns = counter.paints;
         QWidget* dialog = QApplication::activeWindow();
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (top != host.window() && top->isVisible() && top->size() == QSize(402, 302)) {
@@ -201,6 +209,7 @@ TEST_F(MainHostQtTest, AFunctionWithADialogRunsItModallyOverTheWindow) {
     const QPoint media =
         list->viewport()->mapTo(host.window(), list->visualItemRect(list->item(7)).center());
     QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, media);
+    EXPECT_EQ(paintsWhileTheDialogRuns, 0);
     EXPECT_FALSE(windowEnabledDuringRun);
     EXPECT_EQ(dialogAt, host.window()->mapToGlobal(QPoint(0, 0)));
     EXPECT_TRUE(host.window()->isEnabled());

@@ -96,4 +96,28 @@ inline bool WaitFor(const std::function<bool()>& condition) {
     return QTest::qWaitFor(condition, 2000);
 }
 
+// Counts the paints of the widgets it watches.
+class PaintCounter final : public QObject {
+  public:
+    void Watch(QWidget& widget) { widget.installEventFilter(this); }
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+// Returns once the updates asked for so far in the window of `sentinel` are
+// painted: Qt paints a window's pending updates together, some milliseconds
+// after they are asked for, so the wait asks `sentinel` for one more and
+// ends when it is painted. False when it never was.
+inline bool PaintPendingUpdates(QWidget& sentinel) {
+    PaintCounter counter;
+    counter.Watch(sentinel);
+    sentinel.update();
+    return WaitFor([&counter] { return counter.paints > 0; });
+}
+
 }  // namespace corvane::testing

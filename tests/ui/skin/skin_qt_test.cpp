@@ -115,6 +115,24 @@ TEST(SkinImageQtTest, ABackgroundKeepsItsStraightColoursAndIsOpaque) {
     EXPECT_EQ(background.pixel(1, 0), qRgb(200, 100, 50));
 }
 
+// Skin images go to the PNG reader first; a skin file in another format
+// under its PNG name is still read, as before.
+TEST(SkinImageQtTest, AnImageInAnotherFormatUnderItsPngNameIsStillRead) {
+    TempFolder folder;
+    QImage bmp(3, 2, QImage::Format_RGB32);
+    bmp.fill(qRgb(200, 100, 50));
+    const std::wstring path = WidePath(folder.path() / "Save-over.png");
+    ASSERT_TRUE(bmp.save(QtPath(path), "BMP"));
+
+    const std::optional<QImage> decoded = DecodeSkinImage(path);
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(decoded->size(), QSize(3, 2));
+    EXPECT_EQ(decoded->pixel(2, 1), qRgb(200, 100, 50));
+    const QImage background = LoadBackgroundImage(path);
+    EXPECT_EQ(background.format(), QImage::Format_RGB32);
+    EXPECT_EQ(background.pixel(2, 1), qRgb(200, 100, 50));
+}
+
 // The columns and rows of `image` inside `rect` that hold the text colour.
 struct Ink {
     int left = 10000, right = -1, top = 10000, bottom = -1, outside = 0;
@@ -188,6 +206,32 @@ TEST(FontsQtTest, EachWindowsFontHasALinuxFaceWhoseCellIsTheWindowsHeight) {
     }
 }
 
+// The size is searched, not tried from 1 up: it must still be the one the
+// whole scan gives (the largest before the first whose cell is too high) for
+// each family, weight and height the windows could ask for.
+TEST(FontsQtTest, TheSizeFoundIsTheOneTryingEverySizeGives) {
+    for (std::wstring_view face : {L"Tahoma", L"宋体"}) {
+        for (int weight : {400, 700}) {
+            QFont scanned(LinuxFamilyOf(face));
+            scanned.setWeight(static_cast<QFont::Weight>(weight));
+            scanned.setStyleStrategy(QFont::NoAntialias);
+            for (int height = 0; height <= 40; ++height) {
+                int expected = 1;
+                for (int size = 1; size <= std::max(height, 1) * 2; ++size) {
+                    scanned.setPixelSize(size);
+                    if (QFontMetrics(scanned).height() > height) {
+                        break;
+                    }
+                    expected = size;
+                }
+                EXPECT_EQ(FontForWindowsFace(face, height, weight).pixelSize(), expected)
+                    << QString::fromWCharArray(face.data(), face.size()).toStdString() << " "
+                    << weight << " " << height;
+            }
+        }
+    }
+}
+
 class ChildControlsQtTest : public ::testing::Test {
   protected:
     QWidget parent;
@@ -241,6 +285,39 @@ TEST_F(ChildControlsQtTest, AListSitsOnItsRectangleWithSixteenPixelRowsInTheSkin
     lists.Destroy(31);
     EXPECT_FALSE(lists.Exists(31));
     EXPECT_FALSE(list->isVisible());
+}
+
+// A dialog deactivates and disables the window of the lists while it runs:
+// a list looks the same then, and is not painted again for it.
+TEST_F(ChildControlsQtTest, AListLooksTheSameAndIsNotRepaintedWhileItsWindowIsDisabled) {
+    QListWidget* list = lists.Create(&parent, 31, Rect{10, 20, 138, 120}, items, font, false);
+    lists.SetSelection(31, 1);
+    QWidget sentinel(&parent);
+    sentinel.setGeometry(200, 200, 10, 10);
+    sentinel.show();
+    ASSERT_TRUE(PaintPendingUpdates(sentinel));
+    const QImage enabled = list->grab().toImage();
+
+    PaintCounter counter;
+    counter.Watch(*list);
+    counter.Watch(*list->viewport());
+    QWidget dialog;
+    dialog.setGeometry(400, 30, 100, 100);
+    dialog.show();
+    dialog.activateWindow();
+    parent.setEnabled(false);
+    ASSERT_TRUE(WaitFor([&] { return !parent.isActiveWindow(); }));
+    ASSERT_TRUE(PaintPendingUpdates(sentinel));
+    EXPECT_EQ(counter.paints, 0) << "disabled and deactivated";
+    const QImage disabled = list->grab().toImage();
+    counter.paints = 0;  // the grab's
+    dialog.close();
+    parent.setEnabled(true);
+    parent.activateWindow();
+    ASSERT_TRUE(WaitFor([&] { return parent.isActiveWindow(); }));
+    ASSERT_TRUE(PaintPendingUpdates(sentinel));
+    EXPECT_EQ(counter.paints, 0) << "enabled and activated again";
+    EXPECT_EQ(Differences(disabled, enabled), 0);
 }
 
 TEST_F(ChildControlsQtTest, AListNamesTheItemAtAPointAndItsIdUnderIt) {
