@@ -9,7 +9,7 @@ started=$SECONDS
 
 # The binary packages, in install order. Each has a check_installed_<name>
 # below that runs once all of them are installed.
-packages=(corvanectl)
+packages=(corvanectl corvane)
 
 version=$(dpkg-parsechangelog -S Version)
 arch=$(dpkg --print-architecture)
@@ -48,8 +48,9 @@ echo "packages: appstreamcli validate --no-net"
 find "$extracted" -path '*/usr/share/metainfo/*.xml' -print0 |
     xargs -0 -r appstreamcli validate --no-net
 echo "packages: desktop-file-validate"
-find "$extracted" -path '*/usr/share/applications/*.desktop' -print0 |
-    xargs -0 -r -n 1 sh -c 'out=$(desktop-file-validate "$1" 2>&1); echo "$out"; [ -z "$out" ]' -
+# The autostart example too: a user copies it as it is.
+find "$extracted" -name '*.desktop' -print0 |
+    xargs -0 -r -n 1 sh -c 'out=$(desktop-file-validate "$1" 2>&1); [ -z "$out" ] || { echo "$out"; exit 1; }' -
 echo "packages: bash completion"
 bash tests/dist/corvanectl_completion_test.sh "$extracted/corvanectl/usr/bin/corvanectl" \
     "$extracted/corvanectl/usr/share/bash-completion/completions/corvanectl"
@@ -76,6 +77,116 @@ check_installed_corvanectl() {
     bash -c 'source /usr/share/bash-completion/bash_completion &&
         __load_completion corvanectl && complete -p corvanectl' >/dev/null
 }
+
+check_installed_corvane() {
+    test "$(cd / && /usr/bin/corvane --version)" = "corvane $version"
+    test "$(man -w corvane)" = /usr/share/man/man1/corvane.1.gz
+    test -f /usr/share/applications/org.corvane.Corvane.desktop
+    test -f /usr/share/icons/hicolor/48x48/apps/org.corvane.Corvane.png
+    test -f /usr/share/metainfo/org.corvane.Corvane.metainfo.xml
+    # Nothing beside the program, so the window can only have found its
+    # skins under /usr/share/corvane.
+    test ! -e /usr/bin/Skins
+    show_installed_window
+}
+
+# `corvane --simulate` from /usr/bin on a private Xvfb, in an empty
+# environment with fresh settings and runtime folders and the English
+# language: its window shows the key page of the English skin, it makes its
+# settings in $XDG_CONFIG_HOME, and its Close button ends it with 0.
+show_installed_window() (
+    local work xvfb_pid="" corvane_pid="" display="" window="" n lock
+    work=$(mktemp -d)
+    mkdir -p "$work/home" "$work/config" "$work/runtime"
+    chmod 700 "$work/runtime"
+    cleanup() {
+        [ -z "$corvane_pid" ] || kill "$corvane_pid" 2>/dev/null || true
+        if [ -n "$xvfb_pid" ]; then
+            kill "$xvfb_pid" 2>/dev/null || true
+            wait "$xvfb_pid" 2>/dev/null || true
+        fi
+        rm -rf "$work"
+    }
+    trap cleanup EXIT
+
+    # The first display from CORVANE_E2E_FIRST_DISPLAY (as the end-to-end
+    # tests choose theirs) whose lock names no running server.
+    local first=${CORVANE_E2E_FIRST_DISPLAY:-100}
+    for n in $(seq "$first" $((first + 99))); do
+        lock=/tmp/.X$n-lock
+        if [ -e "$lock" ] && kill -0 "$(tr -dc 0-9 <"$lock")" 2>/dev/null; then
+            continue
+        fi
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+        xvfb_pid=$!
+        # Up to 10 s until it answers; a server that lost the number to
+        # another one ends at once.
+        for _ in $(seq 1 100); do
+            kill -0 "$xvfb_pid" 2>/dev/null || break
+            DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1 && display=":$n" && break
+            sleep 0.1
+        done
+        [ -z "$display" ] || break
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=""
+    done
+    [ -n "$display" ] || { echo "packages: no Xvfb display could be started" >&2; return 1; }
+    export DISPLAY=$display
+
+    (cd "$work" && exec env -i PATH=/usr/bin:/bin HOME="$work/home" DISPLAY="$display" \
+        XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C.UTF-8 \
+        DBUS_SESSION_BUS_ADDRESS=disabled: /usr/bin/corvane --simulate) >"$work/corvane.log" 2>&1 &
+    corvane_pid=$!
+
+    # The main window is the 760 x 630 one (a tray icon would be a window too).
+    for _ in $(seq 1 300); do # up to 30 s
+        for candidate in $(xdotool search --onlyvisible --class corvane 2>/dev/null || true); do
+            if xdotool getwindowgeometry "$candidate" 2>/dev/null | grep -q 'Geometry: 760x630'; then
+                window=$candidate
+            fi
+        done
+        [ -n "$window" ] && break
+        kill -0 "$corvane_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [ -z "$window" ]; then
+        echo "packages: the installed corvane showed no window; it wrote:" >&2
+        cat "$work/corvane.log" >&2
+        return 1
+    fi
+
+    # The key page: the skin's image wherever the lists' texts are not
+    # (measured: 0.4 % of the pixels differ; a missing skin leaves all).
+    local skin=/usr/share/corvane/Skins/EN/KeySet.png differing="" limit=$((760 * 630 / 100))
+    for _ in $(seq 1 100); do # up to 10 s, the window is black before it draws
+        import -window "$window" "$work/shot.png" 2>/dev/null || true
+        differing=$(compare -metric AE "$work/shot.png" "$skin" null: 2>&1 || true)
+        [[ "$differing" =~ ^[0-9]+$ ]] && [ "$differing" -le "$limit" ] && break
+        sleep 0.1
+    done
+    if ! [[ "$differing" =~ ^[0-9]+$ ]] || [ "$differing" -gt "$limit" ]; then
+        echo "packages: the installed corvane's window is not the key page of $skin" \
+            "($differing pixels differ, at most $limit expected)" >&2
+        return 1
+    fi
+    echo "packages: corvane's window shows $skin ($differing of $((760 * 630)) pixels differ: the texts)"
+    test -s "$work/config/corvane/config.bin"
+
+    xdotool mousemove --window "$window" 736 20 click 1 # Close
+    for _ in $(seq 1 100); do
+        kill -0 "$corvane_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    local status=0
+    if kill -0 "$corvane_pid" 2>/dev/null; then
+        echo "packages: the installed corvane did not end on Close" >&2
+        return 1
+    fi
+    wait "$corvane_pid" || status=$?
+    corvane_pid=""
+    [ "$status" = 0 ] || { echo "packages: corvane ended with $status on Close" >&2; return 1; }
+)
 
 if [ "${CI:-}" != true ]; then
     echo "packages: install, use and removal skipped: they change this system's packages (CI=true runs them)"
