@@ -19,9 +19,10 @@ if(NOT WIN32)
     target_include_directories(corvane_linux_e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
     target_compile_definitions(corvane_linux_e2e_tests PRIVATE
         CORVANE_PATH="$<TARGET_FILE:corvane>"
+        CORVANECTL_PATH="$<TARGET_FILE:corvanectl>"
         CORVANE_WINDOWS_SCREENSHOTS="${PROJECT_SOURCE_DIR}/docs/screenshots"
         CORVANE_E2E_SCREENSHOTS="${CMAKE_BINARY_DIR}/e2e-screenshots")
-    add_dependencies(corvane_linux_e2e_tests corvane)
+    add_dependencies(corvane_linux_e2e_tests corvane corvanectl)
     gtest_discover_tests(corvane_linux_e2e_tests DISCOVERY_TIMEOUT 60
         PROPERTIES TIMEOUT 120 LABELS e2e)
 endif()

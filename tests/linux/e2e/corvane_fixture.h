@@ -23,10 +23,14 @@
 #ifndef CORVANE_PATH
 #error "CORVANE_PATH names the built corvane"
 #endif
+#ifndef CORVANECTL_PATH
+#error "CORVANECTL_PATH names the built corvanectl"
+#endif
 
 namespace corvane::e2e {
 
 inline const std::filesystem::path kCorvane = CORVANE_PATH;
+inline const std::filesystem::path kCorvanectl = CORVANECTL_PATH;
 inline const std::filesystem::path kWindowsScreenshots = CORVANE_WINDOWS_SCREENSHOTS;
 inline constexpr char kClass[] = "corvane";
 inline constexpr int kWaitMs = 15000;

@@ -3,7 +3,8 @@
 // hides it, a second start shows it and ends with 0, Close ends with 0;
 // without a tray a hidden start shows the window after its wait; the
 // simulated mouse pulled out and plugged in again through its plug control
-// gives the Windows program's notice, hide and read.
+// gives the Windows program's notice, hide and read; corvanectl leaves the
+// running window's settings alone.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -168,6 +169,25 @@ TEST_F(DesktopEndToEnd, PullingTheMouseOutAndPluggingItInGiveTheWindowsNoticeHid
     EXPECT_TRUE(WaitUntil([&] { return Shown(*window); }, kWaitMs)) << "the mouse is back";
     EXPECT_EQ(transfers(), 2 * kFullReadTransfers);
     EXPECT_EQ(Close(*window), 0) << Log();
+}
+
+// corvanectl beside the running window: the window holds the settings, so a
+// set is refused and leaves config.bin as it was; after the window's Close
+// the same set goes through.
+TEST_F(DesktopEndToEnd, CorvanectlWritesNothingWhileTheWindowRuns) {
+    const std::optional<WindowId> window = Start();
+    ASSERT_TRUE(window);
+    const std::vector<std::string> set = {
+        kCorvanectl.string(), "--dir", SettingsFolder().string(), "set", "rate", "500"};
+    const std::vector<std::uint8_t> config = ConfigBytes();
+    EXPECT_EQ(RunCommand(set, ProgramEnvironment()).exitCode, 1);
+    EXPECT_EQ(ConfigBytes(), config);
+
+    ASSERT_EQ(Close(*window), 0);
+    EXPECT_EQ(RunCommand(set, ProgramEnvironment()).exitCode, 0);
+    const std::optional<SettingsRecord> stored = StoredRecord();
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->reportRate, 2);
 }
 
 }  // namespace
