@@ -96,7 +96,7 @@ ShellHostQt::ShellHostQt(QWidget& window, MessageBoxSink& boxes, Options options
                                                       MonitorSetup::Ready;
                                            }),
       restores_(std::make_unique<Restores>(*this)),
-      tray_(ApplicationIcon(), options.exitText,
+      tray_(BuiltInApplicationIcon(), options.exitText,
             {[this] { Ask(requests_.trayClick); }, [this] { Ask(requests_.trayMenu); },
              [this] { Ask(requests_.exit); }}),
       single_([this] { Ask(requests_.trayClick); }),
@@ -132,10 +132,15 @@ bool ShellHostQt::SingleInstanceMutexExisted() {
     return EndsThisStart(single_.Claim(instanceName_));
 }
 
-// The tray's icon, looked up once; for the whole application, so that its
-// boxes and dialogs carry it too.
+// For the whole application, so that its boxes and dialogs carry it too:
+// the built-in icon at once, the theme's once the start has run.
 void ShellHostQt::SetWindowIcons() {
     QGuiApplication::setWindowIcon(tray_.icon().icon());
+    QTimer::singleShot(0, restores_.get(), [this] {
+        const QIcon icon = ThemeApplicationIcon();
+        tray_.icon().setIcon(icon);
+        QGuiApplication::setWindowIcon(icon);
+    });
 }
 
 // The window keeps its taskbar entry while it shows: without a tray that

@@ -62,7 +62,7 @@ bool TrayIconQt::TrayAvailable() {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-QIcon ApplicationIcon() {
+QIcon BuiltInApplicationIcon() {
     QIcon builtIn;
     for (const int size : kBuiltInSizes) {
         builtIn.addFile(QStringLiteral(":/%1/hicolor/%2x%2/apps/%1.png")
@@ -70,7 +70,11 @@ QIcon ApplicationIcon() {
                             .arg(size),
                         QSize(size, size));
     }
-    return QIcon::fromTheme(QLatin1String(kIconName), builtIn);
+    return builtIn;
+}
+
+QIcon ThemeApplicationIcon() {
+    return QIcon::fromTheme(QLatin1String(kIconName), BuiltInApplicationIcon());
 }
 
 StartWaitQt::StartWaitQt(bool hiddenAsked, std::function<bool()> trayAvailable,

@@ -59,9 +59,12 @@ class TrayIconQt final : public QObject {
     QSystemTrayIcon icon_;
 };
 
-// The application icon: the theme's (the installed hicolor icon, or the
-// user's theme), else the one built into the program.
-QIcon ApplicationIcon();
+// The application icon built into the program.
+QIcon BuiltInApplicationIcon();
+// The theme's application icon (the installed hicolor one, or the user's
+// theme's), else the built-in one. The theme's first lookup reads its
+// index and folders, about 5 ms: a start asks for it once it has shown.
+QIcon ThemeApplicationIcon();
 
 // A start's wait for a tray, on the event loop: asks `trayAvailable` now
 // and every kTrayPollMs until the start rule settles, then calls `settled`

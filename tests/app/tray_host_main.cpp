@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    corvane::TrayIconQt tray(corvane::ApplicationIcon(), L"Exit",
+    corvane::TrayIconQt tray(corvane::BuiltInApplicationIcon(), L"Exit",
                              {[&] { click(); }, [] { Say("menu"); },
                               [] {
                                   Say("exit");

@@ -22,7 +22,7 @@ TrayActions ActionsOf(Counts& counts) {
 
 TEST(TrayIconQtTest, LeftClicksShowTheWindowAndTheMenuHoldsExitWhichEnds) {
     Counts counts;
-    TrayIconQt tray(ApplicationIcon(), L"Exit", ActionsOf(counts));
+    TrayIconQt tray(BuiltInApplicationIcon(), L"Exit", ActionsOf(counts));
     EXPECT_FALSE(tray.Add(L"Gaming Mouse Setting")) << "no tray on the offscreen platform";
     EXPECT_EQ(tray.icon().toolTip(), QStringLiteral("Gaming Mouse Setting"));
 
@@ -47,16 +47,19 @@ TEST(TrayIconQtTest, LeftClicksShowTheWindowAndTheMenuHoldsExitWhichEnds) {
     EXPECT_FALSE(tray.icon().isVisible());
 }
 
+// The theme's lookup falls back on the built-in icon where the theme has
+// none (as here, uninstalled).
 TEST(TrayIconQtTest, TheApplicationIconIsBuiltInAtTheTraySizes) {
-    const QIcon icon = ApplicationIcon();
-    ASSERT_FALSE(icon.isNull());
-    for (const int size : {16, 22, 24, 32, 48, 256}) {
-        const QPixmap pixmap = icon.pixmap(size, size);
-        EXPECT_EQ(pixmap.size(), QSize(size, size)) << size;
-        // The corner is transparent, the middle the mouse's colour.
-        const QImage image = pixmap.toImage();
-        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << size;
-        EXPECT_GT(qGreen(image.pixel(size / 2, size / 2)), 200) << size;
+    for (const QIcon& icon : {BuiltInApplicationIcon(), ThemeApplicationIcon()}) {
+        ASSERT_FALSE(icon.isNull());
+        for (const int size : {16, 22, 24, 32, 48, 256}) {
+            const QPixmap pixmap = icon.pixmap(size, size);
+            EXPECT_EQ(pixmap.size(), QSize(size, size)) << size;
+            // The corner is transparent, the middle the mouse's colour.
+            const QImage image = pixmap.toImage();
+            EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << size;
+            EXPECT_GT(qGreen(image.pixel(size / 2, size / 2)), 200) << size;
+        }
     }
 }
 
