@@ -176,26 +176,13 @@ int Main(int rounds, int argc, char** argv) {
 }  // namespace corvane
 
 int main(int argc, char** argv) {
-    std::unique_ptr<corvane::e2e::XServer> server;
-    if (std::getenv("DISPLAY") == nullptr) {
-        const char* first = std::getenv("CORVANE_BENCH_FIRST_DISPLAY");
-        server = std::make_unique<corvane::e2e::XServer>(first != nullptr ? std::atoi(first) : 100);
-        if (!server->running()) {
-            std::fprintf(stderr, "no Xvfb display could be started\n");
-            return 1;
-        }
-        setenv("DISPLAY", server->display().c_str(), 1);
+    const corvane::e2e::BenchSession session(100);
+    if (!session.ready()) {
+        return 1;
     }
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
     unsetenv("LANG");
     unsetenv("LC_ALL");
     unsetenv("LC_MESSAGES");
-    char runtime[] = "/tmp/corvane-bench-XXXXXX";  // made with mode 0700
-    if (mkdtemp(runtime) != nullptr) {
-        setenv("XDG_RUNTIME_DIR", runtime, 1);
-    }
     const int rounds = argc > 1 ? std::atoi(argv[1]) : corvane::kLeastRounds;
-    const int result = corvane::Main(std::max(rounds, corvane::kLeastRounds), argc, argv);
-    std::filesystem::remove_all(runtime);
-    return result;
+    return corvane::Main(std::max(rounds, corvane::kLeastRounds), argc, argv);
 }

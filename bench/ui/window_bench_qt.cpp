@@ -304,21 +304,10 @@ int Run(int rounds) {
 }  // namespace corvane
 
 int main(int argc, char** argv) {
-    std::unique_ptr<corvane::e2e::XServer> server;
-    if (std::getenv("DISPLAY") == nullptr) {
-        server = std::make_unique<corvane::e2e::XServer>(100);
-        if (!server->running()) {
-            std::fprintf(stderr, "no Xvfb display could be started\n");
-            return 1;
-        }
-        setenv("DISPLAY", server->display().c_str(), 1);
+    const corvane::e2e::BenchSession session(100);
+    if (!session.ready()) {
+        return 1;
     }
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    char runtime[] = "/tmp/corvane-bench-XXXXXX";  // made with mode 0700
-    if (mkdtemp(runtime) != nullptr) {
-        setenv("XDG_RUNTIME_DIR", runtime, 1);
-    }
-    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
     const int rounds = argc > 1 ? std::max(10, std::atoi(argv[1])) : corvane::kDefaultRounds;
     QApplication app(argc, argv);
     return corvane::Run(rounds);

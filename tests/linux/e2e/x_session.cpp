@@ -8,6 +8,7 @@
 #include <xcb/xcb.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -207,6 +208,33 @@ XServer::XServer(int firstDisplay) {
 XServer::~XServer() {
     if (server_) {
         server_->Terminate(kServerStartMs);
+    }
+}
+
+BenchSession::BenchSession(int firstDisplay) {
+    if (std::getenv("DISPLAY") == nullptr) {
+        const char* first = std::getenv("CORVANE_BENCH_FIRST_DISPLAY");
+        server_ = std::make_unique<XServer>(first != nullptr ? std::atoi(first) : firstDisplay);
+        if (!server_->running()) {
+            std::fprintf(stderr, "no Xvfb display could be started\n");
+            ready_ = false;
+            return;
+        }
+        setenv("DISPLAY", server_->display().c_str(), 1);
+    }
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+    char runtime[] = "/tmp/corvane-bench-XXXXXX";  // made with mode 0700
+    if (mkdtemp(runtime) != nullptr) {
+        runtime_ = runtime;
+        setenv("XDG_RUNTIME_DIR", runtime, 1);
+    }
+}
+
+BenchSession::~BenchSession() {
+    if (!runtime_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(runtime_, ignored);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -76,6 +77,25 @@ class XServer {
   private:
     std::unique_ptr<Process> server_;
     std::string display_;
+};
+
+// The X session a benchmark runs Qt in, in its own process: the display it
+// was given, else a private Xvfb from $CORVANE_BENCH_FIRST_DISPLAY or
+// `firstDisplay`; the xcb platform, no session bus and a runtime folder of
+// its own, removed at the end.
+class BenchSession {
+  public:
+    explicit BenchSession(int firstDisplay);
+    ~BenchSession();
+    BenchSession(const BenchSession&) = delete;
+    BenchSession& operator=(const BenchSession&) = delete;
+    // False (and said on standard error) when no display could be started.
+    bool ready() const { return ready_; }
+
+  private:
+    std::unique_ptr<XServer> server_;
+    std::string runtime_;
+    bool ready_ = true;
 };
 
 using WindowId = unsigned long;
