@@ -34,9 +34,13 @@ class MainHostQt::Window final : public QWidget {
 
     // Moves the window with the pointer until the button is released. A
     // press that has just hidden or minimised the window (Exit), or that is
-    // released already, moves nothing.
+    // released already, moves nothing. The release of a press that opened a
+    // box or a dialog (Save's failure box) went to that window, never to
+    // this one: Qt's own button state says whether it is still held.
     void StartDrag() {
-        if (!pressed_ || !isVisible() || isMinimized()) {
+        if (!pressed_ || !QGuiApplication::mouseButtons().testFlag(Qt::LeftButton) ||
+            !isVisible() || isMinimized()) {
+            pressed_ = false;
             return;
         }
         if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
@@ -83,6 +87,9 @@ class MainHostQt::Window final : public QWidget {
     // to none: the second press of a double click does nothing.
     void mouseDoubleClickEvent(QMouseEvent*) override {}
     void mouseMoveEvent(QMouseEvent* event) override {
+        if (dragging_ && !event->buttons().testFlag(Qt::LeftButton)) {
+            dragging_ = false;  // released where this window did not see it
+        }
         if (dragging_) {
             move(event->globalPosition().toPoint() - dragOffset_);
             return;

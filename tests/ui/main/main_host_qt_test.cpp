@@ -244,6 +244,23 @@ TEST_F(MainHostQtTest, APressNoRegionTakesDragsTheWindowByHand) {
 
 // A program that minimises instead (the Linux one without a tray) takes
 // the logic's hides; Exit's press then drags nothing.
+// A press that opens a box loses its release to the box: once the box has
+// gone, the window must not follow a pointer whose button is up.
+TEST_F(MainHostQtTest, APressWhoseReleaseAnotherWindowTookDragsNothing) {
+    dlg.ShowKeyPage();
+    host.window()->move(20, 30);
+    const QPoint empty(300, 150);
+    QTest::mousePress(Window(), Qt::LeftButton, Qt::NoModifier, empty);
+    QWindow box;
+    box.resize(50, 50);
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    QTest::mouseRelease(&box, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QCoreApplication::processEvents();  // the logic takes the press now
+    QTest::mouseMove(Window(), empty + QPoint(40, 25));
+    EXPECT_EQ(host.window()->pos(), QPoint(20, 30));
+}
+
 TEST_F(MainHostQtTest, AHideRequestTakesTheLogicsHidesAndAPressThatHidDragsNothing) {
     int hides = 0;
     host.SetHideRequest([&] {
