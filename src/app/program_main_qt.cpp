@@ -19,12 +19,14 @@
 #include "app/device_watch_qt.h"
 #include "app/program_folders.h"
 #include "app/program_qt.h"
+#include "app/shell.h"
 #include "app/simulated_plug.h"
 #include "core/system_facts.h"
 #include "core/text_encoding.h"
 #include "device/hid_port_linux.h"
 #include "device/simulator/simulated_mouse_settings.h"
 #include "settings/user_settings_folder.h"
+#include "ui/skin/skin_prefetch_qt.h"
 
 namespace {
 
@@ -114,6 +116,10 @@ int main(int argc, char** argv) {
     }
     arguments.simulate = cli.get_option("--simulate")->count() > 0;
 
+    ProgramQt::Options options;
+    options.facts = MakePlatformSystemFacts();
+    options.skinFolder = InstalledSkinFolder(options.facts->ExecutablePath(), IsFolder);
+    options.hidden = arguments.hidden;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
     }
@@ -124,8 +130,15 @@ int main(int argc, char** argv) {
     // box closed while the window hides in the tray is no end.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Decoded beside the program's set-up (fonts, tray, the mouse's read).
+    // Not before Qt's application object: the decoder makes Qt objects, and
+    // Qt takes the thread that makes its first object for the main thread.
+    const StartImages start = StartImagesOf(options.skinFolder, options.facts->DefaultLanguageId());
+    SkinImagePrefetch prefetch(
+        {{start.background, SkinImageUse::Background}, {start.keyPage, SkinImageUse::Drawn}});
+    options.prefetch = &prefetch;
+
     const std::wstring settingsFolder = SettingsFolderOf(arguments);
-    ProgramQt::Options options;
     if (arguments.simulate) {
         std::unique_ptr<SimulatedMouse> mouse = SimulatedMouseOf(arguments, settingsFolder);
         options.watchDevices = WatchPlugControlOf(*mouse, settingsFolder);
@@ -133,10 +146,7 @@ int main(int argc, char** argv) {
     } else {
         options.port = MakePlatformHidPort();
     }
-    options.facts = MakePlatformSystemFacts();
     options.settingsFolder = settingsFolder;
-    options.skinFolder = InstalledSkinFolder(options.facts->ExecutablePath(), IsFolder);
-    options.hidden = arguments.hidden;
     ProgramQt program(std::move(options));
     if (program.Start() == Initialisation::SecondInstance) {
         return 0;  // the running instance shows itself

@@ -32,7 +32,11 @@ ProgramQt::ProgramQt(Options options)
                             settingsFolder_, options.skinFolder}),
       hidden_(options.hidden),
       trayAvailable_(options.trayAvailable ? std::move(options.trayAvailable)
-                                           : TrayIconQt::TrayAvailable) {}
+                                           : TrayIconQt::TrayAvailable) {
+    if (options.prefetch != nullptr) {
+        mainHost_.UsePrefetch(*options.prefetch);
+    }
+}
 
 Initialisation ProgramQt::Start() {
     Shell& shell = program_.shell();

@@ -47,6 +47,9 @@ class ProgramQt {
         MessageBoxSink* messageBoxes = nullptr;
         // --hidden: start in the tray, waiting for one at login.
         bool hidden = false;
+        // The start's images decoded ahead (StartImagesOf); outlives the
+        // program. None: every image is decoded as it is drawn.
+        SkinImagePrefetch* prefetch = nullptr;
         // ShellHostQt's: the end of the event loop, whether a window
         // manager runs, whether a tray does, the instance's name, and the
         // sources of plug-in and removal events.

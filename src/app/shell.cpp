@@ -2,6 +2,7 @@
 
 #include "app/notice_table.h"
 #include "meaning/factory_settings.h"
+#include "ui/main/main_layout.h"
 #include "ui/main/window_fonts.h"
 #include "ui/skin/skin_dir.h"
 
@@ -26,6 +27,11 @@ class WaitCursor {
 };
 
 }  // namespace
+
+StartImages StartImagesOf(const std::wstring& skinFolder, std::uint16_t languageId) {
+    const std::wstring skinDir = SkinDir(skinFolder, UiLanguageOf(languageId));
+    return {SkinImagePath(skinDir, kBackgroundImage), SkinImagePath(skinDir, kImageKeySet)};
+}
 
 Shell::Shell(const ShellParts& parts)
     : state_(parts.state),

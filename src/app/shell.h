@@ -29,6 +29,15 @@ inline constexpr std::wstring_view kTrayTip = L"Gaming Mouse Setting";
 inline constexpr std::wstring_view kWindowClassName = L"KelAPClass-Ver2";
 inline constexpr std::wstring_view kBackgroundImage = L"/main.png";
 
+// The skin images a start draws first: the window's background, then the
+// key page's image, in the skin of the system language `languageId`. A
+// program may decode them ahead while it sets up.
+struct StartImages {
+    std::wstring background;
+    std::wstring keyPage;
+};
+StartImages StartImagesOf(const std::wstring& skinFolder, std::uint16_t languageId);
+
 // The first frame paints after creation hide the window instead.
 inline constexpr int kStartHidePaints = 2;
 

@@ -60,6 +60,7 @@ class ProgramQtTest : public ::testing::Test {
     // A name of this test's own, so that runs side by side never meet.
     QString instanceName = UniqueInstanceName();
     Initialisation started = Initialisation::Ready;
+    SkinImagePrefetch* prefetch = nullptr;
 
     std::unique_ptr<ProgramQt> Start(const std::wstring& settingsFolder,
                                      SimulatedMouseSettings mouse = {}) {
@@ -69,7 +70,7 @@ class ProgramQtTest : public ::testing::Test {
         options.port = std::make_unique<SimulatedMouse>(OptionsOf(mouse));
         options.facts = std::move(facts);
         options.settingsFolder = settingsFolder;
-        options.skinFolder = FromUtf8(CORVANE_ASSETS_DIR) + L"/Skins";
+        options.skinFolder = SkinFolder();
         options.messageBoxes = &boxes;
         options.endProcess = [this](int code) { exitCodes.push_back(code); };
         options.windowManagerRuns = [] { return false; };
@@ -77,10 +78,12 @@ class ProgramQtTest : public ::testing::Test {
         options.hidden = hidden;
         options.instanceName = instanceName;
         options.watchDevices = [](DeviceWatchQt&) { return true; };
+        options.prefetch = prefetch;
         auto program = std::make_unique<ProgramQt>(std::move(options));
         started = program->Start();
         return program;
     }
+    static std::wstring SkinFolder() { return FromUtf8(CORVANE_ASSETS_DIR) + L"/Skins"; }
     std::wstring Label(const std::wstring& settingsFolder, const std::wstring& key) {
         return MakePlatformIniStore()->Read(settingsFolder + L"str.ini", L"Setting-EN", key, L"",
                                             256);
@@ -101,6 +104,20 @@ TEST_F(ProgramQtTest, TheFirstStartMakesTheFolderAndTheFactoryFileAndShowsTheWin
     EXPECT_EQ(Label(settings, L"Item53"), L"DPI Switch");
     EXPECT_EQ(program->program().state().devicePresent, 1u);
     EXPECT_EQ(program->window()->windowTitle(), QStringLiteral("Gaming Mouse Setting"));
+}
+
+// The images a main decodes ahead are the ones the start draws, and the
+// window shows what it shows without them.
+TEST_F(ProgramQtTest, TheStartTakesTheImagesDecodedAheadAndDrawsTheSamePage) {
+    QImage expected = Start(folder.Wide("plain") + L"/")->mainHost().backBuffer();
+    const StartImages images = StartImagesOf(SkinFolder(), kLangEnglishUs);
+    SkinImagePrefetch ahead(
+        {{images.background, SkinImageUse::Background}, {images.keyPage, SkinImageUse::Drawn}});
+    prefetch = &ahead;
+    const auto program = Start(folder.Wide("ahead") + L"/");
+    EXPECT_FALSE(ahead.Take(images.background, SkinImageUse::Background)) << "taken by the start";
+    EXPECT_FALSE(ahead.Take(images.keyPage, SkinImageUse::Drawn)) << "taken by the start";
+    EXPECT_EQ(program->mainHost().backBuffer(), expected);
 }
 
 TEST_F(ProgramQtTest, WithoutTheMouseTheWarningIsShownAndSoIsTheWindow) {

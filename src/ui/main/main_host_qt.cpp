@@ -184,7 +184,10 @@ void MainHostQt::SetUp(const WindowSetup& setup) {
 }
 
 void MainHostQt::LoadBackground(std::wstring_view name) {
-    canvas_.SetBackground(LoadBackgroundImage(SkinImagePath(skinDir_, name)));
+    const std::wstring path = SkinImagePath(skinDir_, name);
+    std::optional<QImage> image =
+        prefetch_ != nullptr ? prefetch_->Take(path, SkinImageUse::Background) : std::nullopt;
+    canvas_.SetBackground(image ? std::move(*image) : LoadBackgroundImage(path));
 }
 
 bool MainHostQt::hasBackBuffer() const {
@@ -245,7 +248,11 @@ bool MainHostQt::DrawImage(std::wstring_view name, Point at) {
     if (!canvas_.inPass() || messages_ == nullptr) {
         return false;
     }
-    return DrawSkinImage(*canvas_.painter(), SkinImagePath(skinDir_, name), at, *messages_);
+    const std::wstring path = SkinImagePath(skinDir_, name);
+    const std::optional<QImage> image =
+        prefetch_ != nullptr ? prefetch_->Take(path, SkinImageUse::Drawn) : std::nullopt;
+    return image ? DrawDecodedSkinImage(*canvas_.painter(), *image, at, *messages_)
+                 : DrawSkinImage(*canvas_.painter(), path, at, *messages_);
 }
 
 void MainHostQt::DrawText(std::wstring_view text, Rect rect, TextFormat format, FontKind font) {

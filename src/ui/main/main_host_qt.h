@@ -30,6 +30,7 @@
 #include "ui/main/text_messages.h"
 #include "ui/skin/canvas_qt.h"
 #include "ui/skin/list_box_qt.h"
+#include "ui/skin/skin_prefetch_qt.h"
 
 namespace corvane {
 
@@ -44,6 +45,9 @@ class MainHostQt final : public MainWindowHost, public MessageBoxSink {
 
     // The logic the window's events go to from now on.
     void Attach(CTessaryDlg& logic);
+    // Images decoded ahead, taken by the first draws of their paths; it
+    // outlives the host's drawing.
+    void UsePrefetch(SkinImagePrefetch& prefetch) { prefetch_ = &prefetch; }
     QWidget* window() const;
     const std::wstring& skinDir() const { return skinDir_; }
 
@@ -95,6 +99,7 @@ class MainHostQt final : public MainWindowHost, public MessageBoxSink {
     void Paint(QWidget& window);
 
     std::wstring skinDir_;
+    SkinImagePrefetch* prefetch_ = nullptr;
     UserMessages* messages_ = nullptr;  // from the set-up on
     CTessaryDlg* logic_ = nullptr;
     CanvasQt canvas_;

@@ -56,13 +56,17 @@ std::optional<QImage> DecodeSkinImage(const std::wstring& path) {
 }
 
 bool DrawSkinImage(QPainter& painter, const std::wstring& path, Point at, UserMessages& messages) {
-    const std::optional<QImage> image = DecodeSkinImage(path);
-    if (!image) {
+    return DrawDecodedSkinImage(painter, DecodeSkinImage(path).value_or(QImage()), at, messages);
+}
+
+bool DrawDecodedSkinImage(QPainter& painter, const QImage& image, Point at,
+                          UserMessages& messages) {
+    if (image.isNull()) {
         messages.Show(MessageKind::LoadPngFailed, Caption::None);
         return false;
     }
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.drawImage(QPoint(at.x, at.y), *image);
+    painter.drawImage(QPoint(at.x, at.y), image);
     return true;
 }
 

@@ -25,6 +25,8 @@ std::optional<QImage> DecodeSkinImage(const std::wstring& path);
 // MessageKind::LoadPngFailed (no caption) and nothing is drawn. False when
 // nothing was drawn.
 bool DrawSkinImage(QPainter& painter, const std::wstring& path, Point at, UserMessages& messages);
+// The same with the image decoded already (a null one when it could not be).
+bool DrawDecodedSkinImage(QPainter& painter, const QImage& image, Point at, UserMessages& messages);
 
 // A window background: decoded once and never premultiplied; its colour
 // channels are the canvas as they stand (alpha is ignored, as a copy to the

@@ -20,6 +20,7 @@
 #include "ui/skin/qt_pixels.h"
 #include "ui/skin/skin_dir.h"
 #include "ui/skin/skin_image_qt.h"
+#include "ui/skin/skin_prefetch_qt.h"
 #include "ui/skin/window_events.h"
 
 namespace corvane::testing {
@@ -113,6 +114,38 @@ TEST(SkinImageQtTest, ABackgroundKeepsItsStraightColoursAndIsOpaque) {
     EXPECT_EQ(background.format(), QImage::Format_RGB32);
     EXPECT_EQ(background.pixel(0, 0), qRgb(200, 100, 50));
     EXPECT_EQ(background.pixel(1, 0), qRgb(200, 100, 50));
+}
+
+// An image decoded ahead is what its draw would decode, handed out once to
+// the use it was asked for; a file that cannot be decoded still reports
+// its failure where it is drawn.
+TEST(SkinImagePrefetchTest, EachImageIsItsDrawsOwnDecodeHandedOutOnce) {
+    const std::wstring main = SkinImagePath(AssetsSkinDir(L"EN"), L"/main.png");
+    const std::wstring keySet = SkinImagePath(AssetsSkinDir(L"EN"), L"/KeySet.png");
+    const std::wstring missing = L"/nonexistent/KeySet.png";
+    SkinImagePrefetch ahead({{main, SkinImageUse::Background},
+                             {keySet, SkinImageUse::Drawn},
+                             {missing, SkinImageUse::Drawn}});
+    EXPECT_FALSE(ahead.Take(keySet, SkinImageUse::Background)) << "not decoded for that use";
+    const std::optional<QImage> drawn = ahead.Take(keySet, SkinImageUse::Drawn);
+    ASSERT_TRUE(drawn);
+    EXPECT_EQ(*drawn, *DecodeSkinImage(keySet));
+    EXPECT_FALSE(ahead.Take(keySet, SkinImageUse::Drawn)) << "once";
+    EXPECT_EQ(ahead.Take(main, SkinImageUse::Background), LoadBackgroundImage(main));
+
+    const std::optional<QImage> broken = ahead.Take(missing, SkinImageUse::Drawn);
+    ASSERT_TRUE(broken);
+    QImage canvas(10, 10, QImage::Format_RGB32);
+    FakeUserMessages messages;
+    {
+        QPainter painter(&canvas);
+        EXPECT_FALSE(DrawDecodedSkinImage(painter, *broken, Point{0, 0}, messages));
+    }
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::LoadPngFailed);
+
+    // Never taken: the decoder is waited for as the prefetch goes.
+    SkinImagePrefetch untouched({{keySet, SkinImageUse::Drawn}});
 }
 
 // Skin images go to the PNG reader first; a skin file in another format
