@@ -8,16 +8,34 @@
 namespace corvane {
 namespace {
 
+// What a Windows font's height measures. Tahoma's cell holds leading above
+// its letters, as DejaVu's does, so the cells are matched. The Chinese faces'
+// cell is their em: nothing but the characters; Noto Sans CJK's cell is
+// about 1.45 em, and a matched cell drew the characters at 9 pixels where
+// Windows draws them at 13.
+enum class WindowsHeight { Cell, Em };
+
 struct FaceSubstitute {
     std::wstring_view windowsFace;
     const char* linuxFamily;
+    WindowsHeight height;
 };
 
 constexpr FaceSubstitute kFaceSubstitutes[] = {
-    {L"Tahoma", "DejaVu Sans"},      {L"宋体", "Noto Sans CJK SC"},   {L"黑体", "Noto Sans CJK SC"},
-    {L"SimSun", "Noto Sans CJK SC"}, {L"SimHei", "Noto Sans CJK SC"},
+    {L"Tahoma", "DejaVu Sans", WindowsHeight::Cell},
+    {L"宋体", "Noto Sans CJK SC", WindowsHeight::Em},
+    {L"黑体", "Noto Sans CJK SC", WindowsHeight::Em},
+    {L"SimSun", "Noto Sans CJK SC", WindowsHeight::Em},
+    {L"SimHei", "Noto Sans CJK SC", WindowsHeight::Em},
 };
-constexpr const char* kFallbackFamily = "DejaVu Sans";
+constexpr FaceSubstitute kFallback = {L"", "DejaVu Sans", WindowsHeight::Cell};
+
+const FaceSubstitute& SubstituteOf(std::wstring_view face) {
+    const auto found =
+        std::find_if(std::begin(kFaceSubstitutes), std::end(kFaceSubstitutes),
+                     [face](const FaceSubstitute& s) { return s.windowsFace == face; });
+    return found != std::end(kFaceSubstitutes) ? *found : kFallback;
+}
 
 // Windows weights run 100 to 900 like CSS; Qt 6 takes the same numbers.
 QFont::Weight QtWeightOf(int weight) {
@@ -27,19 +45,20 @@ QFont::Weight QtWeightOf(int weight) {
 }  // namespace
 
 QString LinuxFamilyOf(std::wstring_view face) {
-    const auto found =
-        std::find_if(std::begin(kFaceSubstitutes), std::end(kFaceSubstitutes),
-                     [face](const FaceSubstitute& s) { return s.windowsFace == face; });
-    return QString::fromLatin1(found != std::end(kFaceSubstitutes) ? found->linuxFamily
-                                                                   : kFallbackFamily);
+    return QString::fromLatin1(SubstituteOf(face).linuxFamily);
 }
 
 QFont FontForWindowsFace(std::wstring_view face, int height, int weight) {
-    QFont font(LinuxFamilyOf(face));
+    const FaceSubstitute& substitute = SubstituteOf(face);
+    QFont font(QString::fromLatin1(substitute.linuxFamily));
     font.setWeight(QtWeightOf(weight));
     // The Windows program's texts have no smoothed edges here: each pixel is
     // the text colour or left as it was.
     font.setStyleStrategy(QFont::NoAntialias);
+    if (substitute.height == WindowsHeight::Em) {
+        font.setPixelSize(std::max(height, 1));
+        return font;
+    }
     // The largest pixel size whose cell still fits the height: the cell
     // grows by about one pixel per size, so it is the one that fills it
     // wherever one does, and size 1 when none fits. Each size measured loads

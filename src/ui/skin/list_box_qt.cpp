@@ -1,8 +1,11 @@
 #include "ui/skin/list_box_qt.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
 
 #include "ui/skin/canvas_qt.h"
 
@@ -28,7 +31,10 @@ class RowDelegate final : public QStyledItemDelegate {
         painter->setFont(option.font);
         painter->setPen(selected ? ListHighlightTextColour() : SkinTextColour());
         painter->setClipRect(option.rect);
-        const QRect text = option.rect.adjusted(1, 0, 0, 0);
+        // A cell taller than the row (a Chinese face, sized by its em) is
+        // centred on the row, so its characters stay inside it.
+        const int spare = option.rect.height() - QFontMetrics(option.font).height();
+        const QRect text = option.rect.adjusted(1, std::min(spare / 2, 0), 0, 0);
         painter->drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                           index.data(Qt::DisplayRole).toString());
         painter->restore();
