@@ -18,14 +18,6 @@
 namespace corvane::testing {
 namespace {
 
-class RecordedBoxes final : public MessageBoxSink {
-  public:
-    void ShowMessageBox(const std::wstring& text, const std::wstring& caption) override {
-        boxes.push_back(caption + L": " + text);
-    }
-    std::vector<std::wstring> boxes;
-};
-
 constexpr wchar_t kHint[] =
     L"corvane: Corvane cannot open the mouse: this user has no access to it. Install "
     L"70-corvane.rules as the README's Linux set-up says, then plug the mouse in again.";
@@ -43,15 +35,16 @@ TEST(AccessRuleMessagesTest, TheHintFollowsTheFirstOpenFailureOfARunOnly) {
     MouseLink link(port, state, facts, messages);
 
     EXPECT_FALSE(link.FindMouse());
-    EXPECT_EQ(boxes.boxes, (std::vector<std::wstring>{L"corvane: CreateFile Error Code:5", kHint}));
+    EXPECT_EQ(boxes.Lines(),
+              (std::vector<std::wstring>{L"corvane: CreateFile Error Code:5", kHint}));
     EXPECT_EQ(state.devicePresent, 1u) << "the mouse is there";
 
-    boxes.boxes.clear();
+    boxes.shown.clear();
     EXPECT_FALSE(link.FindMouse());  // plugged in again, still without the rule
     // Other open failures and other messages pass as they are.
     messages.Show(MessageKind::CreateFileError, Caption::AppTitle, 2);
     messages.Show(MessageKind::NotDetected, Caption::Warning, 5);
-    EXPECT_EQ(boxes.boxes,
+    EXPECT_EQ(boxes.Lines(),
               (std::vector<std::wstring>{L"corvane: CreateFile Error Code:5",
                                          L"corvane: CreateFile Error Code:2",
                                          L"Warning: The system did not detect the gaming mouse!"}));
@@ -66,7 +59,7 @@ TEST(AccessRuleMessagesTest, NoHintForAnErrorThatNoRuleMends) {
     messages.Show(MessageKind::CreateFileError, Caption::AppTitle, 5ll + (1ll << 32));
     messages.Show(MessageKind::CreateFileError, Caption::AppTitle, -1);
     EXPECT_FALSE(messages.hintShown());
-    EXPECT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.shown.size(), 2u);
 }
 
 }  // namespace

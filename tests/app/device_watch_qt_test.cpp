@@ -30,14 +30,6 @@ namespace {
 constexpr int kPatienceMs = 5000;
 constexpr std::uint32_t kFullReadTransfers = 17;
 
-class NoBoxes final : public MessageBoxSink {
-  public:
-    void ShowMessageBox(const std::wstring& text, const std::wstring& caption) override {
-        boxes.push_back(caption + L": " + text);
-    }
-    std::vector<std::wstring> boxes;
-};
-
 void Write(const std::filesystem::path& pipe, const std::string& text) {
     const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
     ASSERT_GE(fd, 0);
@@ -49,7 +41,7 @@ TEST(DeviceWatchQtTest, ThePlugControlGivesTheShellOneRemovalAndOneArrivalAsOnWi
     TempFolder folder;
     FakeShellHost shellHost;
     FakeMainHost windowHost;
-    NoBoxes boxes;
+    RecordedBoxes boxes;
     SimulatedMouseOptions options;
     options.sleep = [](unsigned) {};
     SimulatedMouse mouse(options);
@@ -92,7 +84,7 @@ TEST(DeviceWatchQtTest, ThePlugControlGivesTheShellOneRemovalAndOneArrivalAsOnWi
     EXPECT_EQ(mouse.transferCount() - before, kFullReadTransfers) << "one full read";
     EXPECT_TRUE(program.state().link.imageRead);
     EXPECT_EQ(shellHost.balloons.size(), 1u) << "an arrival that finds the mouse shows nothing";
-    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(boxes.shown.empty());
 
     // Out and in again at once: one arrival, one read. The pull after it
     // comes when whatever the replug gave has come.

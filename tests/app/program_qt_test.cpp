@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/shell_fakes.h"
 #include "core/text_encoding.h"
 
 #include "device/simulator/simulated_mouse_settings.h"
@@ -25,22 +26,6 @@
 
 namespace corvane::testing {
 namespace {
-
-struct Box {
-    std::wstring text, caption;
-    friend bool operator==(const Box&, const Box&) = default;
-    friend void PrintTo(const Box& box, std::ostream* out) {
-        *out << ToUtf8(box.caption) << ": " << ToUtf8(box.text);
-    }
-};
-
-class RecordedBoxes final : public MessageBoxSink {
-  public:
-    std::vector<Box> shown;
-    void ShowMessageBox(const std::wstring& text, const std::wstring& caption) override {
-        shown.push_back({text, caption});
-    }
-};
 
 QString UniqueInstanceName() {
     static int counter = 0;

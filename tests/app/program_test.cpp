@@ -15,14 +15,6 @@
 namespace corvane::testing {
 namespace {
 
-class RecordedBoxes final : public MessageBoxSink {
-  public:
-    void ShowMessageBox(const std::wstring& text, const std::wstring& caption) override {
-        boxes.push_back(caption + L": " + text);
-    }
-    std::vector<std::wstring> boxes;
-};
-
 Point Inside(const Rect& r) {
     return {r.left + 1, r.top + 1};
 }
@@ -44,7 +36,7 @@ TEST(ProgramTest, StartTrayClickAPageEditAndSaveReachTheFilesAndTheMouse) {
     Program program(ProgramParts{shellHost, windowHost, boxes, mouse, facts, files, ini,
                                  L"/home/u/.config/corvane/", L"/opt/corvane/share/Skins"});
     ASSERT_EQ(program.shell().Initialise(), Initialisation::Ready);
-    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(windowHost.skinDir, L"/opt/corvane/share/Skins/EN");
     EXPECT_EQ(windowHost.CallsOf("background"), std::vector<std::string>{"background /main.png"});
     EXPECT_EQ(program.state().devicePresent, 1u);
@@ -61,7 +53,7 @@ TEST(ProgramTest, StartTrayClickAPageEditAndSaveReachTheFilesAndTheMouse) {
     window.OnLButtonDown(Inside(kReportRatePositions[3]));  // 1000 Hz
     window.OnLButtonDown(Inside(kSaveButton));
 
-    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(mouse.memory()[0], 1) << "report rate 1000 Hz in the mouse";
     const auto& config = files.files.at(L"/home/u/.config/corvane/config.bin");
     ASSERT_EQ(config.size(), kConfigFileSize);
@@ -94,16 +86,16 @@ TEST(ProgramTest, AMouseThisUserMayNotOpenGetsTheAccessHintOncePerRun) {
     program.shell().Initialise();
     const std::wstring openFailure = L"corvane: CreateFile Error Code:5";
     const std::wstring notDetected = L"Warning: The system did not detect the gaming mouse!";
-    ASSERT_GE(boxes.boxes.size(), 3u);
-    EXPECT_EQ(boxes.boxes[0], openFailure);
-    EXPECT_EQ(boxes.boxes[1].rfind(L"corvane: Corvane cannot open the mouse", 0), 0u)
-        << ToUtf8(boxes.boxes[1]);
-    EXPECT_EQ(boxes.boxes[2], notDetected);
+    const std::vector<std::wstring> lines = boxes.Lines();
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0], openFailure);
+    EXPECT_EQ(lines[1].rfind(L"corvane: Corvane cannot open the mouse", 0), 0u) << ToUtf8(lines[1]);
+    EXPECT_EQ(lines[2], notDetected);
     EXPECT_EQ(program.state().devicePresent, 0u);
 
-    boxes.boxes.clear();
+    boxes.shown.clear();
     program.shell().OnMouseArrived();
-    EXPECT_EQ(boxes.boxes, std::vector<std::wstring>{openFailure});
+    EXPECT_EQ(boxes.Lines(), std::vector<std::wstring>{openFailure});
     EXPECT_EQ(shellHost.balloons.back().text, L"The system did not detect the gaming mouse!");
     EXPECT_EQ(program.state().devicePresent, 0u);
 }

@@ -1,9 +1,10 @@
 // Recording fakes of the shell's seams: the platform host, the window's
-// host whose start-up steps show among the platform host's calls, and a
-// mouse that this user may not open.
+// host whose start-up steps show among the platform host's calls, the
+// message boxes, and a mouse that this user may not open.
 #pragma once
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -13,8 +14,34 @@
 #include "core/text_encoding.h"
 #include "device/simulator/simulated_mouse.h"
 #include "ui/main/fake_main_host.h"
+#include "ui/main/text_messages.h"
 
 namespace corvane::testing {
+
+struct Box {
+    std::wstring text, caption;
+    friend bool operator==(const Box&, const Box&) = default;
+    friend void PrintTo(const Box& box, std::ostream* out) {
+        *out << ToUtf8(box.caption) << ": " << ToUtf8(box.text);
+    }
+};
+
+// Message boxes recorded instead of shown.
+class RecordedBoxes final : public MessageBoxSink {
+  public:
+    std::vector<Box> shown;
+    void ShowMessageBox(const std::wstring& text, const std::wstring& caption) override {
+        shown.push_back({text, caption});
+    }
+    // Each box as "CAPTION: TEXT".
+    std::vector<std::wstring> Lines() const {
+        std::vector<std::wstring> lines;
+        for (const Box& box : shown) {
+            lines.push_back(box.caption + L": " + box.text);
+        }
+        return lines;
+    }
+};
 
 class FakeShellHost final : public ShellHost {
   public:
