@@ -46,14 +46,14 @@ KeyLabels LabelsOf(CtlContext& context, const SettingsFilePaths& paths) {
 
 // config.bin and the labels of str.ini as readable lines, for `show`.
 
-void AppendLayers(const SettingsRecord& r, const KeyLabels& labels, std::uint8_t sensor,
+void AppendLayers(const SettingsRecord& r, const KeyLabels& labels, const SettingNames& names,
                   std::string& text) {
     for (int layer = 0; layer < kLayerCount; ++layer) {
         text += (layer == kNormalLayer ? "Normal" : "Shift") +
                 std::string(" layer (button, function, label):\n");
         for (int button = 0; button < kButtonSlots; ++button) {
             text += "  " + std::to_string(button + kFirstButtonNumber) + "  " +
-                    Padded(ButtonText(r, sensor, layer, button), 32) + "\"" +
+                    Padded(ButtonText(r, names, layer, button), 32) + "\"" +
                     ToUtf8(labels[layer][button]) + "\"\n";
         }
     }
@@ -86,7 +86,7 @@ std::string RecordText(const ConfigFileContents& config, const KeyLabels& labels
             (LayerName(r.leftRuleLayer) ? std::string(*LayerName(r.leftRuleLayer)) + " layer"
                                         : "none (" + std::to_string(r.leftRuleLayer) + ")") +
             "\n";
-    AppendLayers(r, labels, sensorType, text);
+    AppendLayers(r, labels, names, text);
     return text;
 }
 

@@ -252,7 +252,7 @@ std::string EditButton(const SetRequest& r, SetTarget& t) {
         CoupleShiftLayer(t.record, t.labels, button);
     }
     return "button " + std::to_string(button + kFirstButtonNumber) + " of the " + r.layer +
-           " layer to " + ButtonText(t.record, t.sensorType, layer, button) + " (label \"" +
+           " layer to " + ButtonText(t.record, t.names, layer, button) + " (label \"" +
            ToUtf8(t.labels[layer][button]) + "\")";
 }
 

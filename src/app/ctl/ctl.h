@@ -84,7 +84,7 @@ struct CommonOptions {
     std::string memoryFile;  // --simulate=FILE
     std::string traceFile;
     bool json = false;
-    int sensor = 0;  // sensor type for DPI texts and codes when no mouse is read
+    int sensor = 0;      // sensor type for DPI texts and codes when no mouse is read
     bool force = false;  // write even while the window runs
 };
 

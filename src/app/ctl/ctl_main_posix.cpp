@@ -18,11 +18,7 @@ int main(int argc, char** argv) {
     const auto files = MakePlatformFileStore();
     const auto ini = MakePlatformIniStore();
     const auto facts = MakePlatformSystemFacts();
-    std::wstring settingsFolder = UserSettingsFolder(ProcessEnvironment);
-    if (settingsFolder.empty()) {
-        std::error_code error;
-        settingsFolder = ctl::WidePath(std::filesystem::current_path(error));
-    }
+    const std::wstring settingsFolder = DefaultSettingsFolder(ProcessEnvironment);
     ctl::CtlContext context{std::cout,
                             std::cerr,
                             *files,

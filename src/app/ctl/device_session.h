@@ -130,7 +130,6 @@ class DeviceSession {
 
     HidPort& port() { return *port_; }
     DeviceState& state() { return state_; }
-    ConsoleMessages& messages() { return messages_; }
 
     // Finds the mouse; throws (exit 1) with what to do when it is absent.
     void Connect();

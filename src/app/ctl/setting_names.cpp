@@ -32,10 +32,6 @@ Json ByteJson(std::uint8_t value, const ByteNames& names) {
     return value;
 }
 
-Json ByteJson(std::uint8_t value) {
-    return value;
-}
-
 std::uint8_t ByteAt(const Json& value, const std::string& path) {
     if (value.is_number_unsigned()) {
         const auto number = value.get<std::uint64_t>();
@@ -257,8 +253,7 @@ std::string NameOrNumber(std::uint8_t value, const ByteNames& names) {
     return name ? *name : std::to_string(value);
 }
 
-std::string ButtonText(const SettingsRecord& r, std::uint8_t sensorType, int layer, int button) {
-    const SettingNames names = SettingNames::For(sensorType);
+std::string ButtonText(const SettingsRecord& r, const SettingNames& names, int layer, int button) {
     const std::string function = NameOrNumber(r.buttonFunction[layer][button], names.function);
     std::string parameter;
     switch (static_cast<ButtonFunction>(r.buttonFunction[layer][button])) {

@@ -1,6 +1,5 @@
 #include "app/ctl/settings_folder.h"
 
-#include <fstream>
 #include <limits>
 #include <system_error>
 
@@ -11,47 +10,6 @@
 #include "settings/user_settings_folder.h"
 
 namespace corvane::ctl {
-namespace {
-
-constexpr std::size_t kNewFileAttempts = 100;
-
-std::filesystem::path TemporaryBeside(const std::filesystem::path& target, std::size_t attempt) {
-    std::filesystem::path temporary = target;
-    temporary += ".corvanectl-" + std::to_string(attempt) + ".tmp";
-    return temporary;
-}
-
-bool WriteAll(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return static_cast<bool>(out);
-}
-
-// A file that does not exist yet: written under a temporary name, then renamed.
-void WriteNewFile(const std::wstring& path, std::span<const std::uint8_t> bytes) {
-    const std::filesystem::path target = FsPath(path);
-    std::error_code error;
-    for (std::size_t attempt = 0; attempt < kNewFileAttempts; ++attempt) {
-        const std::filesystem::path temporary = TemporaryBeside(target, attempt);
-        if (std::filesystem::exists(temporary, error)) {
-            continue;
-        }
-        if (WriteAll(temporary, bytes)) {
-            std::filesystem::rename(temporary, target, error);
-            if (!error) {
-                return;
-            }
-        }
-        std::filesystem::remove(temporary, error);
-        break;
-    }
-    throw Failed("cannot write " + Utf8Path(path) +
-                 "; check that its folder exists and is writable");
-}
-
-}  // namespace
 
 std::filesystem::path FsPath(const std::wstring& path) {
     if constexpr (sizeof(wchar_t) == 2) {
@@ -80,11 +38,14 @@ std::string SystemErrorText(std::uint32_t error) {
 
 void WriteWholeFile(FileStore& files, const std::wstring& path,
                     std::span<const std::uint8_t> bytes) {
+    std::uint32_t error = 0;
     if (!files.Exists(path)) {
-        WriteNewFile(path, bytes);
+        if (!files.Create(path, bytes, error)) {
+            throw Failed("cannot write " + Utf8Path(path) + " (" + SystemErrorText(error) +
+                         "); check that its folder exists and is writable");
+        }
         return;
     }
-    std::uint32_t error = 0;
     if (!files.Replace(path, bytes, error)) {
         throw Failed("cannot write " + Utf8Path(path) + " (" + SystemErrorText(error) +
                      "); check that it and its folder are writable");
@@ -202,13 +163,8 @@ bool SettingsEdit::Store(const KeyLabels& labels, const std::function<bool()>& w
     if (!context_.files.Exists(paths().configPath)) {
         WriteWholeFile(context_.files, paths().configPath, ConfigFileBytes(state_.records.working));
     }
-    ApplyResult stored;
-    if (writeDevice) {
-        stored = ApplySettings(state_, writeDevice, files_, labels);
-    } else {
-        stored.config = files_.SaveConfig();
-        stored.labels = files_.SaveLabels(labels);
-    }
+    // Without writeDevice the image is patched in memory only.
+    const ApplyResult stored = ApplySettings(state_, writeDevice, files_, labels);
     if (stored.config.done() && stored.labels.done()) {
         return stored.mouseWritten;
     }

@@ -40,7 +40,6 @@ struct ByteNames {
 
 // The name of `value` when it has one, else the number.
 Json ByteJson(std::uint8_t value, const ByteNames& names);
-Json ByteJson(std::uint8_t value);
 
 // Throws BadInput("PATH: ...") for a missing or unknown field, a wrong type
 // or a value out of range.
@@ -58,7 +57,6 @@ class JsonObjectReader {
     void Done() const;
 
     std::string PathOf(const std::string& name) const;
-    const std::string& path() const { return path_; }
 
   private:
     const Json& node_;
@@ -108,7 +106,7 @@ std::string NameOrNumber(std::uint8_t value, const ByteNames& names);
 
 // What a button's function and the parameter it uses read as:
 // "fire-key A, 3 times", "single-key Num 5", "left-click".
-std::string ButtonText(const SettingsRecord& record, std::uint8_t sensorType, int layer,
+std::string ButtonText(const SettingsRecord& record, const SettingNames& names, int layer,
                        int button);
 
 // ----------------------------------------------------------------- str.ini
