@@ -49,24 +49,22 @@ bool IsFolder(const std::wstring& path) {
     return std::filesystem::is_directory(ToUtf8(path), error);
 }
 
-// --dir, else the user's settings folder, else (no usable home) the current
-// folder; with a trailing slash, as the simulated mouse's files are looked up.
+// --dir, else the folder corvanectl uses too; with a trailing slash, as the
+// simulated mouse's files are looked up.
 std::wstring SettingsFolderOf(const Arguments& arguments) {
-    std::wstring folder =
-        arguments.dir.empty() ? UserSettingsFolder(ProcessEnvironment) : FromUtf8(arguments.dir);
-    if (folder.empty()) {
-        std::error_code error;
-        folder = FromUtf8(std::filesystem::current_path(error).string());
+    if (arguments.dir.empty()) {
+        return DefaultSettingsFolder(ProcessEnvironment);
     }
+    std::wstring folder = FromUtf8(arguments.dir);
     if (folder.back() != L'/') {
         folder += L'/';
     }
     return folder;
 }
 
-// The simulated mouse reads simulated-mouse.ini in the settings folder and
-// the CORVANE_SIM_* variables, as corvanectl's does; --simulate=FILE keeps
-// its memory in FILE.
+// The simulated mouse reads simulated-mouse.ini in the settings folder, where
+// its plug control is too, and the CORVANE_SIM_* variables; --simulate=FILE
+// keeps its memory in FILE.
 std::unique_ptr<SimulatedMouse> SimulatedMouseOf(const Arguments& arguments,
                                                  const std::wstring& settingsFolder) {
     SimulatedMouseSettings settings = SimulatedMouseSettingsFor(settingsFolder, ProcessEnvironment);

@@ -1,8 +1,5 @@
 #include "app/single_instance_qt.h"
 
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <QEventLoop>
 #include <QLocalSocket>
 #include <QPointer>
@@ -11,6 +8,7 @@
 #include <optional>
 #include <utility>
 
+#include "core/socket_peer_posix.h"
 #include "core/window_instance.h"
 
 namespace corvane {
@@ -20,15 +18,6 @@ constexpr char kShowRequest[] = "show\n";
 constexpr char kShowAnswer[] = "ok\n";
 // Longer than any request: a peer that sends more is not one of ours.
 constexpr qint64 kLongestRequest = 16;
-
-// Whether the process at the other end of a connected local socket runs as
-// this user. The abstract namespace is shared by all users of the system.
-bool PeerIsThisUser(qintptr descriptor) {
-    ucred peer{};
-    socklen_t size = sizeof peer;
-    return ::getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
-           peer.uid == ::getuid();
-}
 
 void Answer(QLocalSocket* socket, const std::function<void()>& showRequested) {
     if (!socket->canReadLine()) {
@@ -80,7 +69,7 @@ InstanceRole SingleInstanceQt::Claim(const QString& name, int answerMs) {
         socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
         socket.connectToServer(name);
         if (socket.waitForConnected(answerMs)) {
-            if (!PeerIsThisUser(socket.socketDescriptor())) {
+            if (!PeerIsThisUser(static_cast<int>(socket.socketDescriptor()))) {
                 return InstanceRole::FirstUnguarded;
             }
             return AskRunning(socket, answerMs);
@@ -117,7 +106,7 @@ InstanceRole SingleInstanceQt::AskRunning(QLocalSocket& socket, int answerMs) {
 void SingleInstanceQt::Accept() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        if (!PeerIsThisUser(socket->socketDescriptor())) {
+        if (!PeerIsThisUser(static_cast<int>(socket->socketDescriptor()))) {
             socket->abort();
             socket->deleteLater();
             continue;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/socket_peer_posix.h"
 #include "core/window_instance.h"
 
 namespace corvane {
@@ -35,15 +36,6 @@ int ConnectAbstract(const std::string& name, bool padded) {
     return socket;
 }
 
-// The name is shared by all users of the system: only a listener of this
-// user is this user's window.
-bool PeerIsThisUser(int socket) {
-    ucred peer{};
-    socklen_t size = sizeof peer;
-    return ::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
-           peer.uid == ::getuid();
-}
-
 // 64-bit FNV-1a as 16 hex digits: it only has to keep folders apart.
 std::string FolderDigest(std::string_view folder) {
     std::uint64_t hash = 0xcbf29ce484222325ULL;
@@ -59,6 +51,13 @@ std::string FolderDigest(std::string_view folder) {
 }
 
 }  // namespace
+
+bool PeerIsThisUser(int socket) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == ::getuid();
+}
 
 std::string InstanceSocketName(std::string_view runtimeFolder, unsigned userId) {
     std::string name(kInstanceSocketFolder);

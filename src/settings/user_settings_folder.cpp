@@ -35,6 +35,16 @@ std::wstring UserSettingsFolder(const EnvironmentLookup& lookup) {
     return WithSlash(base) + L"corvane/";
 }
 
+std::wstring DefaultSettingsFolder(const EnvironmentLookup& lookup) {
+    const std::wstring user = UserSettingsFolder(lookup);
+    if (!user.empty()) {
+        return user;
+    }
+    std::error_code error;
+    const std::string current = std::filesystem::current_path(error).string();
+    return current.empty() ? std::wstring(L"./") : WithSlash(FromUtf8(current));
+}
+
 bool MakeFolder(const std::wstring& folder, std::uint32_t& error) {
     std::filesystem::path path;
     if constexpr (sizeof(wchar_t) == 2) {

@@ -17,6 +17,11 @@ namespace corvane {
 // either.
 std::wstring UserSettingsFolder(const EnvironmentLookup& lookup);
 
+// The folder both Linux programs use when none is named: the user's
+// settings folder, else (no usable home) the current folder, else "./";
+// never empty, always with a trailing slash.
+std::wstring DefaultSettingsFolder(const EnvironmentLookup& lookup);
+
 // Makes `folder` and the folders above it that are missing. True when it is
 // a folder afterwards; otherwise false with the system error number.
 bool MakeFolder(const std::wstring& folder, std::uint32_t& error);
