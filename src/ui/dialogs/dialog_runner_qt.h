@@ -18,13 +18,11 @@ namespace corvane {
 
 class DialogRunnerQt {
   public:
-    // `owner` is the main window (it may come later, through SetOwner);
-    // `skinDir` the skin folder of the interface language; `versionWord`
-    // the system's version (the Chinese font).
+    // `owner` is the main window; `skinDir` the skin folder of the interface
+    // language; `versionWord` the system's version (the Chinese font).
     DialogRunnerQt(QWidget* owner, std::wstring skinDir, UserMessages& messages,
                    DialogFlagsOfRun& flags, std::uint32_t versionWord);
 
-    void SetOwner(QWidget* owner) { owner_ = owner; }
     DialogOutcome Run(DialogKind kind, const DialogInputs& inputs);
 
   private:

@@ -49,7 +49,6 @@ class MainHostQt final : public MainWindowHost, public MessageBoxSink {
     // outlives the host's drawing.
     void UsePrefetch(SkinImagePrefetch& prefetch) { prefetch_ = &prefetch; }
     QWidget* window() const;
-    const std::wstring& skinDir() const { return skinDir_; }
 
     const QFont& pageFont() const { return pageFont_; }
     const QFont& listFont() const { return listFont_; }

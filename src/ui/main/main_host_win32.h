@@ -42,7 +42,6 @@ class MainHostWin32 final : public MainWindowHost, public MessageBoxSink {
     void SetBackBuffer(HBITMAP bitmap);
     HBITMAP backBuffer() const { return backBuffer_; }
     const std::wstring& skinDir() const { return skinDir_; }
-    HFONT listFont() const { return listFont_; }
     // Set up: the window logic may draw and run dialogs.
     bool isSetUp() const { return messages_ != nullptr; }
 
