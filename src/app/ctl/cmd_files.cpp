@@ -31,16 +31,14 @@ void NoteUnkeptText(CtlContext& context, const SettingsFilesBytes& files, const 
     }
 }
 
+// str.ini's labels of the system language, read as the window reads them.
 KeyLabels LabelsOf(CtlContext& context, const SettingsFilePaths& paths) {
-    const LanguageTexts& texts = LanguageTextsFor(context.facts.DefaultLanguageId());
+    SettingsState unused;
+    SettingsFiles files(
+        unused, context.files, context.ini, context.facts, paths.folder,
+        std::wstring(LanguageTextsFor(context.facts.DefaultLanguageId()).settingsSection));
     KeyLabels labels;
-    for (int layer = 0; layer < kLayerCount; ++layer) {
-        for (int button = 0; button < kButtonSlots; ++button) {
-            labels[layer][button] =
-                context.ini.Read(paths.strIniPath, std::wstring(texts.settingsSection),
-                                 std::wstring(kLabelKeys[layer][button]), L"", kLabelCapacity);
-        }
-    }
+    files.LoadLabels(labels);
     return labels;
 }
 

@@ -25,18 +25,26 @@ namespace {
 // The buttons the window has a box for.
 constexpr int kButtonsWithBox = 5;
 
-// "10, 5 or 1": the numbers `number` gives for the entries it takes.
+// The numbers `number` gives for the entries it takes.
 template <class Range, class Number>
-std::string OrList(const Range& entries, Number number) {
-    std::vector<std::string> numbers;
+std::vector<unsigned> NumbersOf(const Range& entries, Number number) {
+    std::vector<unsigned> numbers;
     for (const auto& entry : entries) {
         if (const std::optional<unsigned> n = number(entry)) {
-            numbers.push_back(std::to_string(*n));
+            numbers.push_back(*n);
         }
     }
+    return numbers;
+}
+
+std::string Joined(const std::vector<unsigned>& numbers, std::string_view separator,
+                   std::string_view last) {
     std::string list;
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-        list += (i == 0 ? "" : i + 1 == numbers.size() ? " or " : ", ") + numbers[i];
+        list += std::string(i == 0                    ? ""
+                            : i + 1 == numbers.size() ? last
+                                                      : separator) +
+                std::to_string(numbers[i]);
     }
     return list;
 }
@@ -88,12 +96,7 @@ std::string EditLighting(const SetRequest& request, SetTarget& t) {
                                       ? NumberOf(*request.parameter, 0, 255, "the mode1 parameter")
                                       : -1;
             if (parameter < 0 || !ModeOneRowOf(static_cast<std::uint8_t>(parameter))) {
-                throw BadInput("mode1 needs its parameter: " +
-                               OrList(LightingRows(), [](const LightingRow& row) {
-                                   return row.mode == kLightingModeOne
-                                              ? std::optional<unsigned>(row.paramA)
-                                              : std::nullopt;
-                               }));
+                throw BadInput("mode1 needs its parameter: " + OrList(ModeOneValues()));
             }
             r.ledMode = kLightingModeOne;
             r.ledParamA = static_cast<std::uint8_t>(parameter);
@@ -106,9 +109,7 @@ std::string EditLighting(const SetRequest& request, SetTarget& t) {
     if (request.parameter) {
         const int parameter = NumberOf(*request.parameter, 0, 255, "the mode2 parameter");
         if (!ModeTwoRowOf(static_cast<std::uint8_t>(parameter))) {
-            throw BadInput("the mode2 parameter must be " +
-                           OrList(ModeTwoParameters(),
-                                  [](std::uint8_t p) { return std::optional<unsigned>(p); }));
+            throw BadInput("the mode2 parameter must be " + OrList(ModeTwoValues()));
         }
         r.ledParamB = static_cast<std::uint8_t>(parameter);
     }
@@ -290,13 +291,35 @@ int NumberOf(std::string_view text, int first, int last, const std::string& what
     return value;
 }
 
+std::vector<unsigned> ReportRateValues() {
+    return NumbersOf(ReportRates(), [](const ReportRate& r) { return std::optional(r.hz); });
+}
+
+std::vector<unsigned> ModeOneValues() {
+    return NumbersOf(LightingRows(), [](const LightingRow& row) {
+        return row.mode == kLightingModeOne ? std::optional<unsigned>(row.paramA) : std::nullopt;
+    });
+}
+
+std::vector<unsigned> ModeTwoValues() {
+    return NumbersOf(ModeTwoParameters(),
+                     [](std::uint8_t p) { return std::optional<unsigned>(p); });
+}
+
+std::string OrList(const std::vector<unsigned>& values) {
+    return Joined(values, ", ", " or ");
+}
+
+std::string BarList(const std::vector<unsigned>& values) {
+    return Joined(values, "|", "|");
+}
+
 std::uint8_t ReportRateOf(const std::string& hz) {
     const auto rate =
         ReportRateOfHz(static_cast<unsigned>(NumberOf(hz, 0, 1000000, "the report rate")));
     if (!rate) {
-        throw BadInput(
-            "the report rate " + hz + " is not one the mouse has; choose " +
-            OrList(ReportRates(), [](const ReportRate& r) { return std::optional(r.hz); }));
+        throw BadInput("the report rate " + hz + " is not one the mouse has; choose " +
+                       OrList(ReportRateValues()));
     }
     return ReportRates()[static_cast<std::size_t>(*rate)].code;
 }

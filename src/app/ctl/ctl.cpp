@@ -62,10 +62,15 @@ struct Parsed {
     bool writes = false;
 };
 
-CLI::App* Command(CLI::App& app, const char* name, const char* help) {
+CLI::App* Command(CLI::App& app, const char* name, const std::string& help) {
     CLI::App* command = app.add_subcommand(name, help);
     command->fallthrough();
     return command;
+}
+
+// "5-255", as the fire key dialog's note gives the range.
+std::string RangeText(const FireNumberRule& rule) {
+    return std::to_string(rule.minimum) + "-" + std::to_string(rule.maximum);
 }
 
 void AddDeviceCommands(CLI::App& app, Parsed& p) {
@@ -114,7 +119,7 @@ void AddSetCommand(CLI::App& app, Parsed& p) {
     set->require_subcommand(1);
     SetRequest& s = p.set;
 
-    CLI::App* rate = Command(*set, "rate", "Report rate: 125, 250, 500 or 1000 (Hz)");
+    CLI::App* rate = Command(*set, "rate", "Report rate: " + OrList(ReportRateValues()) + " (Hz)");
     rate->add_option("HZ", s.rate, "Report rate in Hz")->required()->check(Checked(ReportRateOf));
     rate->callback([&s] { s.what = SetRequest::What::Rate; });
 
@@ -134,16 +139,25 @@ void AddSetCommand(CLI::App& app, Parsed& p) {
         ->check(Checked(FunctionOf));
     // What the argument names depends on the function: checked with it.
     button->add_option("ARGUMENT", s.argument, "Key, name or DPI value the function needs");
-    button->add_option("--times", s.times, "fire-key: repeat count 0-127 (0: until released)")
+    button
+        ->add_option("--times", s.times,
+                     "fire-key: repeat count " + RangeText(kFireTimesRule) + " (0: until released)")
         ->check(FireNumber(kFireTimesRule, "--times"));
-    button->add_option("--make", s.make, "fire-key: make (press) time 5-255 (default 5)")
+    button
+        ->add_option("--make", s.make,
+                     "fire-key: make (press) time " + RangeText(kFireMakeRule) + " (default " +
+                         std::to_string(kFireMakeRule.fallback) + ")")
         ->check(FireNumber(kFireMakeRule, "--make"));
-    button->add_option("--break", s.breakTime, "fire-key: break (release) time 5-255 (default 5)")
+    button
+        ->add_option("--break", s.breakTime,
+                     "fire-key: break (release) time " + RangeText(kFireBreakRule) + " (default " +
+                         std::to_string(kFireBreakRule.fallback) + ")")
         ->check(FireNumber(kFireBreakRule, "--break"));
     button->callback([&s] { s.what = SetRequest::What::Button; });
 
-    CLI::App* lighting =
-        Command(*set, "lighting", "Lighting: mode0 (off), mode1 10|5|1, mode2 [5|3|1]");
+    CLI::App* lighting = Command(*set, "lighting",
+                                 "Lighting: mode0 (off), mode1 " + BarList(ModeOneValues()) +
+                                     ", mode2 [" + BarList(ModeTwoValues()) + "]");
     lighting->add_option("MODE", s.mode, "mode0, mode1 or mode2")
         ->required()
         ->check(Checked(LightingModeOf));

@@ -130,4 +130,11 @@ std::uint8_t LightingModeOf(const std::string& name);
 // A fire key number as the dialog's box takes it; `option` names it.
 int FireNumberOf(const std::string& text, const FireNumberRule& rule, const std::string& option);
 
+// The values the checks take, for their messages and the options' help.
+std::vector<unsigned> ReportRateValues();                  // in Hz
+std::vector<unsigned> ModeOneValues();                     // the mode1 parameters
+std::vector<unsigned> ModeTwoValues();                     // the mode2 parameters
+std::string OrList(const std::vector<unsigned>& values);   // "10, 5 or 1"
+std::string BarList(const std::vector<unsigned>& values);  // "10|5|1"
+
 }  // namespace corvane::ctl
