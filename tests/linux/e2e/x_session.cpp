@@ -52,6 +52,13 @@ bool DisplayInUse(const std::string& lock) {
     return pid > 0 && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
+// The pid the lock file names; 0 when it names none.
+long LockHolder(const std::string& lock) {
+    std::ifstream in(lock);
+    long pid = 0;
+    return in >> pid ? pid : 0;
+}
+
 // The server takes connections (its socket may be a dead server's still).
 bool Answers(const std::string& display) {
     xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
@@ -192,12 +199,17 @@ XServer::XServer(int firstDisplay) {
             std::vector<std::string>{"Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten",
                                      "tcp", "-noreset"},
             EnvironmentWith({}));
-        // Another run may take the same number at the same moment: its
-        // server then ends at once and the next number is tried. Without
+        // Another run may take the same number at the same moment: one of
+        // the servers then ends at once and its run tries the next number. Without
         // -noreset the server starts anew whenever its last client leaves,
         // and a program started in that moment finds no display.
-        if (WaitUntil([&] { return Answers(display) || !server->Running(); }, kServerStartMs) &&
-            server->Running()) {
+        // The display answering is not enough: the server that answers may
+        // be the other run's, while this one is still on its way to ending.
+        const auto ours = [&] {
+            return LockHolder(lock) == static_cast<long>(server->pid()) && Answers(display);
+        };
+        if (WaitUntil([&] { return ours() || !server->Running(); }, kServerStartMs) &&
+            server->Running() && ours()) {
             server_ = std::move(server);
             display_ = display;
             return;
