@@ -12,6 +12,12 @@
 
 namespace corvane {
 
+// Whether a version word (SystemFacts::VersionWord) is Windows 6.2, whose
+// Chinese texts use another face.
+constexpr bool IsWindows62(std::uint32_t versionWord) {
+    return (versionWord & 0xFF) == 6 && ((versionWord >> 8) & 0xFF) == 2;
+}
+
 class SystemFacts {
   public:
     virtual ~SystemFacts() = default;

@@ -43,11 +43,6 @@ inline constexpr std::array<FontRule, 3> kFontRules = {{
     {FontCondition::Other, {{16, 400, L"Tahoma"}, {18, 400, L"Tahoma"}}},
 }};
 
-// Major version in the low byte of the version word, minor in the next.
-constexpr bool IsWindows62(std::uint32_t versionWord) {
-    return (versionWord & 0xFF) == 6 && ((versionWord >> 8) & 0xFF) == 2;
-}
-
 constexpr FontCondition FontConditionOf(std::uint16_t languageId, std::uint32_t versionWord) {
     if (languageId != kLangSimplifiedChinese) {
         return FontCondition::Other;

@@ -30,20 +30,15 @@ CanvasQt::~CanvasQt() {
 void CanvasQt::SetBackground(QImage background) {
     End();
     background_ = std::move(background);
-    blankShown_ = false;
 }
 
 bool CanvasQt::Begin() {
     End();
     if (hasBackground()) {
-        blankShown_ = false;
         painter_ = std::make_unique<QPainter>(&background_);
         return true;
     }
-    // A blank surface as a new compatible bitmap is: black.
-    blank_ = QImage(clientSize_, QImage::Format_RGB32);
-    blank_.fill(Qt::black);
-    blankShown_ = true;
+    ClearBlank();
     painter_ = std::make_unique<QPainter>(&blank_);
     return false;
 }
@@ -54,13 +49,17 @@ void CanvasQt::End() {
 
 void CanvasQt::ShowBackground() {
     End();
-    if (hasBackground()) {
-        blankShown_ = false;
-        return;
+    if (!hasBackground()) {
+        ClearBlank();
     }
-    blank_ = QImage(clientSize_, QImage::Format_RGB32);
+}
+
+// A blank surface as a new compatible bitmap is: black.
+void CanvasQt::ClearBlank() {
+    if (blank_.size() != clientSize_) {
+        blank_ = QImage(clientSize_, QImage::Format_RGB32);
+    }
     blank_.fill(Qt::black);
-    blankShown_ = true;
 }
 
 void DrawSkinText(QPainter& painter, std::wstring_view text, Rect rect, TextFormat format,

@@ -44,13 +44,14 @@ class CanvasQt {
     void ShowBackground();
 
     // What the window shows: the surface of the last pass or erase.
-    const QImage& shown() const { return hasBackground() && !blankShown_ ? background_ : blank_; }
+    const QImage& shown() const { return hasBackground() ? background_ : blank_; }
 
   private:
+    void ClearBlank();
+
     QSize clientSize_;
     QImage background_;
     QImage blank_;
-    bool blankShown_ = false;
     std::unique_ptr<QPainter> painter_;
 };
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/language.h"
+#include "core/system_facts.h"
 #include "ui/skin/dropdown_box.h"
 #include "ui/skin/window_events.h"
 
@@ -12,11 +13,6 @@ namespace {
 constexpr DialogFont kLatinFont{L"Tahoma", 14};
 constexpr DialogFont kChineseFontWindows62{L"黑体", 13};
 constexpr DialogFont kChineseFont{L"宋体", 13};
-
-// Major version in the low byte of the version word, minor in the next.
-constexpr bool IsWindows62(std::uint32_t versionWord) {
-    return (versionWord & 0xFF) == 6 && ((versionWord >> 8) & 0xFF) == 2;
-}
 
 }  // namespace
 
