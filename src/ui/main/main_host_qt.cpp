@@ -212,6 +212,12 @@ bool MainHostQt::FilterEvent(QObject* receiver, QEvent* event) {
         message.key = KeyOf(static_cast<const QKeyEvent&>(*event));
     } else if (event->type() == QEvent::MouseMove) {
         const QPoint global = static_cast<const QMouseEvent&>(*event).globalPosition().toPoint();
+        // Onto a child (an open list) the pointer leaves the window's own
+        // regions, as Windows' leave notice says when it enters a child: the
+        // hover the last move over the window asked for is not due.
+        if (window_->childAt(window_->mapFromGlobal(global)) != nullptr) {
+            hoverTimer_.stop();
+        }
         message.kind = FilterMessage::Kind::PointerMove;
         message.screenPoint = Point{global.x(), global.y()};
     } else {

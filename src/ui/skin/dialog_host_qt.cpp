@@ -256,6 +256,11 @@ bool DialogHostQt::FilterEvent(QObject* receiver, QEvent* event) {
             }
             const QPoint global =
                 static_cast<const QMouseEvent&>(*event).globalPosition().toPoint();
+            // Onto a child (a list, a number box) the pointer leaves the
+            // dialog's own regions, as on Windows: no hover is due.
+            if (client_ != nullptr && client_->childAt(client_->mapFromGlobal(global)) != nullptr) {
+                hoverTimer_.stop();
+            }
             DialogFilterMessage message;
             message.kind = DialogFilterMessage::Kind::PointerMove;
             message.screenPoint = Point{global.x(), global.y()};

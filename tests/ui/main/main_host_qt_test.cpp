@@ -154,6 +154,19 @@ TEST_F(MainHostQtTest, RestingOnSaveShowsItsOverLookAndMovingAwayItsNormalOne) {
         << "the normal image lies over the over image where it is opaque";
 }
 
+// A pointer that goes from a key box onto its open list has left the
+// window's own regions, as Windows tells the window when the pointer enters
+// a child: the box behind it gets no hover.
+TEST_F(MainHostQtTest, APointerGoneOntoAnOpenListHoversNothingBehindIt) {
+    dlg.ShowKeyPage();
+    QListWidget* list = OpenKeyList();
+    ASSERT_NE(list, nullptr);
+    QTest::mouseMove(Window(), Inside(kKeyBoxes[0][3]));
+    QTest::mouseMove(Window(), list->geometry().center());
+    QTest::qWait(kHoverMilliseconds * 5);  // a hover would have come by now
+    EXPECT_FALSE(dlg.hoverFlag(KeyBoxRegion(0, 3)));
+}
+
 TEST_F(MainHostQtTest, AKeyListIsAChildWhoseHighlightFollowsThePointerAndWhoseClickChooses) {
     dlg.ShowKeyPage();
     QListWidget* list = OpenKeyList();
