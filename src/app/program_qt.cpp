@@ -55,6 +55,11 @@ Initialisation ProgramQt::Start() {
             },
     });
 
+    // A later start only shows the running one: it makes no folder, writes
+    // no file and shows no box.
+    if (shellHost_.SingleInstanceMutexExisted()) {
+        return Initialisation::SecondInstance;
+    }
     // A folder that cannot be made shows as a config.bin that cannot be
     // created, with the system's error.
     std::uint32_t ignored = 0;

@@ -129,7 +129,10 @@ void ShellHostQt::QueueShow() {
 
 // A later start's request to show this instance comes as a tray click.
 bool ShellHostQt::SingleInstanceMutexExisted() {
-    return EndsThisStart(single_.Claim(instanceName_));
+    if (!anotherRuns_) {
+        anotherRuns_ = EndsThisStart(single_.Claim(instanceName_));
+    }
+    return *anotherRuns_;
 }
 
 // For the whole application, so that its boxes and dialogs carry it too:

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -79,6 +80,9 @@ class ShellHostQt final : public ShellHost {
     void SetRequests(Requests requests) { requests_ = std::move(requests); }
     const Requests& requests() const { return requests_; }
 
+    // Claims the user's instance once; asked again, answers as the first
+    // time (the program asks before it makes its settings folder, the
+    // shell again as its start begins).
     bool SingleInstanceMutexExisted() override;
     void SetWindowIcons() override;
     void UseToolWindowStyle() override;
@@ -112,6 +116,7 @@ class ShellHostQt final : public ShellHost {
     std::unique_ptr<Restores> restores_;
     TrayIconQt tray_;
     SingleInstanceQt single_;
+    std::optional<bool> anotherRuns_;
     DeviceWatchQt watch_;
     bool showing_ = false;
     int waitCursors_ = 0;
